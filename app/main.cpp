@@ -1,0 +1,13 @@
+// Program start: the application title, the main window, the event loop.
+#include "Mainp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("โหราศาสตร์ยูเรเนียน"));
+    TMainForm mainForm;
+    mainForm.show();
+    return QApplication::exec();
+}

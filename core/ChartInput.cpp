@@ -1,0 +1,186 @@
+#include "ChartInput.h"
+
+#include "WinDeg.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace nemra {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int DaysInMonth(int month, int year)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// The whole minutes of a degrees.minutes value are below 60 and are whole.
+bool HasValidMinutes(double degMin)
+{
+    const double a = std::fabs(degMin);
+    const double minutes = (a - std::floor(a)) * 100.0;
+    return minutes < 60.0 - 1e-7;
+}
+
+bool AllDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+ChartInputFault Fault(ChartInputField field, std::string message) { return {field, std::move(message)}; }
+
+std::optional<ChartInputFault> CheckDate(std::string_view date)
+{
+    const auto first = date.find('/');
+    const auto second = first == std::string_view::npos ? first : date.find('/', first + 1);
+    if (second == std::string_view::npos)
+        return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
+    const auto dayText = date.substr(0, first);
+    const auto monthText = date.substr(first + 1, second - first - 1);
+    const auto yearText = date.substr(second + 1);
+    if (!AllDigits(dayText) || !AllDigits(monthText) || !AllDigits(yearText) || dayText.size() > 2
+        || monthText.size() > 2 || yearText.size() > 4)
+        return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
+    const int day = *ReadInt(dayText);
+    const int month = *ReadInt(monthText);
+    const int yearBE = *ReadInt(yearText);
+    if (month < 1 || month > 12)
+        return Fault(ChartInputField::Date, "เดือนต้องอยู่ระหว่าง 1 ถึง 12");
+    const int year = ChristianYearFor(month, yearBE);
+    if (year < 1 || year > 2999)
+        return Fault(ChartInputField::Date, "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");
+    if (day < 1 || day > DaysInMonth(month, year))
+        return Fault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
+    return std::nullopt;
+}
+
+std::optional<ChartInputFault> CheckTime(std::string time)
+{
+    const auto bad = Fault(ChartInputField::Time, "เวลาต้องอยู่ในรูป ชช.นน หรือ ชช.นน.วว");
+    if (time.size() == 7)
+        time = "0" + time;
+    if (time.size() <= 5) {
+        const auto value = ReadReal(time);
+        if (!value || *value < 0.0 || *value >= 24.0 || !HasValidMinutes(*value))
+            return bad;
+        return std::nullopt;
+    }
+    if (time.size() != 8)
+        return bad;
+    const auto hours = ReadInt(std::string_view(time).substr(0, 2));
+    const auto minutes = ReadInt(std::string_view(time).substr(3, 2));
+    const auto seconds = ReadInt(std::string_view(time).substr(6, 2));
+    if (!hours || !minutes || !seconds || *hours < 0 || *hours > 23 || *minutes < 0 || *minutes > 59
+        || *seconds < 0 || *seconds > 59)
+        return bad;
+    return std::nullopt;
+}
+
+// An angle text: a degrees.minutes number of at most 6 characters and one letter from
+// `letters`, with the decimal value within `limit`.
+std::optional<ChartInputFault> CheckAngleText(std::string_view text, std::string_view letters, double limit,
+                                              bool signAllowed, ChartInputField field, const char* message)
+{
+    if (text.size() < 2 || letters.find(text.back()) == std::string_view::npos)
+        return Fault(field, message);
+    const auto numberText = text.substr(0, text.size() - 1);
+    const auto value = ReadReal(numberText);
+    if (!value || numberText.size() > 6 || (!signAllowed && *value < 0.0) || !HasValidMinutes(*value)
+        || std::fabs(WinDeg::DegMinToDecimal(*value)) > limit + 1e-9)
+        return Fault(field, message);
+    return std::nullopt;
+}
+
+std::optional<ChartInputFault> CheckZone(std::string_view zone)
+{
+    constexpr const char* kMessage = "เขตเวลาต้องอยู่ในรูป 105.00E, 75.00W หรือ 7.00H";
+    if (!zone.empty() && zone.back() == 'H') {
+        const auto fault = CheckAngleText(zone, "H", 14.0, true, ChartInputField::TimeZone, kMessage);
+        if (fault)
+            return fault;
+        if (WinDeg::DegMinToDecimal(*ReadReal(zone.substr(0, zone.size() - 1))) < -12.0)
+            return Fault(ChartInputField::TimeZone, kMessage);
+        return std::nullopt;
+    }
+    return CheckAngleText(zone, "EW", 180.0, false, ChartInputField::TimeZone, kMessage);
+}
+
+} // namespace
+
+int ChristianYearFor(int month, int yearBE) { return (month < 4 && yearBE < 2484) ? yearBE - 542 : yearBE - 543; }
+
+std::string_view FieldKey(ChartInputField field)
+{
+    switch (field) {
+    case ChartInputField::Date:
+        return "date";
+    case ChartInputField::Time:
+        return "time";
+    case ChartInputField::TimeZone:
+        return "zone";
+    case ChartInputField::Latitude:
+        return "latitude";
+    case ChartInputField::Longitude:
+        return "longitude";
+    }
+    return "input";
+}
+
+std::optional<double> ReadReal(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> ReadInt(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<ChartInputFault> CheckChartInput(const TChartInput& input)
+{
+    if (auto fault = CheckDate(input.Date))
+        return fault;
+    if (auto fault = CheckTime(input.Time.str()))
+        return fault;
+    if (auto fault = CheckZone(input.TimeZone))
+        return fault;
+    if (auto fault = CheckAngleText(input.Latitude, "NS", 90.0, false, ChartInputField::Latitude,
+                                    "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
+        return fault;
+    return CheckAngleText(input.Longitude, "EW", 180.0, false, ChartInputField::Longitude,
+                          "ลองจิจูดต้องอยู่ในรูป 100.30E หรือ 100.30W");
+}
+
+} // namespace nemra

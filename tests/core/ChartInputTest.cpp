@@ -1,0 +1,115 @@
+#include "ChartInput.h"
+
+#include <gtest/gtest.h>
+
+namespace nemra {
+namespace {
+
+TChartInput Bangkok(const std::string& date, const std::string& time)
+{
+    TChartInput in;
+    in.Date = date;
+    in.Time = time;
+    in.TimeZone = "105.00E";
+    in.Latitude = "13.45N";
+    in.Longitude = "100.30E";
+    return in;
+}
+
+TEST(ChartInput, BuddhistYearRuleChangesIn2484)
+{
+    EXPECT_EQ(ChristianYearFor(3, 2483), 1941);
+    EXPECT_EQ(ChristianYearFor(4, 2483), 1940);
+    EXPECT_EQ(ChristianYearFor(3, 2484), 1941);
+    EXPECT_EQ(ChristianYearFor(12, 2569), 2026);
+    EXPECT_EQ(ChristianYearFor(1, 2443), 1901);
+}
+
+TEST(ChartInput, CapacitiesCountCharacters)
+{
+    TChartInput in;
+    in.Name = std::string(40, 'x');
+    in.Place = "นครศรีธรรมราชนครศรีธรรมราชนครศรีธรรมราช"; // 39 characters
+    in.TimeZone = "105.00E+";
+    EXPECT_EQ(in.Name.str().size(), 30u);
+    EXPECT_EQ(CharCount(in.Place), 30u);
+    EXPECT_EQ(in.TimeZone.str(), "105.00E");
+}
+
+TEST(ChartInput, AcceptsTheFormsTheInputDialogWrites)
+{
+    for (const auto& [date, time] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"15/03/2483", "9.30"}, {"1/1/2343", "09.30.00"}, {"31/12/2942", " 9.30.00"}, {"29/02/2567", "23.59.59"},
+             {"07/12/2569", "9:30:00"}, {"15/03/2483", "0.00"}})
+        EXPECT_FALSE(CheckChartInput(Bangkok(date, time)).has_value()) << date << " " << time;
+    TChartInput in = Bangkok("1/1/2500", "12.00");
+    for (const char* zone : {"7.00H", "-12.00H", "14.00H", "105.00E", "75.00W", "0.00E"}) {
+        in.TimeZone = zone;
+        EXPECT_FALSE(CheckChartInput(in).has_value()) << zone;
+    }
+    in.Latitude = "89.59N";
+    in.Longitude = "180.00W";
+    EXPECT_FALSE(CheckChartInput(in).has_value());
+}
+
+TEST(ChartInput, NamesTheFirstMalformedField)
+{
+    struct Case {
+        const char* date;
+        const char* time;
+        const char* zone;
+        const char* lat;
+        const char* lon;
+        ChartInputField field;
+    };
+    const Case cases[] = {
+        {"", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"15032483", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"15/0/2483", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"15/13/2483", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"40/01/2483", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"29/02/2566", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"1a/01/2483", "9.30", "105.00E", "13.45N", "100.30E", ChartInputField::Date},
+        {"15/03/2483", "9.30.", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "x", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "9.75", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "24.00", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "09.30.0", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "9.30.00x", "105.00E", "13.45N", "100.30E", ChartInputField::Time},
+        {"15/03/2483", "9.30", "105.00", "13.45N", "100.30E", ChartInputField::TimeZone},
+        {"15/03/2483", "9.30", "15.00H", "13.45N", "100.30E", ChartInputField::TimeZone},
+        {"15/03/2483", "9.30", "-13.00H", "13.45N", "100.30E", ChartInputField::TimeZone},
+        {"15/03/2483", "9.30", "E", "13.45N", "100.30E", ChartInputField::TimeZone},
+        {"15/03/2483", "9.30", "105.00E", "13.45n", "100.30E", ChartInputField::Latitude},
+        {"15/03/2483", "9.30", "105.00E", "91.00N", "100.30E", ChartInputField::Latitude},
+        {"15/03/2483", "9.30", "105.00E", "13.75N", "100.30E", ChartInputField::Latitude},
+        {"15/03/2483", "9.30", "105.00E", "13.45N", "181.00E", ChartInputField::Longitude},
+        {"15/03/2483", "9.30", "105.00E", "13.45N", "", ChartInputField::Longitude},
+    };
+    for (const Case& c : cases) {
+        TChartInput in = Bangkok(c.date, c.time);
+        in.TimeZone = c.zone;
+        in.Latitude = c.lat;
+        in.Longitude = c.lon;
+        const auto fault = CheckChartInput(in);
+        ASSERT_TRUE(fault.has_value()) << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
+        EXPECT_EQ(fault->field, c.field) << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
+        EXPECT_FALSE(fault->message.empty());
+    }
+}
+
+TEST(ChartInput, ReadsNumbersStrictly)
+{
+    EXPECT_EQ(ReadReal(" 13.45 "), 13.45);
+    EXPECT_EQ(ReadReal("+1"), 1.0);
+    EXPECT_FALSE(ReadReal("13.45N").has_value());
+    EXPECT_FALSE(ReadReal("").has_value());
+    EXPECT_FALSE(ReadReal("nan").has_value());
+    EXPECT_EQ(ReadInt(" 9"), 9);
+    EXPECT_FALSE(ReadInt("9a").has_value());
+    EXPECT_FALSE(ReadInt("99999999999").has_value());
+}
+
+} // namespace
+} // namespace nemra

@@ -1,0 +1,99 @@
+#include "ChartCommand.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace nemra::cli {
+namespace {
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunArgs(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunChartCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(NemraChart, PositionsTsvHasAHeaderAndEveryFactor)
+{
+    const CommandRun r = RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 24u);
+    EXPECT_EQ(lines[0], "index\tcode\tlon\trefl\tretro");
+    EXPECT_EQ(lines[1], "0\tAR\t0.0000000\t0.0000000\t0");
+    EXPECT_EQ(lines[7].substr(0, 5), "6\tMe\t");
+    EXPECT_EQ(lines[23].substr(0, 6), "22\tKe\t");
+}
+
+TEST(NemraChart, AxisAndNodeOptionsChangeTheResult)
+{
+    const std::string natal = "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
+    const CommandRun base = RunArgs({"positions", "--natal", natal});
+    const CommandRun cancer = RunArgs({"positions", "--natal", natal, "--axis", "180"});
+    const CommandRun mean = RunArgs({"positions", "--natal", natal, "--mean-node"});
+    ASSERT_EQ(base.status, 0);
+    ASSERT_EQ(cancer.status, 0);
+    ASSERT_EQ(mean.status, 0);
+    EXPECT_NE(Lines(base.out)[4], Lines(cancer.out)[4]); // Sun's reflection
+    EXPECT_NE(Lines(base.out)[6], Lines(mean.out)[6]);   // the node
+    EXPECT_EQ(Lines(mean.out)[6].back(), '1');           // the mean node is always marked
+}
+
+TEST(NemraChart, TextFormatShowsThaiNamesAndPositions)
+{
+    const CommandRun r = RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ", "--format", "text"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("ทดสอบ\t15 มีนาคม 2483"), std::string::npos);
+    EXPECT_NE(r.out.find("อาทิตย์\t"), std::string::npos);
+    EXPECT_NE(r.out.find("โพไซดอน\t"), std::string::npos);
+}
+
+TEST(NemraChart, BadInputIsRefusedWithStatusTwoNamingTheField)
+{
+    struct Case {
+        std::vector<std::string> args;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"positions", "--natal", "15/13/2483,9.30,105.00E,13.45N,100.30E"}, "date"},
+        {{"positions", "--natal", "15/03/2483,9.99,105.00E,13.45N,100.30E"}, "time"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00X,13.45N,100.30E"}, "zone"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00E,95.00N,100.30E"}, "latitude"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30"}, "longitude"},
+        {{"positions", "--natal", "15/03/2483,9.30"}, "DATE,TIME"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,1000.30E"}, "longitude"},
+        {{"positions", "--natal"}, "needs a value"},
+        {{"positions"}, "needs --natal"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E", "--axis", "90"}, "--axis"},
+        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E", "--format", "xml"}, "--format"},
+        {{"positions", "--bogus"}, "unknown option"},
+        {{"horoscope"}, "unknown command"},
+        {{}, "usage"},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = RunArgs(c.args);
+        EXPECT_EQ(r.status, 2) << c.expected;
+        EXPECT_TRUE(r.out.empty()) << c.expected;
+        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
+    }
+}
+
+} // namespace
+} // namespace nemra::cli

@@ -1,0 +1,10 @@
+// nemra-chart: casts charts and prints positions for scripts.
+#include "ChartCommand.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return nemra::cli::RunChartCommand(args, std::cout, std::cerr);
+}
