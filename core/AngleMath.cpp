@@ -4,9 +4,15 @@
 
 namespace nemra {
 
-double SignOf(double x) { return x >= 0.0 ? 1.0 : -1.0; }
+double SignOf(double x)
+{
+    return x >= 0.0 ? 1.0 : -1.0;
+}
 
-double IntPart(double x) { return SignOf(x) * std::floor(std::fabs(x)); }
+double IntPart(double x)
+{
+    return SignOf(x) * std::floor(std::fabs(x));
+}
 
 double FloorPart(double x)
 {

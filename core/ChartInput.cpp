@@ -17,7 +17,10 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int month, int year)
 {
@@ -43,7 +46,10 @@ bool AllDigits(std::string_view text)
     return true;
 }
 
-ChartInputFault Fault(ChartInputField field, std::string message) { return {field, std::move(message)}; }
+ChartInputFault Fault(ChartInputField field, std::string message)
+{
+    return {field, std::move(message)};
+}
 
 std::optional<ChartInputFault> CheckDate(std::string_view date)
 {
@@ -86,8 +92,8 @@ std::optional<ChartInputFault> CheckTime(std::string time)
     const auto hours = ReadInt(std::string_view(time).substr(0, 2));
     const auto minutes = ReadInt(std::string_view(time).substr(3, 2));
     const auto seconds = ReadInt(std::string_view(time).substr(6, 2));
-    if (!hours || !minutes || !seconds || *hours < 0 || *hours > 23 || *minutes < 0 || *minutes > 59
-        || *seconds < 0 || *seconds > 59)
+    if (!hours || !minutes || !seconds || *hours < 0 || *hours > 23 || *minutes < 0 || *minutes > 59 || *seconds < 0
+        || *seconds > 59)
         return bad;
     return std::nullopt;
 }
@@ -123,7 +129,10 @@ std::optional<ChartInputFault> CheckZone(std::string_view zone)
 
 } // namespace
 
-int ChristianYearFor(int month, int yearBE) { return (month < 4 && yearBE < 2484) ? yearBE - 542 : yearBE - 543; }
+int ChristianYearFor(int month, int yearBE)
+{
+    return (month < 4 && yearBE < 2484) ? yearBE - 542 : yearBE - 543;
+}
 
 std::string_view FieldKey(ChartInputField field)
 {

@@ -14,11 +14,11 @@ namespace nemra {
 // Capacities in characters (one byte each in the Thai code page).
 struct TChartInput {
     CappedText<30> Name;
-    CappedText<16> Date;      // d/m/yyyy, Buddhist era
-    CappedText<8> Time;       // H.MM or HH.MM.SS (separators not examined)
-    CappedText<6> Latitude;   // dd.mmN / dd.mmS
-    CappedText<7> TimeZone;   // ddd.mmE / ddd.mmW, or hh.mmH
-    CappedText<7> Longitude;  // ddd.mmE / ddd.mmW
+    CappedText<16> Date;     // d/m/yyyy, Buddhist era
+    CappedText<8> Time;      // H.MM or HH.MM.SS (separators not examined)
+    CappedText<6> Latitude;  // dd.mmN / dd.mmS
+    CappedText<7> TimeZone;  // ddd.mmE / ddd.mmW, or hh.mmH
+    CappedText<7> Longitude; // ddd.mmE / ddd.mmW
     CappedText<30> Place;
 
     friend bool operator==(const TChartInput&, const TChartInput&) = default;

@@ -10,10 +10,16 @@
 namespace nemra {
 namespace {
 
-std::uint16_t ToUint16(long value) { return static_cast<std::uint16_t>(std::clamp(value, 0L, 65535L)); }
+std::uint16_t ToUint16(long value)
+{
+    return static_cast<std::uint16_t>(std::clamp(value, 0L, 65535L));
+}
 
 // Integer of at most the first two characters of a text, 0 when unreadable.
-int LeadingInt(std::string_view text) { return ReadInt(text.substr(0, std::min<std::size_t>(2, text.size()))).value_or(0); }
+int LeadingInt(std::string_view text)
+{
+    return ReadInt(text.substr(0, std::min<std::size_t>(2, text.size()))).value_or(0);
+}
 
 struct AngleText {
     double value = 0.0; // decimal degrees (or hours), unsigned
@@ -129,14 +135,22 @@ void ComputePositions(TChartRecord& rec)
         double (*at)(const WinPl::SolarTerms&, const WinPl::OuterTerms&, double d);
     };
     static constexpr Planet kPlanets[] = {
-        {kMercury, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Mercury(d, s.sun, s.s2); }},
-        {kVenus, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Venus(d, s.sun, s.s2); }},
-        {kMars, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Mars(d, s.sun, s.s2); }},
-        {kJupiter, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o, double d) { return WinPl::Jupiter(d, s.sun, s.s2, o.a, o.b, o.c); }},
-        {kSaturn, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o, double d) { return WinPl::Saturn(d, s.sun, s.s2, o.a, o.b, o.c); }},
-        {kUranus, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o, double d) { return WinPl::Uranus(d, s.sun, s.s2, o.b); }},
-        {kNeptune, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Neptune(d, s.sun, s.s2); }},
-        {kPluto, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Pluto(d, s.sun, s.s2); }},
+        {kMercury,
+         [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Mercury(d, s.sun, s.s2); }},
+        {kVenus,
+         [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Venus(d, s.sun, s.s2); }},
+        {kMars,
+         [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Mars(d, s.sun, s.s2); }},
+        {kJupiter, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o,
+                      double d) { return WinPl::Jupiter(d, s.sun, s.s2, o.a, o.b, o.c); }},
+        {kSaturn, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o,
+                     double d) { return WinPl::Saturn(d, s.sun, s.s2, o.a, o.b, o.c); }},
+        {kUranus, [](const WinPl::SolarTerms& s, const WinPl::OuterTerms& o,
+                     double d) { return WinPl::Uranus(d, s.sun, s.s2, o.b); }},
+        {kNeptune,
+         [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Neptune(d, s.sun, s.s2); }},
+        {kPluto,
+         [](const WinPl::SolarTerms& s, const WinPl::OuterTerms&, double d) { return WinPl::Pluto(d, s.sun, s.s2); }},
     };
     for (const Planet& p : kPlanets) {
         const double now = p.at(sun, outer, d);

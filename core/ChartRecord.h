@@ -10,8 +10,8 @@
 
 namespace nemra {
 
-inline constexpr const char* kDirectMark = "  ";      // two blanks
-inline constexpr const char* kRetrogradeMark = " พ";  // blank and the retrograde letter
+inline constexpr const char* kDirectMark = "  ";     // two blanks
+inline constexpr const char* kRetrogradeMark = " พ"; // blank and the retrograde letter
 
 struct TFactorPos {
     double Lon = 0.0;  // ecliptic longitude, degrees, 0 <= lon < 360
@@ -23,12 +23,12 @@ struct TChartRecord {
     std::string DateWords; // "5 มีนาคม 2533"
     std::uint16_t Day = 0;
     std::uint16_t Month = 0;
-    std::uint16_t Year = 0;   // Christian era
-    std::uint16_t YearBE = 0; // Buddhist era, as typed
-    double ZoneDeg = 0.0;     // degrees, east positive
-    double LonDeg = 0.0;      // degrees, east positive
-    double LatDeg = 0.0;      // degrees, north positive
-    double LocalHours = 0.0;  // local clock time, hours
+    std::uint16_t Year = 0;     // Christian era
+    std::uint16_t YearBE = 0;   // Buddhist era, as typed
+    double ZoneDeg = 0.0;       // degrees, east positive
+    double LonDeg = 0.0;        // degrees, east positive
+    double LatDeg = 0.0;        // degrees, north positive
+    double LocalHours = 0.0;    // local clock time, hours
     std::int32_t DayNumber = 0; // day number of the local date (1 Jan 1900 = 1)
     std::int32_t DayFloor = 0;  // floor of DayValue: day number of the UT date
     double DayValue = 0.0;      // day number with the UT fraction of the day

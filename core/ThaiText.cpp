@@ -13,7 +13,7 @@ namespace {
 
 // The 0x80..0x9F block of CP874: only a few punctuation marks are defined.
 constexpr std::array<char32_t, 32> kHighBlock = {
-    0x20AC, 0, 0, 0, 0, 0x2026, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0x20AC, 0,      0,      0,      0,      0x2026, 0,      0,      0, 0, 0, 0, 0, 0, 0, 0,
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0, 0, 0, 0, 0, 0, 0, 0};
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -110,7 +110,10 @@ void AppendUtf8(std::string& out, char32_t cp)
     }
 }
 
-std::string SystemReason(int err) { return std::strerror(err); }
+std::string SystemReason(int err)
+{
+    return std::strerror(err);
+}
 
 // Writes all of `data` to `fd`, retrying short writes; returns 0 or an errno value.
 int WriteAll(int fd, std::string_view data)
@@ -129,7 +132,10 @@ int WriteAll(int fd, std::string_view data)
 
 } // namespace
 
-bool IsCp874Storable(char32_t cp) { return CodePointToCp874(cp).has_value(); }
+bool IsCp874Storable(char32_t cp)
+{
+    return CodePointToCp874(cp).has_value();
+}
 
 bool IsCp874Text(std::string_view utf8)
 {

@@ -49,21 +49,29 @@ struct WriteResult {
 WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines);
 
 // A text of fixed capacity, counted in characters: a longer text is cut on assignment.
-template <std::size_t Capacity>
-class CappedText {
-public:
+template <std::size_t Capacity> class CappedText {
+  public:
     static constexpr std::size_t capacity = Capacity;
 
     CappedText() = default;
-    CappedText(std::string_view text) : text_(CutToChars(text, Capacity)) {} // NOLINT: implicit by design
-    CappedText(const char* text) : CappedText(std::string_view(text)) {}      // NOLINT: implicit by design
-    CappedText(const std::string& text) : CappedText(std::string_view(text)) {} // NOLINT: implicit by design
+    CappedText(std::string_view text)
+        : text_(CutToChars(text, Capacity))
+    {
+    } // NOLINT: implicit by design
+    CappedText(const char* text)
+        : CappedText(std::string_view(text))
+    {
+    } // NOLINT: implicit by design
+    CappedText(const std::string& text)
+        : CappedText(std::string_view(text))
+    {
+    } // NOLINT: implicit by design
     const std::string& str() const { return text_; }
     operator std::string_view() const { return text_; } // NOLINT: implicit by design
     bool empty() const { return text_.empty(); }
     friend bool operator==(const CappedText& a, const CappedText& b) { return a.text_ == b.text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -12,13 +12,25 @@ namespace {
 constexpr double kRadPerDeg = std::numbers::pi / 180.0;
 }
 
-double Reduce360(double deg) { return Normalize360(deg); }
+double Reduce360(double deg)
+{
+    return Normalize360(deg);
+}
 
-double SinDeg(double deg) { return std::sin(deg * kRadPerDeg); }
+double SinDeg(double deg)
+{
+    return std::sin(deg * kRadPerDeg);
+}
 
-double CosDeg(double deg) { return std::cos(deg * kRadPerDeg); }
+double CosDeg(double deg)
+{
+    return std::cos(deg * kRadPerDeg);
+}
 
-double ArcTanDeg(double t) { return std::atan(t) / kRadPerDeg; }
+double ArcTanDeg(double t)
+{
+    return std::atan(t) / kRadPerDeg;
+}
 
 double DegMinToDecimal(double degMin)
 {
@@ -49,8 +61,7 @@ std::string ArcText(double arcDeg)
     const long long totalMinutes = std::llround(std::fabs(arcDeg) * 60.0);
     const bool negative = arcDeg < 0.0 && totalMinutes != 0;
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%lld.%02lld", negative ? "-" : "", totalMinutes / 60,
-                  totalMinutes % 60);
+    std::snprintf(buf, sizeof buf, "%s%lld.%02lld", negative ? "-" : "", totalMinutes / 60, totalMinutes % 60);
     return buf;
 }
 

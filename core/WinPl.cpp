@@ -45,8 +45,8 @@ std::string FindEphemerisFolder()
 #ifdef NEMRA_DATA_DIR
     candidates.emplace_back(NEMRA_DATA_DIR "/ephe");
 #endif
-    for (const char* folder : {"/usr/share/libswe/ephe", "/usr/local/share/libswe/ephe",
-                               "/usr/share/sweph", "/usr/share/sweph/ephe"})
+    for (const char* folder :
+         {"/usr/share/libswe/ephe", "/usr/local/share/libswe/ephe", "/usr/share/sweph", "/usr/share/sweph/ephe"})
         candidates.emplace_back(folder);
     for (const auto& folder : candidates)
         if (HoldsEphemerisFiles(folder))
@@ -54,7 +54,10 @@ std::string FindEphemerisFolder()
     return {};
 }
 
-double YearOfJulianDay(double jd) { return 2000.0 + (jd - 2451545.0) / 365.25; }
+double YearOfJulianDay(double jd)
+{
+    return 2000.0 + (jd - 2451545.0) / 365.25;
+}
 
 EphemerisInfo OpenEphemeris()
 {
@@ -81,7 +84,10 @@ EphemerisInfo OpenEphemeris()
     return info;
 }
 
-int32 CalcFlags() { return Ephemeris().usesFiles ? SEFLG_SWIEPH : SEFLG_MOSEPH; }
+int32 CalcFlags()
+{
+    return Ephemeris().usesFiles ? SEFLG_SWIEPH : SEFLG_MOSEPH;
+}
 
 // Apparent geocentric longitude of a body at a Julian day in TT. The library falls back
 // to its analytic ephemeris outside the files' range; an error gives 0.
@@ -94,7 +100,10 @@ double LongitudeAtTT(int body, double jdTT)
     return Normalize360(x[0]);
 }
 
-double JulianDayUT(double d2000) { return d2000 + kJulianDayOfD2000Zero; }
+double JulianDayUT(double d2000)
+{
+    return d2000 + kJulianDayOfD2000Zero;
+}
 
 double JulianDayTT(double d2000)
 {
@@ -110,9 +119,15 @@ const EphemerisInfo& Ephemeris()
     return info;
 }
 
-void SetPreferredEphemerisPath(const std::string& folder) { PreferredPath() = folder; }
+void SetPreferredEphemerisPath(const std::string& folder)
+{
+    PreferredPath() = folder;
+}
 
-int DayCount(int day, int month, int year) { return DayNumber(day, month, year); }
+int DayCount(int day, int month, int year)
+{
+    return DayNumber(day, month, year);
+}
 
 int DayNumber(int day, int month, int year)
 {
@@ -174,17 +189,32 @@ SolarTerms Sun(double d2000)
     return {Normalize360(x[0]), JulianDayUT(d2000), jdTT, x[2]};
 }
 
-MoonResult Moon([[maybe_unused]] double d2000, [[maybe_unused]] double sun, [[maybe_unused]] double s1,
-                double s2, [[maybe_unused]] double s3)
+MoonResult Moon([[maybe_unused]] double d2000, [[maybe_unused]] double sun, [[maybe_unused]] double s1, double s2,
+                [[maybe_unused]] double s3)
 {
     return {LongitudeAtTT(SE_MOON, s2), LongitudeAtTT(SE_MEAN_NODE, s2)};
 }
 
-double Mercury(double, double, double s2) { return LongitudeAtTT(SE_MERCURY, s2); }
-double Venus(double, double, double s2) { return LongitudeAtTT(SE_VENUS, s2); }
-double Mars(double, double, double s2) { return LongitudeAtTT(SE_MARS, s2); }
-double Neptune(double, double, double s2) { return LongitudeAtTT(SE_NEPTUNE, s2); }
-double Pluto(double, double, double s2) { return LongitudeAtTT(SE_PLUTO, s2); }
+double Mercury(double, double, double s2)
+{
+    return LongitudeAtTT(SE_MERCURY, s2);
+}
+double Venus(double, double, double s2)
+{
+    return LongitudeAtTT(SE_VENUS, s2);
+}
+double Mars(double, double, double s2)
+{
+    return LongitudeAtTT(SE_MARS, s2);
+}
+double Neptune(double, double, double s2)
+{
+    return LongitudeAtTT(SE_NEPTUNE, s2);
+}
+double Pluto(double, double, double s2)
+{
+    return LongitudeAtTT(SE_PLUTO, s2);
+}
 
 OuterTerms Outer(double d2000)
 {
@@ -201,21 +231,39 @@ double Saturn(double, double, double s2, double, double, double)
 {
     return LongitudeAtTT(SE_SATURN, s2);
 }
-double Uranus(double, double, double s2, double) { return LongitudeAtTT(SE_URANUS, s2); }
+double Uranus(double, double, double s2, double)
+{
+    return LongitudeAtTT(SE_URANUS, s2);
+}
 
-double TransNeptunian(int factor, [[maybe_unused]] int month, [[maybe_unused]] int year,
-                      [[maybe_unused]] double sun, double d2000)
+double TransNeptunian(int factor, [[maybe_unused]] int month, [[maybe_unused]] int year, [[maybe_unused]] double sun,
+                      double d2000)
 {
     if (factor < kCupido || factor > kPoseidon)
         return 0.0;
     return LongitudeAtTT(SE_CUPIDO + (factor - kCupido), JulianDayTT(d2000));
 }
 
-double Midpoint(double a, double b) { return Normalize360(a + ShortestArc(a, b) / 2.0); }
-double SumMinus(double a, double b, double c) { return Normalize360(a + b - c); }
-double SumPlus(double a, double b, double c) { return Normalize360(a + b + c); }
-double DiffMinus(double a, double b, double c) { return Normalize360(a - b - c); }
-double MidpointOfMidpoint(double a, double b, double c) { return Midpoint(Midpoint(a, b), c); }
+double Midpoint(double a, double b)
+{
+    return Normalize360(a + ShortestArc(a, b) / 2.0);
+}
+double SumMinus(double a, double b, double c)
+{
+    return Normalize360(a + b - c);
+}
+double SumPlus(double a, double b, double c)
+{
+    return Normalize360(a + b + c);
+}
+double DiffMinus(double a, double b, double c)
+{
+    return Normalize360(a - b - c);
+}
+double MidpointOfMidpoint(double a, double b, double c)
+{
+    return Midpoint(Midpoint(a, b), c);
+}
 
 double TrueNode(double dayCount, double utHours)
 {

@@ -22,7 +22,7 @@ inline constexpr int kD2000OfDayNumber = 36524;                // D = day number
 
 // What ephemeris is in use; filled once, on first use of any function here.
 struct EphemerisInfo {
-    std::string path;   // folder of the ephemeris files, empty when none was found
+    std::string path; // folder of the ephemeris files, empty when none was found
     bool usesFiles = false;
     double firstYear = -3000.0; // years (Christian era, fractional) the ephemeris covers
     double lastYear = 3000.0;

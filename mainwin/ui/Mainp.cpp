@@ -8,7 +8,10 @@
 #include <QPlainTextEdit>
 
 namespace {
-QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString Q(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent)

@@ -9,12 +9,12 @@ class QPlainTextEdit;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
 
     const nemra::TChartRecord& natal() const { return FNatal; }
 
-private:
+  private:
     void CastOwnerChart();
     void ShowPositions();
 

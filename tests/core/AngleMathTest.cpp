@@ -21,7 +21,8 @@ TEST(AngleMath, Normalize360StaysInOneTurn)
     struct Case {
         double in, out;
     };
-    for (const Case c : {Case{370, 10}, {-10, 350}, {360, 0}, {0, 0}, {-360, 0}, {-720, 0}, {719.5, 359.5}, {1e-9, 1e-9}})
+    for (const Case c :
+         {Case{370, 10}, {-10, 350}, {360, 0}, {0, 0}, {-360, 0}, {-720, 0}, {719.5, 359.5}, {1e-9, 1e-9}})
         EXPECT_NEAR(Normalize360(c.in), c.out, 1e-12) << c.in;
     // Values a hair off a whole turn must not come out as 360.
     for (const double x : {-1e-17, 360.0 - 1e-14, -360.0 - 1e-14, 720.0 - 1e-13}) {
@@ -45,7 +46,7 @@ TEST(AngleMath, AspectOfFoldsAndRoundsHalfToEven)
         double x, y, step, aspect, orb;
     };
     const Case cases[] = {
-        {10, 100, 90, 90, 0},   {100, 10, 90, 90, 0},  {0, 135, 90, 180, -45}, {0, 45, 90, 0, 45},
+        {10, 100, 90, 90, 0},  {100, 10, 90, 90, 0},  {0, 135, 90, 180, -45}, {0, 45, 90, 0, 45},
         {0, 200, 45, 180, 20}, {0, 250, 45, 90, -20}, {0, 225, 90, 180, 45},  {350, 10, 22.5, 22.5, -2.5},
     };
     for (const Case& c : cases) {

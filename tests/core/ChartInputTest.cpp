@@ -38,9 +38,13 @@ TEST(ChartInput, CapacitiesCountCharacters)
 
 TEST(ChartInput, AcceptsTheFormsTheInputDialogWrites)
 {
-    for (const auto& [date, time] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"15/03/2483", "9.30"}, {"1/1/2343", "09.30.00"}, {"31/12/2942", " 9.30.00"}, {"29/02/2567", "23.59.59"},
-             {"07/12/2569", "9:30:00"}, {"15/03/2483", "0.00"}})
+    for (const auto& [date, time] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"15/03/2483", "9.30"},
+                                                                    {"1/1/2343", "09.30.00"},
+                                                                    {"31/12/2942", " 9.30.00"},
+                                                                    {"29/02/2567", "23.59.59"},
+                                                                    {"07/12/2569", "9:30:00"},
+                                                                    {"15/03/2483", "0.00"}})
         EXPECT_FALSE(CheckChartInput(Bangkok(date, time)).has_value()) << date << " " << time;
     TChartInput in = Bangkok("1/1/2500", "12.00");
     for (const char* zone : {"7.00H", "-12.00H", "14.00H", "105.00E", "75.00W", "0.00E"}) {

@@ -87,7 +87,8 @@ TEST(ComputeDayNumbers, CountsFrom1900AndUsesThePreviousDayForEarlyLocalTimes)
     EXPECT_DOUBLE_EQ(early.UTHours, 20.0);
     EXPECT_NEAR(early.DayValue, early.DayNumber - 1 + 20.0 / 24.0, 1e-9);
     EXPECT_EQ(early.DayFloor, early.DayNumber - 1);
-    EXPECT_NEAR(early.Day2000 + WinPl::kJulianDayOfD2000Zero, 2460475.5 + 20.0 / 24.0, 1e-9); // JD of 14 June 2024, 20h UT
+    EXPECT_NEAR(early.Day2000 + WinPl::kJulianDayOfD2000Zero, 2460475.5 + 20.0 / 24.0,
+                1e-9); // JD of 14 June 2024, 20h UT
 }
 
 TEST(CastChart, FillsFactorsAndKeepsKetuUntouched)
@@ -158,9 +159,12 @@ TEST(CastChart, MotionMarksFollowTheShorterWayRound)
 TEST(CastChart, MalformedTextsGiveDefinedValues)
 {
     const TChartInput bad[] = {
-        Input("", "", "", "", ""),           Input("abc", "x", "E", "N", "W"),
-        Input("40/13/2483", "9", "1e9H", "999.99N", "-0.00E"), Input("15/0/99999", "12.3", "105.00E", "13.45N", "100.30E"),
-        Input("//", "99.99.99", "H", "S", "E"), Input("1/1/0", "-5.00", "-999.99W", "-91.00S", "720.00E"),
+        Input("", "", "", "", ""),
+        Input("abc", "x", "E", "N", "W"),
+        Input("40/13/2483", "9", "1e9H", "999.99N", "-0.00E"),
+        Input("15/0/99999", "12.3", "105.00E", "13.45N", "100.30E"),
+        Input("//", "99.99.99", "H", "S", "E"),
+        Input("1/1/0", "-5.00", "-999.99W", "-91.00S", "720.00E"),
     };
     for (const TChartInput& in : bad) {
         const TChartRecord rec = Cast(in);

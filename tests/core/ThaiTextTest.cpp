@@ -22,7 +22,7 @@ std::string ReadBytes(const fs::path& path)
 }
 
 class TempDir {
-public:
+  public:
     TempDir()
     {
         char pattern[] = "/tmp/nemra-test-XXXXXX";
@@ -36,7 +36,7 @@ public:
     }
     const fs::path& path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 

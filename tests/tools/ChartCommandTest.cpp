@@ -58,7 +58,8 @@ TEST(NemraChart, AxisAndNodeOptionsChangeTheResult)
 
 TEST(NemraChart, TextFormatShowsThaiNamesAndPositions)
 {
-    const CommandRun r = RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ", "--format", "text"});
+    const CommandRun r =
+        RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ", "--format", "text"});
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("ทดสอบ\t15 มีนาคม 2483"), std::string::npos);
     EXPECT_NE(r.out.find("อาทิตย์\t"), std::string::npos);

@@ -11,9 +11,8 @@
 namespace nemra::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
-    " [--axis 360|180] [--mean-node] [--format tsv|text]";
+constexpr const char* kUsage = "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
+                               " [--axis 360|180] [--mean-node] [--format tsv|text]";
 
 std::vector<std::string> SplitFields(const std::string& text)
 {
@@ -80,8 +79,8 @@ void PrintTsv(const TChartRecord& rec, std::ostream& out)
 {
     out << "index\tcode\tlon\trefl\tretro\n";
     for (std::size_t i = 0; i < kFactorCount; ++i)
-        out << i << '\t' << FactorCode[i] << '\t' << Fixed7(rec.Factors[i].Lon) << '\t'
-            << Fixed7(rec.Factors[i].Refl) << '\t' << (rec.Retro[i] == kRetrogradeMark ? 1 : 0) << '\n';
+        out << i << '\t' << FactorCode[i] << '\t' << Fixed7(rec.Factors[i].Lon) << '\t' << Fixed7(rec.Factors[i].Refl)
+            << '\t' << (rec.Retro[i] == kRetrogradeMark ? 1 : 0) << '\n';
 }
 
 void PrintText(const TChartRecord& rec, std::ostream& out)

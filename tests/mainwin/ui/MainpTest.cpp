@@ -6,7 +6,7 @@
 
 class MainpTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startsWithTheOwnerChartCast()
     {
         TMainForm form;
