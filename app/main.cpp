@@ -6,7 +6,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("โหราศาสตร์ยูเรเนียน"));
+    QApplication::setApplicationName(QStringLiteral("Nemra"));
+    QApplication::setApplicationDisplayName(QStringLiteral("โหราศาสตร์ยูเรเนียน"));
     TMainForm mainForm;
     mainForm.show();
     return QApplication::exec();

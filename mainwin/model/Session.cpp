@@ -102,8 +102,8 @@ void ComputeArcs(MainSession& s)
         s.FProgressed.Factors[f].Refl = Normalize360(natal.Factors[f].Refl + s.FArc);
     }
     s.FProgressed.Computed = true;
-    s.FDailyMeridian = WinPl::SumMinus(natal.Factors[kMeridian].Lon + s.FArc, s.FTransit.Factors[kSun].Lon,
-                                       natal.Factors[kSun].Lon);
+    s.FDailyMeridian =
+        WinPl::SumMinus(natal.Factors[kMeridian].Lon + s.FArc, s.FTransit.Factors[kSun].Lon, natal.Factors[kSun].Lon);
 }
 
 void SetDisplayMode(MainSession& s, int mode)

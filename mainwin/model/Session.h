@@ -50,8 +50,8 @@ struct MainSession {
     double FDailyMeridian = 0.0;
 
     // Switches.
-    int FAxis = 360;        // reflection axis: 360 Aries-Libra, 180 Cancer-Capricorn
-    int FMaxContracia = 0;  // reflections drawn for factors 1..n: 21, 5 or 0
+    int FAxis = 360;       // reflection axis: 360 Aries-Libra, 180 Cancer-Capricorn
+    int FMaxContracia = 0; // reflections drawn for factors 1..n: 21, 5 or 0
     bool FShowV1 = false;
     bool TrueNodeChecked = true; // the check of MnTrueNode
     int FDisplayMode = kShowAll;
@@ -73,6 +73,11 @@ struct MainSession {
     std::string FDialTitle = kZodiacDialTitle;
     std::string FDialSubTitle;
     bool FIndexAccepted = false;
+
+    // Remembered choices of the calculation dials.
+    int FMidSource = 3;  // midpoint dial: source 3 = natal chart
+    int FSensKind = 1;   // sensitive points: 1 = A+B-C
+    int FSensSource = 7; // sensitive points: source 7 = natal chart
 
     // The design's globals, held here.
     TChartInput GChartInput;

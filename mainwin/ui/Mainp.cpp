@@ -1,53 +1,855 @@
 #include "Mainp.h"
 
+#include "ChartArea.h"
+#include "CommandState.h"
 #include "FactorCatalogue.h"
 #include "OwnerChart.h"
-#include "WinDeg.h"
+#include "Settings.h"
+#include "ThaiFonts.h"
+#include "WinPl.h"
 
-#include <QFont>
-#include <QPlainTextEdit>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
 
 namespace {
+
 QString Q(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
+
+constexpr int kClientWidth = 792;
+constexpr int kClientHeight = 536;
+const QColor kNavy(0, 0, 128);
+
+// The design captions the side labels show before the first cast, and their places.
+struct LabelPlace {
+    const char* name;
+    int left;
+    int top;
+    const char* designCaption;
+};
+constexpr int kLabelTops[7] = {0, 18, 35, 52, 68, 84, 101};
+constexpr LabelPlace kNatalLabels[7] = {
+    {"LName", 528, 0, "ดวงเดิม -"},        {"LDate", 528, 18, "วันเดือนปี -"},     {"LTime", 528, 35, "เวลา -"},
+    {"lPlace", 528, 52, "เมือง -"},        {"LTimeZone", 528, 68, "เขตเวลา -"}, {"LLatitude", 528, 84, "แลตติจูด -"},
+    {"LLongitude", 528, 101, "ลองกิจูด -"},
+};
+constexpr LabelPlace kTransitLabels[7] = {
+    {"trname", 657, 0, "ดวงจร -"},         {"trdate", 657, 18, "วันเดือนปี -"},     {"trtime", 657, 35, "เวลา -"},
+    {"trPlace", 657, 52, "เมือง -"},        {"trtimezone", 657, 68, "เขตเวลา -"}, {"trlatitude", 657, 84, "แลตติจูด -"},
+    {"trlongitude", 657, 101, "ลองกิจูด -"},
+};
+
+// DisplayMode entries: main-menu name, pop-up name, menu caption, list caption.
+struct DisplayModeEntry {
+    const char* mainName;
+    const char* popupName;
+    const char* caption;
+    const char* listCaption;
+};
+constexpr DisplayModeEntry kDisplayModes[5] = {
+    {"MnShowAllChart", "Pop1ShowAllChart", "แสดงดวงทั้งหมด", "แสดงทุกดวง"},
+    {"MnShowNatalTransit", "Pop1ShowNatalTransit", "แสดงดวงกำเนิด+ดวงจร", "พื้นดวง+จร"},
+    {"MnShowNatalPgChart", "Pop1ShowNatalPg", "แสดงดวงกำเนิด+จรอายุขัย", "พื้นดวง+v1"},
+    {"MnShowNatal", "Pop1ShowNatal", "แสดงแต่ดวงกำเนิด", "พื้นดวง"},
+    {"MnShowTransit", "Pop1ShowTransit", "แสดงแต่ดวงจร", "ดวงจร"},
+};
+
+struct ContraciaEntry {
+    int value;
+    const char* mainName;
+    const char* popupName;
+    const char* caption;
+    const char* listCaption;
+};
+constexpr ContraciaEntry kContracia[3] = {
+    {21, "MnAllCon", "Pop1AllCon", "ทั้งหมด", "จุดสะท้อนทั้งหมด"},
+    {5, "MnPerCon", "Pop1PerCon", "จุดเจ้าชะตา", "จุดสะท้อนเจ้าชะตา"},
+    {0, "MnNoCon", "Pop1NoCon", "ไม่แสดง", "ไม่แสดงจุดสะท้อน"},
+};
+
+constexpr const char* kTrueNodeHintChecked = "คลิกเพื่อเปลี่ยนเป็นราหูเฉลี่ย";
+constexpr const char* kTrueNodeHintUnchecked = "คลิกเพื่อเปลี่ยนเป็นราหูจริง";
+
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget* parent)
     : QMainWindow(parent)
+    , FClock(std::move(clock))
 {
     setObjectName("MainForm");
     setWindowTitle(QStringLiteral("โหราศาสตร์ยูเรเนียน"));
-    FPositions = new QPlainTextEdit(this);
-    FPositions->setObjectName("PositionList");
-    FPositions->setReadOnly(true);
-    FPositions->setFont(QFont("Garuda", 12));
-    setCentralWidget(FPositions);
-    resize(792, 536);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    CheckScreenSize();
+    BuildLayout();
+    BuildActions();
+    BuildMainMenu();
+    BuildPopupMenus();
+    ShowHoroscopePage();
+    FSession.FChartSize = ChartArea->width();
+    FSession.FChartCenter = (FSession.FChartSize - 1) / 2 + 1;
+    FillGridHeadings();
+    nemra::ResetDialToZodiac(FSession);
+    FSession.FIndexDial = 1;
+
+    FIniPath = (settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder) + "/" + nemra::kSettingsFileName;
+    nemra::ApplySettings(FSession, nemra::ReadSettingsFile(FIniPath.toStdString()));
+    UpdateDialTypeControls();
+    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
+    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    SetChecked({"MnTrueNode"}, FSession.TrueNodeChecked);
+    item("MnTrueNode")->setStatusTip(FSession.TrueNodeChecked ? kTrueNodeHintChecked : kTrueNodeHintUnchecked);
+    item("MnTrueNode")->setToolTip(item("MnTrueNode")->statusTip());
+
+    FSession.FOwnerInput = nemra::OwnerChartInput();
+    const QString ownerCaption = (QStringLiteral("ดวง") + Q(FSession.FOwnerInput.Name.str())).left(33);
+    item("MnOwnerChart")
+        ->setText(ownerCaption + "\t" + item("OwnerChart")->shortcut().toString(QKeySequence::NativeText));
+    item("Pop2OwnerChart")->setText(ownerCaption);
+
+    UpdateCommandState();
+    UpdateContraciaMenus();
+    FSession.FMidSource = 3;
+    FSession.FSensKind = 1;
+    FSession.FSensSource = 7;
     CastOwnerChart();
+    CastTransitNow();
+    ChooseChartList->setCurrentIndex(nemra::kShowAll);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CheckScreenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || (screen->size().width() >= 800 && screen->size().height() >= 600))
+        return;
+    QMessageBox box(QMessageBox::Critical, windowTitle(), QStringLiteral("การแสดงผลหน้าจอ (Resolution) ไม่ถูกต้อง!"),
+                    QMessageBox::Ok, this);
+    RunDialog(box);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+// ---------------------------------------------------------------- layout
+
+void TMainForm::BuildLayout()
+{
+    Notebook1 = new QTabWidget(this);
+    Notebook1->setObjectName("Notebook1");
+    Notebook1->tabBar()->hide();
+    Notebook1->setDocumentMode(true);
+    auto* page = new QWidget(Notebook1);
+    page->setObjectName("HoroScope");
+    page->setAutoFillBackground(true);
+    Notebook1->addTab(page, QStringLiteral("Horoscope"));
+    setCentralWidget(Notebook1);
+
+    ChartArea = new TChartArea(page);
+    ChartArea->setObjectName("ChartArea");
+    ChartArea->setGeometry(2, 8, 521, 521);
+
+    const QFont labelFont = nemra::ui::LabelFont(13, true);
+    for (const auto& places : {kNatalLabels, kTransitLabels})
+        for (int i = 0; i < 7; ++i) {
+            auto* label = new QLabel(QString::fromUtf8(places[i].designCaption), page);
+            label->setObjectName(places[i].name);
+            label->setGeometry(places[i].left, kLabelTops[i], places == kNatalLabels ? 128 : 134, 18);
+            label->setFont(labelFont);
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, kNavy);
+            label->setPalette(palette);
+            FLabels[places[i].name] = label;
+        }
+
+    StringGrid1 = new QTableWidget(22, 4, page);
+    StringGrid1->setObjectName("StringGrid1");
+    StringGrid1->setGeometry(524, 118, 264, 400);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(65);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(10);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int row = 0; row < StringGrid1->rowCount(); ++row)
+        StringGrid1->setRowHeight(row, 18);
+    for (int column = 0; column < StringGrid1->columnCount(); ++column)
+        StringGrid1->setColumnWidth(column, 65);
+    StringGrid1->setShowGrid(false);
+    StringGrid1->setFont(nemra::ui::LabelFont(12, true));
+    StringGrid1->setTextElideMode(Qt::ElideNone);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setToolTip(QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย"));
+    StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    TabSet1 = new QTabBar(page);
+    TabSet1->setObjectName("TabSet1");
+    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยจริง"));
+    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยสะท้อน"));
+    TabSet1->setShape(QTabBar::TriangularSouth);
+    TabSet1->setFont(nemra::ui::DialogFont(10, true));
+    TabSet1->setStyleSheet("QTabBar::tab { height: 17px; padding: 0px 10px; }");
+    TabSet1->setGeometry(527, 517, 265, 19);
+    TabSet1->setDrawBase(false);
+    connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) {
+        FSession.GridTab = index;
+        if (FSession.FNatal.Computed)
+            FillNatalColumn();
+        if (FSession.FTransit.Computed)
+            FillTransitColumn();
+        if (FSession.FNatal.Computed && FSession.FTransit.Computed)
+            FillV1Column();
+    });
+
+    ChooseChartList = new QComboBox(page);
+    ChooseChartList->setObjectName("ChooseChartList");
+    for (const auto& mode : kDisplayModes)
+        ChooseChartList->addItem(QString::fromUtf8(mode.listCaption));
+    ChooseChartList->setGeometry(435, 457, 84, 21);
+    ChooseChartList->setFont(nemra::ui::DialogFont(11));
+    connect(ChooseChartList, &QComboBox::activated, this, [this](int index) {
+        if (index == FSession.FDisplayMode)
+            return;
+        SetDisplayMode(index);
+        DrawChart();
+    });
+
+    auto* dialGroup = new QGroupBox(QStringLiteral("ชนิดจานหมุน"), page);
+    dialGroup->setObjectName("DialSelectGroup");
+    dialGroup->setGeometry(409, 475, 110, 31);
+    dialGroup->setFont(nemra::ui::DialogFont(9));
+    dialGroup->setStyleSheet("QGroupBox { background: white; border: 1px solid gray; margin-top: 0px; }"
+                             "QGroupBox::title { subcontrol-origin: padding; left: 3px; top: 0px; }");
+    auto* dialLayout = new QHBoxLayout(dialGroup);
+    dialLayout->setContentsMargins(4, 12, 2, 0);
+    dialLayout->setSpacing(2);
+    FDial360Button = new QRadioButton("360", dialGroup);
+    FDial90Button = new QRadioButton("90", dialGroup);
+    FDial360Button->setObjectName("DialSelect360");
+    FDial90Button->setObjectName("DialSelect90");
+    dialLayout->addWidget(FDial360Button);
+    dialLayout->addWidget(FDial90Button);
+    connect(FDial360Button, &QRadioButton::clicked, this, [this] { SetDialType(360); });
+    connect(FDial90Button, &QRadioButton::clicked, this, [this] { SetDialType(90); });
+
+    ReflectSelectList = new QComboBox(page);
+    ReflectSelectList->setObjectName("ReflectSelectList");
+    for (const auto& entry : kContracia)
+        ReflectSelectList->addItem(QString::fromUtf8(entry.listCaption));
+    ReflectSelectList->setGeometry(408, 506, 112, 21);
+    ReflectSelectList->setFont(nemra::ui::DialogFont(11));
+    connect(ReflectSelectList, &QComboBox::activated, this,
+            [this](int index) { SetMaxContracia(kContracia[std::clamp(index, 0, 2)].value); });
+
+    StopBtn = new QPushButton(QStringLiteral("หยุดดวงจร"), page);
+    StopBtn->setObjectName("StopBtn");
+    StopBtn->setGeometry(447, 10, 75, 25);
+    StopBtn->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(4000);
+
+    for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
+        onTop->raise();
+
+    menuBar()->setObjectName("MainMenu1");
+    // The client area is fixed; the window grows by the menu bar.
+    Notebook1->setFixedSize(kClientWidth, kClientHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// ---------------------------------------------------------------- actions and menus
+
+QAction* TMainForm::MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (handler)
+        connect(action, &QAction::triggered, this, std::move(handler));
+    else
+        action->setEnabled(false);
+    addAction(action);
+    FItems[name] = action;
+    return action;
+}
+
+void TMainForm::BuildActions()
+{
+    MakeAction("OwnerChart", QString(), QKeySequence("Ctrl+O"), [this] { CastOwnerChart(); });
+    MakeAction("DiscTool", QStringLiteral("เครื่องมือหมุนจาน"), QKeySequence("Ctrl+D"), {});
+    MakeAction("MidPointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), QKeySequence("Ctrl+M"), {});
+    MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"), [this] {
+        FSession.FHouseLines = !FSession.FHouseLines;
+        SetChecked({"MnHouseLine", "Pop1HouseLine"}, FSession.FHouseLines);
+        DrawChart();
+    });
+    MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), {});
+    MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
+    MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
+    MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"), {});
+    MakeAction("NemraExit", QString(), QKeySequence("Ctrl+X"), [this] { close(); });
+    MakeAction("ToggleDisc", QString(), QKeySequence("Ctrl+T"),
+               [this] { SetDialType(FSession.FDialType == 360 ? 90 : 360); });
+    MakeAction("ToMain", QStringLiteral("กลับหน้าหลัก"), QKeySequence("Ctrl+Alt+M"), [this] { ShowHoroscopePage(); });
+}
+
+QAction* TMainForm::AddEntry(QMenu* menu, const MenuEntry& entry)
+{
+    QString caption = entry.caption.isEmpty() && entry.linked ? entry.linked->text() : entry.caption;
+    if (entry.linked && !entry.linked->shortcut().isEmpty() && menu->parent() != this)
+        caption += "\t" + entry.linked->shortcut().toString(QKeySequence::NativeText);
+    auto* action = menu->addAction(caption);
+    action->setObjectName(entry.name);
+    if (entry.linked) {
+        connect(action, &QAction::triggered, entry.linked, &QAction::trigger);
+        action->setEnabled(entry.linked->isEnabled());
+    } else if (entry.handler) {
+        connect(action, &QAction::triggered, this, entry.handler);
+    } else {
+        action->setEnabled(false);
+    }
+    FItems[entry.name] = action;
+    return action;
+}
+
+void TMainForm::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        if (entry.name == nullptr)
+            menu->addSeparator();
+        else
+            AddEntry(menu, entry);
+    }
+}
+
+QMenu* TMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption)
+{
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    FMenus[name] = menu;
+    FItems[name] = menu->menuAction();
+    return menu;
+}
+
+void TMainForm::AddDisplayModeEntries(QMenu* menu, bool popup)
+{
+    for (int mode = 0; mode < 5; ++mode) {
+        const auto& m = kDisplayModes[mode];
+        QAction* action = AddEntry(menu, {popup ? m.popupName : m.mainName, QString::fromUtf8(m.caption), [this, mode] {
+                                              if (mode == FSession.FDisplayMode)
+                                                  return;
+                                              SetDisplayMode(mode);
+                                              DrawChart();
+                                          }});
+        action->setCheckable(true);
+    }
+}
+
+void TMainForm::AddContraciaEntries(QMenu* menu, bool popup)
+{
+    for (const auto& c : kContracia) {
+        const int value = c.value;
+        QAction* action = AddEntry(menu, {popup ? c.popupName : c.mainName, QString::fromUtf8(c.caption),
+                                          [this, value] { SetMaxContracia(value); }});
+        action->setCheckable(true);
+    }
+}
+
+void TMainForm::AddAxisEntries(QMenu* menu, bool popup)
+{
+    AddEntry(menu, {popup ? "Pop1AriesReflect" : "MnAriesReflect", QStringLiteral("เมษ-ตุลย์"), [this] { SetAxis(360); }})
+        ->setCheckable(true);
+    AddEntry(menu,
+             {popup ? "Pop1CancerReflect" : "MnCancerReflect", QStringLiteral("กรกฎ-มกร"), [this] { SetAxis(180); }})
+        ->setCheckable(true);
+}
+
+void TMainForm::AddDialTypeEntries(QMenu* menu, bool popup)
+{
+    AddEntry(menu, {popup ? "Pop1Dial360" : "MNDial360", QStringLiteral("จาน 360 องศา"), [this] { SetDialType(360); }})
+        ->setCheckable(true);
+    AddEntry(menu, {popup ? "Pop1Dial90" : "MNDial90", QStringLiteral("จาน 90 องศา"), [this] { SetDialType(90); }})
+        ->setCheckable(true);
+}
+
+void TMainForm::BuildMainMenu()
+{
+    QMenu* chart = AddSubMenu(nullptr, "Chart", QStringLiteral("&1 ดวงกำเนิด"));
+    AddEntries(chart, {{"NewNatal", QStringLiteral("ผูกดวงใหม่"), [this] { CastNatalChart(); }},
+                       {"OldNatal", QStringLiteral("หาดวงจากไฟล์"), {}},
+                       {"MnOwnerChart", QString(), {}, FItems["OwnerChart"]},
+                       {"MnReloc1", QStringLiteral("เปลี่ยนสถานที่"), {}},
+                       {"MnChangeNatal", QStringLiteral("เพิ่ม/ลดวันเวลา"), {}},
+                       {"SaveNatal", QStringLiteral("บันทึกลงไฟล์"), {}},
+                       {nullptr, {}, {}},
+                       {"Exit1", QStringLiteral("E&xit"), [this] { close(); }}});
+
+    QMenu* transit = AddSubMenu(nullptr, "Transit", QStringLiteral("&2 ดวงจร"));
+    AddEntries(transit, {{"NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
+                         {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
+                         {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), {}},
+                         {nullptr, {}, {}},
+                         {"MnSolar", QStringLiteral("ดวงทินวรรษ"), {}},
+                         {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), {}},
+                         {"MnMoonPhase", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), {}},
+                         {nullptr, {}, {}},
+                         {"MnReloc2", QStringLiteral("เปลี่ยนสถานที่"), {}},
+                         {"MnChangeTransit", QStringLiteral("เพิ่ม/ลดวันเวลา"), {}},
+                         {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), {}}});
+
+    QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
+    AddEntries(index, {{"MnIndexCancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), {}},
+                       {"MnIndexHouse", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), {}},
+                       {"MnIndexMidpoint", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
+                       {"MnIndexSens", QStringLiteral("จุดอิทธิพล A,B,C"), {}},
+                       {"MnMcDay", QStringLiteral("เมอริเดียนประจำวัน"), {}},
+                       {"MnIndexUser", QStringLiteral("จุดกำหนดเอง"), {}},
+                       {nullptr, {}, {}},
+                       {"MnShowTool", QString(), {}, FItems["DiscTool"]},
+                       {"MnMidPointTool", QString(), {}, FItems["MidPointTool"]},
+                       {nullptr, {}, {}}});
+    AddDialTypeEntries(AddSubMenu(index, "MnDialType", QStringLiteral("ชนิดจานหมุน")), false);
+    AddDisplayModeEntries(AddSubMenu(index, "MnHideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), false);
+    AddContraciaEntries(AddSubMenu(index, "MnShowCon", QStringLiteral("แสดงจุดสะท้อน")), false);
+    AddAxisEntries(AddSubMenu(index, "MnReflect", QStringLiteral("แกนจุดสะท้อน")), false);
+    AddEntry(index, {"MnHouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
+
+    QMenu* report = AddSubMenu(nullptr, "MnReport", QStringLiteral("&4 รายงานต่างๆ"));
+    AddEntries(report, {{"MnReportIndex", QString(), {}, FItems["Send_Report"]},
+                        {nullptr, {}, {}},
+                        {"MnReportMid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
+                        {"MnReportSen", QStringLiteral("จุดอิทธิพล A,B,C"), {}},
+                        {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"), {}},
+                        {"MnReportUser", QStringLiteral("จุดกำหนดเอง"), {}},
+                        {nullptr, {}, {}},
+                        {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), {}},
+                        {nullptr, {}, {}},
+                        {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), {}},
+                        {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), {}},
+                        {nullptr, {}, {}},
+                        {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), {}}});
+
+    QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
+    AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
+                      {"MnSeeBook2", QString(), {}, FItems["See_Book2"]},
+                      {"MnEditBook", QStringLiteral("แก้ไขสูตรพระเคราะห์/เรือนชะตา"), {}},
+                      {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), {}}});
+
+    QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
+    AddEntries(exportMenu, {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
+                            {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"), {}},
+                            {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"), {}},
+                            {nullptr, {}, {}},
+                            {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), {}},
+                            {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
+                            {"MnPrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
+                            {"MnPrintSompus", QStringLiteral("พิมพ์สมผุสดวง"), {}},
+                            {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), {}}});
+
+    QMenu* manage = AddSubMenu(nullptr, "Manage", QStringLiteral("&7 จัดการไฟล์/อื่น ๆ"));
+    AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), {}},
+                        {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), {}},
+                        {nullptr, {}, {}},
+                        {"MnTrueNode", QStringLiteral("ใช้ราหูจริงแทนราหูเฉลี่ย"), [this] { ToggleTrueNode(); }},
+                        {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), {}},
+                        {nullptr, {}, {}}});
+    item("MnTrueNode")->setCheckable(true);
+    QMenu* saveSettings = AddSubMenu(manage, "MnSaveSettings", QStringLiteral("บันทึกค่าตัวเลือก"));
+    AddEntries(saveSettings, {{"MnPlaceSettings", QStringLiteral("สถานที่ผูกดวง"), {}},
+                              {"MnMiscSettings", QStringLiteral("ตัวเลือกอื่นๆ"), {}}});
+    manage->addSeparator();
+    AddEntry(manage, {"AboutM", QStringLiteral("About"), [this] { ShowAbout(); }});
+}
+
+void TMainForm::BuildPopupMenus()
+{
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    AddEntries(PopupMenu1, {{"Pop1Cancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), {}},
+                            {"Pop1House", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), {}},
+                            {"Pop1Mid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
+                            {"Pop1Sens", QStringLiteral("จุดอิทธิพล  A,B,C"), {}},
+                            {"Pop1MC", QStringLiteral("เมอริเดียนประจำวัน"), {}},
+                            {"Pop1User", QStringLiteral("จุดกำหนดเอง"), {}},
+                            {nullptr, {}, {}},
+                            {"Pop1DiskTool", QStringLiteral("เครื่องมือหมุนจาน"), {}},
+                            {"Pop1MidpointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), {}},
+                            {nullptr, {}, {}}});
+    AddDialTypeEntries(AddSubMenu(PopupMenu1, "Pop1DialType", QStringLiteral("ชนิดจานหมุน")), true);
+    AddDisplayModeEntries(AddSubMenu(PopupMenu1, "Pop1HideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), true);
+    AddContraciaEntries(AddSubMenu(PopupMenu1, "Pop1Contracia", QStringLiteral("แสดงจุดสะท้อน")), true);
+    AddAxisEntries(AddSubMenu(PopupMenu1, "Pop1Reflect", QStringLiteral("แกนจุดสะท้อน")), true);
+    AddEntry(PopupMenu1, {"Pop1HouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
+    AddEntries(PopupMenu1, {{nullptr, {}, {}},
+                            {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
+                            {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), {}},
+                            {nullptr, {}, {}},
+                            {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), {}},
+                            {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
+                            {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
+                            {nullptr, {}, {}},
+                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), {}}});
+    ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ChartArea, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
+
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName("PopupMenu2");
+    AddEntries(PopupMenu2, {{"Pop2NewNatal", QStringLiteral("ผูกดวงกำเนิดใหม่"), [this] { CastNatalChart(); }},
+                            {"Pop2OldNatal", QStringLiteral("หาดวงกำเนิดจากไฟล์"), {}},
+                            {"Pop2OwnerChart", QString(), {}, FItems["OwnerChart"]},
+                            {nullptr, {}, {}},
+                            {"Pop2NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
+                            {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
+                            {nullptr, {}, {}},
+                            {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), {}},
+                            {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), {}}});
+    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu2->popup(StringGrid1->viewport()->mapToGlobal(at)); });
+}
+
+QAction* TMainForm::item(const QString& name) const
+{
+    const auto it = FItems.find(name);
+    return it == FItems.end() ? nullptr : it->second;
+}
+
+void TMainForm::SetChecked(std::initializer_list<const char*> names, bool checked)
+{
+    for (const char* name : names)
+        if (QAction* action = item(name))
+            action->setChecked(checked);
+}
+
+// ---------------------------------------------------------------- seams
+
+int TMainForm::RunDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+QString TMainForm::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
+{
+    Q_UNUSED(defaultSuffix);
+    Q_UNUSED(filter);
+    Q_UNUSED(title);
+    return {};
+}
+
+bool TMainForm::RunChartInputDialog()
+{
+    return false;
+}
+
+// ---------------------------------------------------------------- command state
+
+void TMainForm::UpdateCommandState()
+{
+    const nemra::CommandState c = nemra::ComputeCommandState(FSession);
+    item("MnRtChart")->setEnabled(c.MnRtChart);
+    item("MnIndex")->setEnabled(c.MnIndex);
+    item("MnReport")->setEnabled(c.MnReport);
+    item("MnSompusFile")->setEnabled(c.MnSompusFile);
+    item("MnHideShowChart")->setEnabled(c.MnHideShowChart);
+    if (c.MnMcDay)
+        item("MnMcDay")->setEnabled(*c.MnMcDay);
+    if (c.MnReportMc)
+        item("MnReportMc")->setEnabled(*c.MnReportMc);
+    const QString shortcut = item("Send_Report")->shortcut().toString(QKeySequence::NativeText);
+    item("MnReportIndex")->setText(Q(c.MnReportIndexCaption) + "\t" + shortcut);
+    item("MnReportIndex")->setEnabled(c.MnReportIndex);
+    item("Send_Report")->setEnabled(c.MnReportIndex);
+}
+
+void TMainForm::UpdateContraciaMenus()
+{
+    for (int i = 0; i < 3; ++i)
+        if (kContracia[i].value == FSession.FMaxContracia) {
+            for (const auto& c : kContracia)
+                SetChecked({c.mainName, c.popupName}, c.value == FSession.FMaxContracia);
+            ReflectSelectList->setCurrentIndex(i);
+        }
+}
+
+void TMainForm::UpdateDialTypeControls()
+{
+    const bool is360 = FSession.FDialType == 360;
+    SetChecked({"MNDial360", "Pop1Dial360"}, is360);
+    SetChecked({"MNDial90", "Pop1Dial90"}, !is360);
+    FDial360Button->setChecked(is360);
+    FDial90Button->setChecked(!is360);
+}
+
+// ---------------------------------------------------------------- grid and labels
+
+void TMainForm::FillGridHeadings()
+{
+    static const char* kHeadings[4] = {"ปัจจัย", "พื้นดวง", "จรอายุขัย", "ดวงจร"};
+    const QColor fixedColour = palette().color(QPalette::Button);
+    const auto fixedCell = [&](const QString& text) {
+        auto* cell = new QTableWidgetItem(text);
+        cell->setFlags(Qt::ItemIsEnabled);
+        cell->setBackground(fixedColour);
+        return cell;
+    };
+    for (int column = 0; column < 4; ++column)
+        StringGrid1->setItem(0, column, fixedCell(QString::fromUtf8(kHeadings[column])));
+    for (int row = 1; row <= nemra::kLastPositionedFactor; ++row) {
+        StringGrid1->setItem(row, 0, fixedCell(Q(nemra::FactorNamesThai[static_cast<std::size_t>(row)])));
+        for (int column = 1; column < 4; ++column)
+            StringGrid1->setItem(row, column, new QTableWidgetItem());
+    }
+}
+
+void TMainForm::FillColumn(int column)
+{
+    for (int row = 1; row <= nemra::kLastPositionedFactor; ++row)
+        StringGrid1->item(row, column)->setText(Q(nemra::GridCellText(FSession, column, row)));
+}
+
+void TMainForm::FillNatalColumn()
+{
+    FillColumn(1);
+}
+void TMainForm::FillV1Column()
+{
+    FillColumn(2);
+}
+void TMainForm::FillTransitColumn()
+{
+    FillColumn(3);
+}
+
+void TMainForm::FillNatalLabels()
+{
+    const auto texts = nemra::ChartLabelTexts(FSession.FNatal);
+    for (int i = 0; i < 7; ++i)
+        FLabels[kNatalLabels[i].name]->setText(Q(texts[static_cast<std::size_t>(i)]));
+}
+
+void TMainForm::FillTransitLabels()
+{
+    const auto texts = nemra::ChartLabelTexts(FSession.FTransit);
+    for (int i = 0; i < 7; ++i)
+        FLabels[kTransitLabels[i].name]->setText(Q(texts[static_cast<std::size_t>(i)]));
+}
+
+// ---------------------------------------------------------------- casting
+
+void TMainForm::ShowHoroscopePage()
+{
+    Notebook1->setCurrentIndex(0);
+}
+
+void TMainForm::ComputeArcs()
+{
+    nemra::ComputeArcs(FSession);
+    FillV1Column();
+}
+
+void TMainForm::AfterCast(bool natal)
+{
+    if (FSession.FNatal.Computed && FSession.FTransit.Computed)
+        FillV1Column();
+    if (natal) {
+        FillNatalLabels();
+        FillNatalColumn();
+    } else {
+        FillTransitLabels();
+        FillTransitColumn();
+    }
+    ChooseChartList->setCurrentIndex(FSession.FDisplayMode);
+    DrawChart();
+    UpdateCommandState();
+}
+
+void TMainForm::CastNatalChart()
+{
+    if (!RunChartInputDialog())
+        return;
+    nemra::CastNatal(FSession, FSession.GChartInput);
+    SetDisplayMode(FSession.FDisplayMode);
+    AfterCast(true);
+    ShowHoroscopePage();
+}
+
+void TMainForm::CastTransitChart()
+{
+    if (!RunChartInputDialog())
+        return;
+    nemra::CastTransit(FSession, FSession.GChartInput);
+    SetDisplayMode(FSession.FDisplayMode);
+    AfterCast(false);
+    ShowHoroscopePage();
 }
 
 void TMainForm::CastOwnerChart()
 {
-    FNatal = {};
-    FNatal.Input = nemra::OwnerChartInput();
-    nemra::CastChart(FNatal, {});
-    ShowPositions();
+    nemra::CastOwner(FSession);
+    AfterCast(true);
 }
 
-void TMainForm::ShowPositions()
+void TMainForm::CastTransitNow()
 {
-    QStringList lines;
-    lines << Q(FNatal.Input.Name.str()) + "   " + Q(FNatal.DateWords) + "   " + Q(FNatal.Input.Time.str()) + "   "
-                 + Q(FNatal.Input.Place.str());
-    lines << QString();
-    for (int i = nemra::kFirstPositionedFactor; i <= nemra::kLastPositionedFactor; ++i) {
-        const auto f = static_cast<std::size_t>(i);
-        lines << QString("%1\t%2%3")
-                     .arg(Q(nemra::FactorNamesThai[f]), -14)
-                     .arg(Q(nemra::WinDeg::PositionText(FNatal.Factors[f].Lon)))
-                     .arg(Q(FNatal.Retro[f]));
+    nemra::CastTransitNow(FSession, FClock());
+    AfterCast(false);
+}
+
+// ---------------------------------------------------------------- switches
+
+void TMainForm::SetDisplayMode(int mode)
+{
+    nemra::SetDisplayMode(FSession, mode);
+    for (int m = 0; m < 5; ++m)
+        SetChecked({kDisplayModes[m].mainName, kDisplayModes[m].popupName}, m == FSession.FDisplayMode);
+    ChooseChartList->setCurrentIndex(FSession.FDisplayMode);
+}
+
+void TMainForm::SetMaxContracia(int value)
+{
+    if (value == FSession.FMaxContracia) {
+        UpdateContraciaMenus();
+        return;
     }
-    FPositions->setPlainText(lines.join('\n'));
+    FSession.FMaxContracia = value;
+    UpdateContraciaMenus();
+    DrawChart();
+}
+
+void TMainForm::SetAxis(int axis)
+{
+    if (axis == FSession.FAxis) {
+        SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, axis == 360);
+        SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, axis != 360);
+        return;
+    }
+    nemra::SetAxis(FSession, axis);
+    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
+    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    FillNatalColumn();
+    FillV1Column();
+    FillTransitColumn();
+    DrawChart();
+}
+
+void TMainForm::SetDialType(int type)
+{
+    FSession.FDialType = type == 360 ? 360 : 90;
+    UpdateDialTypeControls();
+    DrawChart();
+}
+
+void TMainForm::ToggleTrueNode()
+{
+    const bool trueNode = item("MnTrueNode")->isChecked();
+    item("MnTrueNode")->setStatusTip(trueNode ? kTrueNodeHintChecked : kTrueNodeHintUnchecked);
+    item("MnTrueNode")->setToolTip(item("MnTrueNode")->statusTip());
+    FSession.TrueNodeChecked = trueNode;
+    if (!FSession.FNatal.Computed && !FSession.FTransit.Computed)
+        return;
+    nemra::SetTrueNode(FSession, trueNode);
+    if (FSession.FNatal.Computed)
+        FillNatalColumn();
+    if (FSession.FTransit.Computed)
+        FillTransitColumn();
+    DrawChart();
+}
+
+// ---------------------------------------------------------------- dial
+
+void TMainForm::DrawChart()
+{
+    QImage& image = ChartArea->image();
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int c = FSession.FChartCenter;
+    painter.drawEllipse(QPoint(c, c), 240, 240);
+    painter.setFont(nemra::ui::LabelFont(16, true));
+    painter.drawText(QRect(0, c - 20, image.width(), 40), Qt::AlignCenter, Q(FSession.FDialTitle));
+    painter.end();
+    ChartArea->update();
+}
+
+// ---------------------------------------------------------------- about and closing
+
+void TMainForm::ShowAbout()
+{
+    const auto& ephemeris = nemra::WinPl::Ephemeris();
+    const QString ephemerisText =
+        ephemeris.usesFiles
+            ? QStringLiteral("ไฟล์ปฏิทินดาว Swiss Ephemeris %1 ใน %2 (ค.ศ. %3–%4)")
+                  .arg(Q(ephemeris.libraryVersion), Q(ephemeris.path))
+                  .arg(static_cast<int>(ephemeris.firstYear))
+                  .arg(static_cast<int>(ephemeris.lastYear))
+            : QStringLiteral("Swiss Ephemeris %1 แบบคำนวณในตัว (ไม่พบไฟล์ปฏิทินดาว)").arg(Q(ephemeris.libraryVersion));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("About"),
+                    QStringLiteral("<b>Nemra</b> — โหราศาสตร์ยูเรเนียน<br>รุ่น %1<br><br>%2<br><br>"
+                                   "สัญญาอนุญาต GNU Affero General Public License รุ่น 3 หรือใหม่กว่า")
+                        .arg(QStringLiteral(NEMRA_VERSION), ephemerisText.toHtmlEscaped()),
+                    QMessageBox::Ok, this);
+    box.setObjectName("AboutBox");
+    box.setTextFormat(Qt::RichText);
+    RunDialog(box);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !FAboutShown) {
+        FAboutShown = true;
+        QTimer::singleShot(0, this, &TMainForm::ShowAbout);
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    QMessageBox confirm(QMessageBox::Question, QStringLiteral("โปรดยืนยัน!"), QStringLiteral("คุณต้องการเลิกใช้โปรแกรม?"),
+                        QMessageBox::NoButton, this);
+    confirm.setObjectName("ConfirmClose");
+    QPushButton* yes = confirm.addButton(QStringLiteral("ใช่"), QMessageBox::AcceptRole);
+    yes->setObjectName("ConfirmYes");
+    QPushButton* no = confirm.addButton(QStringLiteral("ไม่ใช่"), QMessageBox::RejectRole);
+    no->setObjectName("ConfirmNo");
+    confirm.setDefaultButton(no);
+    confirm.setEscapeButton(no);
+    RunDialog(confirm);
+    if (confirm.clickedButton() != yes) {
+        event->ignore();
+        return;
+    }
+    if (StopBtn->isVisible()) {
+        Timer1->stop();
+        StopBtn->hide();
+    }
+    event->accept();
 }

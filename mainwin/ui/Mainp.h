@@ -1,23 +1,128 @@
-// Mainp: the main window of the program (TMainForm).
+// Mainp: the main window (TMainForm): the dial, the side labels, the position grid, the
+// main menu and the two pop-up menus. It shows the session's state and forwards the
+// user's commands to the session's operations.
 #pragma once
 
-#include "ChartRecord.h"
+#include "Clock.h"
+#include "Session.h"
 
 #include <QMainWindow>
+#include <QString>
 
-class QPlainTextEdit;
+#include <functional>
+#include <map>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class TChartArea;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // `settingsFolder`: where Nemra06.INI is looked for (the working directory by default).
+    explicit TMainForm(nemra::Clock clock = nemra::SystemNow, const QString& settingsFolder = QString(),
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
 
-    const nemra::TChartRecord& natal() const { return FNatal; }
+    nemra::MainSession& session() { return FSession; }
+    const nemra::MainSession& session() const { return FSession; }
+
+    // Seams for tests: every modal dialog and every file-name question goes through these.
+    virtual int RunDialog(QDialog& dialog);
+    virtual QString AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix);
+
+    // Menu item, action or widget by its design name (nullptr when there is none).
+    QAction* item(const QString& name) const;
+
+    void UpdateCommandState();
+    void DrawChart();
+
+    // Casting flows.
+    void CastNatalChart();
+    void CastTransitChart();
+    void CastOwnerChart();
+    void CastTransitNow();
+    void ComputeArcs();
+
+    void SetDisplayMode(int mode);
+    void SetMaxContracia(int value);
+    void SetAxis(int axis);
+    void SetDialType(int type);
+    void ToggleTrueNode();
+    void ShowAbout();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    // The chart-input dialog for a new chart; true when it ended with OK and GChartInput
+    // holds the chart.
+    virtual bool RunChartInputDialog();
 
   private:
-    void CastOwnerChart();
-    void ShowPositions();
+    using Handler = std::function<void()>;
+    struct MenuEntry {
+        const char* name;
+        QString caption;
+        Handler handler;           // empty: the entry exists, disabled, with no command
+        QAction* linked = nullptr; // an action whose shortcut and command the entry shares
+    };
 
-    nemra::TChartRecord FNatal;
-    QPlainTextEdit* FPositions = nullptr;
+    void BuildLayout();
+    void BuildActions();
+    void BuildMainMenu();
+    void BuildPopupMenus();
+    QAction* AddEntry(QMenu* menu, const MenuEntry& entry);
+    void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption);
+    QAction* MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler);
+    void AddDisplayModeEntries(QMenu* menu, bool popup);
+    void AddContraciaEntries(QMenu* menu, bool popup);
+    void AddAxisEntries(QMenu* menu, bool popup);
+    void AddDialTypeEntries(QMenu* menu, bool popup);
+
+    void SetChecked(std::initializer_list<const char*> names, bool checked);
+    void UpdateContraciaMenus();
+    void UpdateDialTypeControls();
+    void FillGridHeadings();
+    void FillNatalLabels();
+    void FillTransitLabels();
+    void FillNatalColumn();
+    void FillV1Column();
+    void FillTransitColumn();
+    void FillColumn(int column);
+    void AfterCast(bool natal);
+    void ShowHoroscopePage();
+    void CheckScreenSize();
+
+    nemra::MainSession FSession;
+    nemra::Clock FClock;
+    QString FIniPath;
+    bool FAboutShown = false;
+
+    QTabWidget* Notebook1 = nullptr;
+    TChartArea* ChartArea = nullptr;
+    std::map<QString, QLabel*> FLabels;
+    QTableWidget* StringGrid1 = nullptr;
+    QTabBar* TabSet1 = nullptr;
+    QComboBox* ChooseChartList = nullptr;
+    QRadioButton* FDial360Button = nullptr;
+    QRadioButton* FDial90Button = nullptr;
+    QComboBox* ReflectSelectList = nullptr;
+    QPushButton* StopBtn = nullptr;
+    QTimer* Timer1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    std::map<QString, QAction*> FItems;
+    std::map<QString, QMenu*> FMenus;
 };

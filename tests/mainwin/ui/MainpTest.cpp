@@ -1,21 +1,159 @@
 #include "Mainp.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
+#include "ThaiText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <fstream>
+
+namespace {
+
+nemra::LocalDateTime FixedNow()
+{
+    return {2026, 12, 7, 9, 5, 7};
+}
+
+// A main window whose dialogs are answered by the test.
+class ScriptedMainForm : public TMainForm {
+  public:
+    using TMainForm::TMainForm;
+    QStringList shown;
+    bool confirmClose = true;
+
+    int RunDialog(QDialog& dialog) override
+    {
+        shown << dialog.objectName();
+        if (dialog.objectName() == "ConfirmClose")
+            dialog.findChild<QPushButton*>(confirmClose ? "ConfirmYes" : "ConfirmNo")->click();
+        return QDialog::Accepted;
+    }
+};
+
+QString WriteSettings(QTemporaryDir& dir, const std::string& text)
+{
+    std::ofstream(dir.filePath("Nemra06.INI").toStdString(), std::ios::binary) << text;
+    return dir.path();
+}
+
+} // namespace
 
 class MainpTest : public QObject {
     Q_OBJECT
   private slots:
-    void startsWithTheOwnerChartCast()
+    void startsWithDefaultsAndBothCharts()
     {
-        TMainForm form;
+        QTemporaryDir empty;
+        ScriptedMainForm form(FixedNow, empty.path());
         QCOMPARE(form.windowTitle(), QStringLiteral("โหราศาสตร์ยูเรเนียน"));
-        QVERIFY(form.natal().Computed);
-        const auto* list = form.findChild<QPlainTextEdit*>("PositionList");
-        QVERIFY(list != nullptr);
-        QVERIFY(list->toPlainText().contains(QStringLiteral("อาทิตย์")));
-        QVERIFY(list->toPlainText().contains(QStringLiteral("โพไซดอน")));
+        const auto& s = form.session();
+        QVERIFY(s.FNatal.Computed && s.FTransit.Computed && s.FProgressed.Computed);
+        QCOMPARE(s.FDialType, 360);
+        QCOMPARE(s.FAxis, 360);
+        QCOMPARE(s.FMaxContracia, 0);
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Date.str()), QStringLiteral("07/12/2569"));
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Time.str()), QStringLiteral(" 9.05.07"));
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Place.str()), QStringLiteral("กรุงเทพฯ"));
+        QVERIFY(form.item("MnTrueNode")->isChecked());
+        QVERIFY(form.item("MNDial360")->isChecked() && form.item("Pop1Dial360")->isChecked());
+        QVERIFY(form.item("MnNoCon")->isChecked());
+        QCOMPARE(form.findChild<QComboBox*>("ChooseChartList")->currentIndex(), 0);
+        QCOMPARE(form.findChild<QLabel*>("trname")->text(), QStringLiteral("ดวงจรขณะนี้"));
+        QCOMPARE(form.findChild<QLabel*>("trtime")->text(), QStringLiteral("เวลา  9.05.07 น."));
+        const auto* grid = form.findChild<QTableWidget*>("StringGrid1");
+        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("จรอายุขัย"));
+        QCOMPARE(grid->item(3, 0)->text(), QStringLiteral("อาทิตย์"));
+        QVERIFY(!grid->item(3, 1)->text().isEmpty() && !grid->item(3, 2)->text().isEmpty());
+        QVERIFY(form.item("MnOwnerChart")->text().startsWith(QStringLiteral("ดวงเปลี่ยนแปลงการปกครอง")));
+    }
+
+    void readsTheSettingsFile()
+    {
+        QTemporaryDir dir;
+        const std::string ini = "[Dial]\nDialType=45\nMaxContracia=5\n[Calculations]\nAxis=0\nNode=0\n"
+                                "[Place]\nTimezone=7.00H\nCityName="
+                                + nemra::ToCp874("ภูเก็ต") + "\n";
+        ScriptedMainForm form(FixedNow, WriteSettings(dir, ini));
+        const auto& s = form.session();
+        QCOMPARE(s.FDialType, 90);
+        QVERIFY(form.item("MNDial90")->isChecked() && !form.item("MNDial360")->isChecked());
+        QCOMPARE(s.FAxis, 180);
+        QVERIFY(form.item("MnCancerReflect")->isChecked() && form.item("Pop1CancerReflect")->isChecked());
+        QVERIFY(!form.item("MnTrueNode")->isChecked());
+        QCOMPARE(QString::fromStdString(s.FNatal.Retro[nemra::kNode]), QStringLiteral(" พ"));
+        QCOMPARE(s.FTransit.ZoneDeg, 105.0);
+        QCOMPARE(s.FMaxContracia, 5);
+        QVERIFY(form.item("Pop1PerCon")->isChecked());
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Place.str()), QStringLiteral("ภูเก็ต"));
+    }
+
+    void menusCarryTheirNamesAndState()
+    {
+        QTemporaryDir empty;
+        ScriptedMainForm form(FixedNow, empty.path());
+        for (const char* name : {"NewNatal",      "OldNatal",       "MnOwnerChart",    "Exit1",         "MnRtChart",
+                                 "MnIndexCancer", "MnShowAllChart", "Pop1ShowTransit", "MnReportIndex", "MnSolARep",
+                                 "MnSeeBook1",    "MnClipboard1",   "MnPrintSetup",    "MnTrueNode",    "AboutM",
+                                 "Pop1Sens",      "Pop2Text",       "Pop1Report",      "ToggleDisc",    "ToMain"})
+            QVERIFY2(form.item(name) != nullptr, name);
+        QVERIFY(!form.item("OldNatal")->isEnabled());
+        QVERIFY(!form.item("MnPrintSetup")->isEnabled());
+        QVERIFY(form.item("MnIndex")->isEnabled());
+        QVERIFY(form.item("MnMcDay")->isEnabled());
+        QVERIFY(!form.item("MnReportIndex")->isEnabled());
+        QVERIFY(form.item("MnReportIndex")->text().startsWith(QStringLiteral("ไม่ได้กำหนดจุดดัชนีจานหมุน")));
+        QCOMPARE(form.item("OwnerChart")->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(form.item("ToggleDisc")->shortcut(), QKeySequence("Ctrl+T"));
+    }
+
+    void switchesUpdateStateAndBothMenus()
+    {
+        QTemporaryDir empty;
+        ScriptedMainForm form(FixedNow, empty.path());
+        auto& s = form.session();
+        form.item("Pop1ShowTransit")->trigger();
+        QCOMPARE(s.FDisplayMode, 4);
+        QVERIFY(!s.FNatal.Visible && s.FTransit.Visible && !s.FShowV1);
+        QVERIFY(form.item("MnShowTransit")->isChecked() && !form.item("MnShowAllChart")->isChecked());
+        QCOMPARE(form.findChild<QComboBox*>("ChooseChartList")->currentIndex(), 4);
+
+        const auto* grid = form.findChild<QTableWidget*>("StringGrid1");
+        const QString before = grid->item(3, 1)->text();
+        form.item("MnCancerReflect")->trigger();
+        QCOMPARE(s.FAxis, 180);
+        QVERIFY(form.item("Pop1CancerReflect")->isChecked() && !form.item("MnAriesReflect")->isChecked());
+        QCOMPARE(grid->item(3, 1)->text(), before); // tab 0 shows true positions
+
+        form.item("MnAllCon")->trigger();
+        QCOMPARE(s.FMaxContracia, 21);
+        QCOMPARE(form.findChild<QComboBox*>("ReflectSelectList")->currentIndex(), 0);
+
+        form.item("MnTrueNode")->trigger(); // to the mean node
+        QCOMPARE(QString::fromStdString(s.FTransit.Retro[nemra::kNode]), QStringLiteral(" พ"));
+        QVERIFY(grid->item(5, 3)->text().endsWith(QStringLiteral(" พ")));
+        QCOMPARE(form.item("MnTrueNode")->statusTip(), QStringLiteral("คลิกเพื่อเปลี่ยนเป็นราหูจริง"));
+
+        form.item("ToggleDisc")->trigger();
+        QCOMPARE(s.FDialType, 90);
+        QVERIFY(form.item("Pop1Dial90")->isChecked());
+    }
+
+    void closingAsksFirst()
+    {
+        QTemporaryDir empty;
+        ScriptedMainForm form(FixedNow, empty.path());
+        form.show();
+        form.confirmClose = false;
+        QVERIFY(!form.close());
+        QVERIFY(form.shown.contains("ConfirmClose"));
+        form.confirmClose = true;
+        QVERIFY(form.close());
     }
 };
 

@@ -1,0 +1,148 @@
+#include "Session.h"
+
+#include "AngleMath.h"
+#include "CommandState.h"
+#include "OwnerChart.h"
+#include "WinDeg.h"
+#include "WinPl.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace nemra {
+namespace {
+
+TChartInput Chart(const char* date, const char* time)
+{
+    TChartInput in;
+    in.Name = "ทดสอบ";
+    in.Date = date;
+    in.Time = time;
+    in.TimeZone = "105.00E";
+    in.Latitude = "13.45N";
+    in.Longitude = "100.30E";
+    in.Place = "กรุงเทพฯ";
+    return in;
+}
+
+TEST(Session, FirstCastsChooseTheirDisplayModes)
+{
+    MainSession natalFirst;
+    CastNatal(natalFirst, Chart("01/01/2530", "12.00.00"));
+    EXPECT_EQ(natalFirst.FDisplayMode, kShowNatal);
+    EXPECT_FALSE(natalFirst.FProgressed.Computed);
+    CastTransit(natalFirst, Chart("01/01/2569", "12.00.00"));
+    EXPECT_EQ(natalFirst.FDisplayMode, kShowAll);
+    EXPECT_TRUE(natalFirst.FProgressed.Computed);
+
+    MainSession transitFirst;
+    CastTransit(transitFirst, Chart("01/01/2569", "12.00.00"));
+    EXPECT_EQ(transitFirst.FDisplayMode, kShowTransit);
+    EXPECT_FALSE(transitFirst.FNatal.Visible);
+}
+
+TEST(Session, EveryCastTurnsTheDialBackButKeepsTheIndexMode)
+{
+    MainSession s;
+    s.FDialRotation = 12.5;
+    s.FDialTitle = "อื่น";
+    s.FDialSubTitle = "12มษ30";
+    s.FIndexMode = 4;
+    CastNatal(s, Chart("01/01/2530", "12.00.00"));
+    EXPECT_EQ(s.FDialRotation, 90.0);
+    EXPECT_EQ(s.FDialTitle, kZodiacDialTitle);
+    EXPECT_TRUE(s.FDialSubTitle.empty());
+    EXPECT_EQ(s.FIndexMode, 4);
+}
+
+TEST(Session, SolarArcTakesOneDayPerYear)
+{
+    MainSession s;
+    // Born 15 January 1990; transit 15 April 2000: 10 years and 3 months.
+    CastNatal(s, Chart("15/01/2533", "12.00.00"));
+    CastTransit(s, Chart("15/04/2543", "12.00.00"));
+    const double age = (2000 + 4 / 12.0 + 15 / 365.0) - (1990 + 1 / 12.0 + 15 / 365.0);
+    EXPECT_NEAR(age, 10.25, 1e-12);
+    const double progressedSun = WinPl::Sun(s.FNatal.Day2000 + age).sun;
+    EXPECT_NEAR(s.FArc, Normalize360(progressedSun - s.FNatal.Factors[kSun].Lon), 1e-12);
+    EXPECT_NEAR(s.FArc, 10.4, 0.2); // the Sun moves about 1.02 degrees a day in January
+    EXPECT_DOUBLE_EQ(s.FHalfArc, s.FArc / 2);
+    EXPECT_DOUBLE_EQ(s.FDoubleArc, s.FArc * 2);
+    EXPECT_EQ(s.FArcText[0].find('.') != std::string::npos, true);
+    for (int f = 0; f <= 21; ++f) {
+        const auto i = static_cast<std::size_t>(f);
+        EXPECT_NEAR(s.FProgressed.Factors[i].Lon, Normalize360(s.FNatal.Factors[i].Lon + s.FArc), 1e-9);
+        EXPECT_NEAR(LayerLongitude(s, kLayerV2Double, f), Normalize360(s.FNatal.Factors[i].Lon - 2 * s.FArc), 1e-9);
+        EXPECT_NEAR(LayerReflection(s, kLayerV1Half, f), Normalize360(s.FNatal.Factors[i].Refl + s.FArc / 2), 1e-9);
+    }
+    const double mc = s.FNatal.Factors[kMeridian].Lon + s.FArc;
+    EXPECT_NEAR(s.FDailyMeridian, Normalize360(mc + s.FTransit.Factors[kSun].Lon - s.FNatal.Factors[kSun].Lon), 1e-9);
+}
+
+TEST(Session, AxisChangeReformsV1ReflectionsFromTheirLongitudes)
+{
+    MainSession s;
+    CastNatal(s, Chart("15/01/2533", "12.00.00"));
+    CastTransit(s, Chart("15/04/2543", "12.00.00"));
+    const double viaArcs = s.FProgressed.Factors[kSun].Refl;
+    SetAxis(s, 180);
+    SetAxis(s, 360);
+    const double viaAxis = s.FProgressed.Factors[kSun].Refl;
+    EXPECT_NEAR(viaAxis, Normalize360(360 - s.FProgressed.Factors[kSun].Lon), 1e-9);
+    // The two forms differ by twice the arc.
+    EXPECT_NEAR(Normalize360(viaArcs - viaAxis), Normalize360(2 * s.FArc), 1e-9);
+}
+
+TEST(Session, NodeSwitchAndGridCells)
+{
+    MainSession s;
+    CastNatal(s, Chart("15/01/2533", "12.00.00"));
+    CastTransit(s, Chart("15/04/2543", "12.00.00"));
+    SetTrueNode(s, false);
+    EXPECT_EQ(s.FNatal.Retro[kNode], kRetrogradeMark);
+    EXPECT_EQ(s.FTransit.Retro[kNode], kRetrogradeMark);
+    EXPECT_EQ(GridCellText(s, 1, kNode).substr(GridCellText(s, 1, kNode).size() - 4), " พ");
+    // Reflections tab: natal and transit cells keep the mark, V1 cells have none.
+    s.GridTab = 1;
+    s.FNatal.Retro[kMercury] = kRetrogradeMark;
+    EXPECT_EQ(GridCellText(s, 1, kMercury), WinDeg::PositionText(s.FNatal.Factors[kMercury].Refl) + " พ");
+    EXPECT_EQ(GridCellText(s, 2, kMercury), WinDeg::PositionText(s.FProgressed.Factors[kMercury].Refl));
+    EXPECT_EQ(GridCellText(s, 0, kMercury), "");
+    EXPECT_EQ(GridCellText(s, 1, 22), "");
+}
+
+TEST(Session, PresentMomentTexts)
+{
+    TChartInput in;
+    SetInputToMoment(in, {2026, 12, 7, 9, 5, 7});
+    EXPECT_EQ(in.Date.str(), "07/12/2569");
+    EXPECT_EQ(in.Time.str(), " 9.05.07");
+    SetInputToMoment(in, {2026, 1, 1, 0, 0, 0});
+    EXPECT_EQ(in.Time.str(), " 0.00.00");
+}
+
+TEST(CommandState, FollowsWhichChartsExist)
+{
+    MainSession s;
+    CommandState c = ComputeCommandState(s);
+    EXPECT_FALSE(c.MnIndex);
+    EXPECT_FALSE(c.MnMcDay.has_value()); // left as it was
+    EXPECT_EQ(c.MnReportIndexCaption, kNoReportIndexCaption);
+    CastNatal(s, Chart("15/01/2533", "12.00.00"));
+    c = ComputeCommandState(s);
+    EXPECT_TRUE(c.MnIndex && c.MnReport && c.MnSompusFile);
+    EXPECT_EQ(c.MnMcDay, false);
+    EXPECT_FALSE(c.MnHideShowChart);
+    CastTransit(s, Chart("15/04/2543", "12.00.00"));
+    s.FDialTitle = "อาทิตย์";
+    s.FDialSubTitle = "24มก51";
+    c = ComputeCommandState(s);
+    EXPECT_TRUE(c.MnHideShowChart);
+    EXPECT_EQ(c.MnReportMc, true);
+    EXPECT_TRUE(c.MnReportIndex);
+    EXPECT_EQ(c.MnReportIndexCaption, "จุดดัชนีจานหมุน : อาทิตย์");
+}
+
+} // namespace
+} // namespace nemra
