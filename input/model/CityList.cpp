@@ -150,4 +150,10 @@ fs::path InstalledDataDir()
 #endif
 }
 
+std::vector<fs::path> DefaultCityDataDirs(const fs::path& executableDir)
+{
+    const fs::path parent = executableDir.parent_path();
+    return {parent / "share" / "nemra", InstalledDataDir(), parent / "resources"};
+}
+
 } // namespace nemra

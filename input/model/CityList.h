@@ -71,4 +71,10 @@ CityFileLines ReadCityFile(const std::filesystem::path& path);
 // The installed program-data folder that holds the default city file.
 std::filesystem::path InstalledDataDir();
 
+// The folders searched for the city file after the current directory, for a program whose
+// executable lies in `executableDir`: the data folder of an install moved as a whole
+// (<prefix>/bin -> <prefix>/share/nemra), the configured install folder, and the source
+// tree's resources/ folder for a program run from a build folder inside the source tree.
+std::vector<std::filesystem::path> DefaultCityDataDirs(const std::filesystem::path& executableDir);
+
 } // namespace nemra

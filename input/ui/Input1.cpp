@@ -1,6 +1,6 @@
 #include "Input1.h"
 
-#include "ThaiDialogFont.h"
+#include "InputDialogKit.h"
 #include "Ucity.h"
 
 #include <QButtonGroup>
@@ -22,11 +22,6 @@
 #include <QValidator>
 
 namespace {
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Accepts only text the Thai code page can store, so what is typed is what the record holds.
 class Cp874Validator : public QValidator {
@@ -83,13 +78,6 @@ void ShowAngle(const nemra::AngleEntry& angle, QSpinBox* degrees, QSpinBox* minu
 nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, const QRadioButton* positive)
 {
     return {degrees->value(), minutes->value(), positive->isChecked()};
-}
-
-std::filesystem::path CurrentDirectory()
-{
-    std::error_code ec;
-    auto dir = std::filesystem::current_path(ec);
-    return ec ? std::filesystem::path(".") : dir;
 }
 
 const char* const kMonthTabs[] = {"ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.",

@@ -1,9 +1,12 @@
 // Input1: the chart input dialog (TNew1): name, Buddhist-era date, clock time, time zone,
 // latitude, longitude and place of a chart, written as seven texts into the chart input.
 //
-// Use (main window, for a new natal or transit chart):
+// Use (main window, for a new natal or transit chart), with `cities` the CityListState the
+// main window keeps for the program's lifetime:
 //
-//     TNew1 dialog(session.GChartInput, session.Cities, nemra::SystemNow, cityDataDirs, this);
+//     const auto cityDataDirs =
+//         nemra::DefaultCityDataDirs(QCoreApplication::applicationDirPath().toStdString());
+//     TNew1 dialog(session.GChartInput, cities, nemra::SystemNow, cityDataDirs, this);
 //     if (dialog.exec() == QDialog::Accepted)
 //         nemra::CastNatal(session, session.GChartInput); // or CastTransit
 //

@@ -1,6 +1,6 @@
 #include "Ucity.h"
 
-#include "ThaiDialogFont.h"
+#include "InputDialogKit.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -8,22 +8,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-
-namespace {
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::filesystem::path CurrentDirectory()
-{
-    std::error_code ec;
-    auto dir = std::filesystem::current_path(ec);
-    return ec ? std::filesystem::path(".") : dir;
-}
-
-} // namespace
 
 TFCity::TFCity(nemra::CityListState& cities, nemra::TChartInput& chartInput,
                std::vector<std::filesystem::path> cityDataDirs, QWidget* parent)

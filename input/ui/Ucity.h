@@ -4,9 +4,10 @@
 // Use: the caller owns a nemra::CityListState and the chart input record and keeps them for
 // the program's lifetime; the dialog changes them and nothing else.
 //
-//     TFCity city(session.Cities, session.GChartInput, {nemra::InstalledDataDir(), sourceResources}, this);
+//     TFCity city(cities, session.GChartInput,
+//                 nemra::DefaultCityDataDirs(QCoreApplication::applicationDirPath().toStdString()), this);
 //     city.exec();
-//     if (session.Cities.CityChosen) { /* session.Cities.CityChoice holds the place */ }
+//     if (cities.CityChosen) { /* cities.CityChoice holds the place */ }
 //
 // The list is read again each time the dialog is shown: from CityTown.dat in the current
 // directory (name matched without regard to case), else from the first of `cityDataDirs`
