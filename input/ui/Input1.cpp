@@ -238,12 +238,12 @@ void TNew1::LayOutControls()
 // radio buttons, OK, Cancel, the city button, the hours box and the place.
 void TNew1::SetTabOrder()
 {
-    const QWidget* const order[] = {Edit1,        Calendar1,    TabSet1,      BESpin,       HoSpin,       MinSpin,
-                                    SecSpin,      SpinEdit5,    SpinEdit6,    SpinEdit7,    SpinEdit8,    SpinEdit9,
-                                    SpinEdit10,   RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
-                                    RadioButton6, BitBtn1,      BitBtn2,      Button1,      CheckBox1,    Edit2};
+    QWidget* const order[] = {Edit1,        Calendar1,    TabSet1,      BESpin,       HoSpin,       MinSpin,
+                              SecSpin,      SpinEdit5,    SpinEdit6,    SpinEdit7,    SpinEdit8,    SpinEdit9,
+                              SpinEdit10,   RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+                              RadioButton6, BitBtn1,      BitBtn2,      Button1,      CheckBox1,    Edit2};
     for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void TNew1::FormActivate()
