@@ -12,22 +12,6 @@ TChartInput Written(const ChartInputEntry& entry)
     return input;
 }
 
-TEST(OpeningEntry, IsThePresentMomentAtBangkokWithTheZoneMeridian)
-{
-    TChartInput current;
-    current.Name = "old";
-    current.Place = "เชียงใหม่";
-    const auto entry = OpeningEntry({2026, 12, 7, 21, 30, 15}, current);
-    const auto input = Written(entry);
-    EXPECT_EQ(input.Name.str(), "ดวงจรขณะนี้");
-    EXPECT_EQ(input.Place.str(), "เชียงใหม่");
-    EXPECT_EQ(input.Date.str(), "07/12/2569");
-    EXPECT_EQ(input.Time.str(), "21.30.15");
-    EXPECT_EQ(input.TimeZone.str(), "105.00E");
-    EXPECT_EQ(input.Latitude.str(), "13.45N");
-    EXPECT_EQ(input.Longitude.str(), "100.30E");
-}
-
 TEST(WriteChartInput, WritesTheRecordForms)
 {
     ChartInputEntry entry;
@@ -91,31 +75,6 @@ TEST(DayWithinMonth, KeepsTheDayOrTakesTheMonthsLastDay)
 CityChoice City(const char* zone, const char* latitude, const char* longitude)
 {
     return {"C", "D", zone, latitude, longitude};
-}
-
-TEST(CityEntryFor, ConvertsZoneLatitudeAndLongitude)
-{
-    auto entry = CityEntryFor(City("105.00E", "08.04N", "100.55E"));
-    ASSERT_FALSE(entry.failure);
-    EXPECT_EQ(entry.place, "C");
-    EXPECT_EQ(entry.zone->value, 105);
-    EXPECT_FALSE(entry.zone->inHours);
-    EXPECT_TRUE(entry.zone->east);
-    EXPECT_EQ(entry.latitude->degrees, 8);
-    EXPECT_EQ(entry.latitude->minutes, 4);
-    EXPECT_TRUE(entry.latitude->positive);
-    EXPECT_EQ(entry.longitude->degrees, 100);
-    EXPECT_EQ(entry.longitude->minutes, 55);
-
-    entry = CityEntryFor(City("-5.30H", "33.52S", "151.13W"));
-    ASSERT_FALSE(entry.failure);
-    EXPECT_TRUE(entry.zone->inHours);
-    EXPECT_EQ(entry.zone->value, -5);
-    EXPECT_EQ(entry.zone->minutes, 30);
-    EXPECT_FALSE(entry.latitude->positive);
-    EXPECT_FALSE(entry.longitude->positive);
-
-    EXPECT_FALSE(CityEntryFor(City("75.00W", "0.00N", "0.00E")).zone->east);
 }
 
 // A text that cannot be read stops the conversion there; what came before stays converted.

@@ -151,28 +151,6 @@ TEST(LocateCityFile, TriesTheFallbackFoldersInOrderAndGivesAReason)
     EXPECT_NE(missing.reason.find(kCityFileName), std::string::npos);
 }
 
-TEST(DefaultCityDataDirs, FindsTheSourceResourcesFromABuildFolder)
-{
-    TempDir current;
-    const fs::path resources = fs::path(NEMRA_TEST_DATA_DIR).parent_path().parent_path() / "resources";
-    const auto location = LocateCityFile(current.path(), DefaultCityDataDirs(resources.parent_path() / "build"));
-    ASSERT_TRUE(location.path);
-    EXPECT_TRUE(fs::equivalent(location.path->parent_path(), resources)
-                || location.path->parent_path() == InstalledDataDir());
-}
-
-TEST(LocateCityFile, ReportsAFileThatCannotBeOpened)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root opens unreadable files";
-    TempDir current;
-    const auto path = current.write(kCityFileName, "x\n");
-    fs::permissions(path, fs::perms::none);
-    const auto location = LocateCityFile(current.path(), {});
-    EXPECT_FALSE(location.path);
-    EXPECT_NE(location.reason.find(path.string()), std::string::npos);
-}
-
 TEST(ReadCityFile, ReadsTheLinesOrSaysWhy)
 {
     TempDir dir;

@@ -223,16 +223,6 @@ class Input1Test : public QObject {
         QVERIFY(dialog->errors.isEmpty());
     }
 
-    void aCancelledCityListChangesNothing()
-    {
-        auto dialog = Open();
-        dialog->cityDialog = [this] { FCities.CityChosen = false; };
-        QTest::mouseClick(Get<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
-        QCOMPARE(Get<QLineEdit>(*dialog, "Edit2")->text(), QStringLiteral("เชียงใหม่"));
-        QCOMPARE(Value(*dialog, "SpinEdit5"), 105);
-        QCOMPARE(Value(*dialog, "SpinEdit7"), 13);
-    }
-
     void anUnreadableCityTextIsReportedAndStopsThere()
     {
         auto dialog = Open();
