@@ -1,0 +1,136 @@
+#include "ChartInputEntry.h"
+
+#include "ChartInputForms.h"
+
+#include <string_view>
+
+namespace nemra {
+namespace {
+
+constexpr int kMaxMinutes = 59;
+
+bool IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int month, int yearCE)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 31;
+    return month == 2 && IsLeapYear(yearCE) ? 29 : kDays[month - 1];
+}
+
+char DirectionLetter(bool positive, char positiveLetter, char negativeLetter)
+{
+    return positive ? positiveLetter : negativeLetter;
+}
+
+std::string AngleEntryText(const AngleEntry& angle, char positiveLetter, char negativeLetter)
+{
+    return AngleText(angle.degrees, angle.minutes, DirectionLetter(angle.positive, positiveLetter, negativeLetter));
+}
+
+std::string ZoneText(const ZoneEntry& zone)
+{
+    return AngleText(zone.value, zone.minutes, zone.inHours ? 'H' : DirectionLetter(zone.east, 'E', 'W'));
+}
+
+bool InRange(const AngleParts& parts, int minimum, int maximum)
+{
+    return parts.whole >= minimum && parts.whole <= maximum && parts.minutes <= kMaxMinutes;
+}
+
+std::optional<ZoneEntry> ReadZone(std::string_view text)
+{
+    const auto parts = ReadAngleParts(text);
+    if (!parts)
+        return std::nullopt;
+    const bool inHours = parts->letter == 'H';
+    if (!inHours && parts->letter != 'E' && parts->letter != 'W')
+        return std::nullopt;
+    const ZoneRange range = ZoneRangeFor(inHours);
+    if (!InRange(*parts, range.minimum, range.maximum))
+        return std::nullopt;
+    return ZoneEntry{parts->whole, parts->minutes, inHours, parts->letter != 'W'};
+}
+
+std::optional<AngleEntry> ReadAngle(std::string_view text, int maxDegrees, char positiveLetter, char negativeLetter)
+{
+    const auto parts = ReadAngleParts(text);
+    if (!parts || (parts->letter != positiveLetter && parts->letter != negativeLetter)
+        || !InRange(*parts, 0, maxDegrees))
+        return std::nullopt;
+    return AngleEntry{parts->whole, parts->minutes, parts->letter == positiveLetter};
+}
+
+std::string CityFailure(const char* what, std::string_view text)
+{
+    return std::string(what) + "ในรายชื่อจังหวัด/เมืองอ่านไม่ได้: \"" + std::string(text) + "\"";
+}
+
+} // namespace
+
+ChartInputEntry OpeningEntry(const LocalDateTime& now, const TChartInput& current)
+{
+    ChartInputEntry entry;
+    entry.name = kPresentMomentName;
+    entry.day = now.day;
+    entry.month = now.month;
+    entry.yearBE = now.year + 543;
+    entry.hour = now.hour;
+    entry.minute = now.minute;
+    entry.second = now.second;
+    entry.place = current.Place.str();
+    return entry;
+}
+
+std::string ChristianYearLabel(int yearCE)
+{
+    return "(ค.ศ. " + std::to_string(yearCE) + ")";
+}
+
+int DayWithinMonth(int day, int month, int yearCE)
+{
+    const int last = DaysInMonth(month, yearCE);
+    return day < 1 ? 1 : day > last ? last : day;
+}
+
+ZoneRange ZoneRangeFor(bool inHours)
+{
+    return inHours ? ZoneRange{-11, 12, 7} : ZoneRange{0, 180, 105};
+}
+
+void WriteChartInput(const ChartInputEntry& entry, TChartInput& input)
+{
+    input.Name = entry.name;
+    input.Place = entry.place;
+    input.Date = DateText(entry.day, entry.month, entry.yearBE);
+    input.Time = TimeText(entry.hour, entry.minute, entry.second);
+    input.TimeZone = ZoneText(entry.zone);
+    input.Latitude = AngleEntryText(entry.latitude, 'N', 'S');
+    input.Longitude = AngleEntryText(entry.longitude, 'E', 'W');
+}
+
+CityEntry CityEntryFor(const CityChoice& city)
+{
+    CityEntry entry;
+    entry.place = city.Name;
+    entry.zone = ReadZone(city.Zone);
+    if (!entry.zone) {
+        entry.failure = CityFailure("เขตเวลา", city.Zone);
+        return entry;
+    }
+    entry.latitude = ReadAngle(city.Latitude, 90, 'N', 'S');
+    if (!entry.latitude) {
+        entry.failure = CityFailure("แลตติจูด", city.Latitude);
+        return entry;
+    }
+    entry.longitude = ReadAngle(city.Longitude, 180, 'E', 'W');
+    if (!entry.longitude)
+        entry.failure = CityFailure("ลองกิจูด", city.Longitude);
+    return entry;
+}
+
+} // namespace nemra
