@@ -5,6 +5,7 @@
 
 #include "ChartInput.h"
 #include "ChartRecord.h"
+#include "CityList.h"
 #include "Clock.h"
 
 #include <array>
@@ -81,6 +82,7 @@ struct MainSession {
 
     // The design's globals, held here.
     TChartInput GChartInput;
+    CityListState Cities; // CityChoice, CityChosen and the selected line of the city list
     int GHouseChart = 1;
     int IndexLayer = 1;
     std::string IndexName;

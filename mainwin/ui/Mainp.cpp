@@ -3,6 +3,7 @@
 #include "ChartArea.h"
 #include "CommandState.h"
 #include "FactorCatalogue.h"
+#include "Input1.h"
 #include "OwnerChart.h"
 #include "Settings.h"
 #include "ThaiFonts.h"
@@ -565,9 +566,15 @@ QString TMainForm::AskSaveFileName(const QString& title, const QString& filter, 
     return {};
 }
 
+std::vector<std::filesystem::path> TMainForm::DataDirs()
+{
+    return nemra::DefaultCityDataDirs(QCoreApplication::applicationDirPath().toStdString());
+}
+
 bool TMainForm::RunChartInputDialog()
 {
-    return false;
+    TNew1 dialog(FSession.GChartInput, FSession.Cities, FClock, DataDirs(), this);
+    return RunDialog(dialog) == QDialog::Accepted;
 }
 
 // ---------------------------------------------------------------- command state

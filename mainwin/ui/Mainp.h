@@ -9,8 +9,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -68,6 +70,8 @@ class TMainForm : public QMainWindow {
     // The chart-input dialog for a new chart; true when it ended with OK and GChartInput
     // holds the chart.
     virtual bool RunChartInputDialog();
+    // Folders where the program's data files (the city list) are looked for.
+    static std::vector<std::filesystem::path> DataDirs();
 
   private:
     using Handler = std::function<void()>;

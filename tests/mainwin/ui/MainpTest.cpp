@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -27,11 +28,15 @@ class ScriptedMainForm : public TMainForm {
     QStringList shown;
     bool confirmClose = true;
 
+    std::function<int(QDialog&)> answerInput; // answers the chart-input dialog
+
     int RunDialog(QDialog& dialog) override
     {
         shown << dialog.objectName();
         if (dialog.objectName() == "ConfirmClose")
             dialog.findChild<QPushButton*>(confirmClose ? "ConfirmYes" : "ConfirmNo")->click();
+        if (dialog.objectName() == "New1" && answerInput)
+            return answerInput(dialog);
         return QDialog::Accepted;
     }
 };
@@ -142,6 +147,36 @@ class MainpTest : public QObject {
         form.item("ToggleDisc")->trigger();
         QCOMPARE(s.FDialType, 90);
         QVERIFY(form.item("Pop1Dial90")->isChecked());
+    }
+
+    void castsANatalChartFromTheInputDialog()
+    {
+        QTemporaryDir empty;
+        ScriptedMainForm form(FixedNow, empty.path());
+        auto& s = form.session();
+        s.FDialRotation = 33.0;
+        form.answerInput = [](QDialog& dialog) {
+            dialog.show(); // the dialog fills itself with the present moment when shown
+            dialog.findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("ทดลอง"));
+            dialog.accept();
+            return dialog.result();
+        };
+        form.item("NewNatal")->trigger();
+        QVERIFY2(form.shown.contains("New1"), qPrintable(form.shown.join(",")));
+        QCOMPARE(QString::fromStdString(s.FNatal.Input.Name.str()), QStringLiteral("ทดลอง"));
+        QCOMPARE(QString::fromStdString(s.FNatal.Input.Date.str()), QStringLiteral("07/12/2569"));
+        QCOMPARE(form.findChild<QLabel*>("LName")->text(), QStringLiteral("ทดลอง"));
+        QCOMPARE(s.FDialRotation, 90.0);
+        QCOMPARE(s.FDisplayMode, 0);
+
+        // Cancelling changes nothing.
+        form.answerInput = [](QDialog& dialog) {
+            dialog.reject();
+            return dialog.result();
+        };
+        const std::string before = s.FTransit.Input.Date.str();
+        form.item("Pop2NewTransit")->trigger();
+        QCOMPARE(s.FTransit.Input.Date.str(), before);
     }
 
     void closingAsksFirst()
