@@ -12,7 +12,7 @@
 namespace nemra {
 namespace {
 
-constexpr int kTitlePixels = 18;
+constexpr int kTitlePixels = 16; // the arc caption keeps within the 20 pixels above the rule
 constexpr int kHouseNumberPixels = 13;
 constexpr int kFactorGlyphPoints = 16;
 constexpr int kMarkerGlyphPoints = 18;
