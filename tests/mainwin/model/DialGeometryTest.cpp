@@ -54,8 +54,8 @@ TEST(DialGeometry, HouseNumberingFollowsTheIndexFactor)
     EXPECT_EQ(HouseNumber(1, 0, 0.0), 7);
     EXPECT_EQ(HouseNumber(1, 0, 90.0), 10);
     EXPECT_EQ(HouseNumber(1, 0, 1e-9), 10);
-    EXPECT_EQ(HouseNumber(1, 2, 33.0), 1);  // Ascendant: the sector is the house
-    EXPECT_EQ(HouseNumber(1, 3, 33.0), 4);  // Sun and the rest: house 4 follows the index
+    EXPECT_EQ(HouseNumber(1, 2, 33.0), 1); // Ascendant: the sector is the house
+    EXPECT_EQ(HouseNumber(1, 3, 33.0), 4); // Sun and the rest: house 4 follows the index
     EXPECT_EQ(HouseNumber(12, 5, 33.0), 12);
     // Every numbering is a permutation of 1..12.
     for (int index : {-1, 0, 1, 2, 3, 4, 5, 6, 21}) {
