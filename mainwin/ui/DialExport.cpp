@@ -21,8 +21,9 @@ SaveDialogTexts BitmapSaveDialogTexts()
 
 QString CopyDialToClipboard(const QImage& dial)
 {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setImage(dial);
+    if (QGuiApplication::instance() == nullptr || dial.isNull())
+        return {};
+    QGuiApplication::clipboard()->setImage(dial);
     return QStringLiteral("คัดลอกภาพดวงไปยังคลิปบอร์ดแล้ว");
 }
 

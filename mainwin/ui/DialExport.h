@@ -18,7 +18,8 @@ struct SaveDialogTexts {
 SaveDialogTexts PositionsSaveDialogTexts(); // SaveDialog1: the positions text file
 SaveDialogTexts BitmapSaveDialogTexts();    // SaveDialog2: the dial bitmap
 
-// Puts the dial picture on the system clipboard; returns the information text to show.
+// Puts the dial picture on the system clipboard; returns the information text to show, or
+// an empty text when nothing was copied (no picture, no application).
 QString CopyDialToClipboard(const QImage& dial);
 
 struct SaveOutcome {

@@ -218,7 +218,7 @@ void DialRenderer::Draw90Mark(int step, double a)
             Spoke(a, 62, 10);
         if (mark.third) {
             SetPen(DialColour::kThirds);
-            Spoke(4.0 * step, DialRadius::kScale, 210);
+            Spoke(Normalize360(4.0 * step), DialRadius::kScale, 210);
             SetPen(mark.pen);
         }
         Spoke(a, DialRadius::kScale, 62);

@@ -48,7 +48,7 @@ std::string ReadFile(const fs::path& p)
     return ss.str();
 }
 
-class TempDir : public ::testing::Test {
+class PositionsFile : public ::testing::Test {
   protected:
     void SetUp() override
     {
@@ -123,7 +123,7 @@ TEST(PositionsExport, BothChartsWithArcsAndReflectionTab)
     EXPECT_EQ(lines[31], "โค้งสุริยยาตร 2 เท่า 188.24");
 }
 
-TEST_F(TempDir, ExportsAppendBlocksInTheThaiCodePage)
+TEST_F(PositionsFile, ExportsAppendBlocksInTheThaiCodePage)
 {
     const MainSession s = WithCharts(true, false);
     const std::string path = (dir / "positions.txt").string();
@@ -134,7 +134,7 @@ TEST_F(TempDir, ExportsAppendBlocksInTheThaiCodePage)
     EXPECT_EQ(ReadFile(path), once + once);
 }
 
-TEST_F(TempDir, FailedExportReportsTheReason)
+TEST_F(PositionsFile, FailedExportReportsTheReason)
 {
     const MainSession s = WithCharts(true, true);
     const WriteResult toFolder = ExportPositionsText(dir.string(), s, PositionsGridOf(s));
@@ -145,7 +145,7 @@ TEST_F(TempDir, FailedExportReportsTheReason)
     EXPECT_FALSE(missing.reason.empty());
 }
 
-TEST_F(TempDir, ReplacingAFileIsAllOrNothing)
+TEST_F(PositionsFile, ReplacingAFileIsAllOrNothing)
 {
     const fs::path file = dir / "dial.bmp";
     ASSERT_TRUE(ReplaceFileContents(file.string(), "first").ok);

@@ -46,18 +46,6 @@ quint32 LittleEndian(const QByteArray& b, int at, int bytes)
 class DialExportTest : public QObject {
     Q_OBJECT
   private slots:
-    void dialogTexts()
-    {
-        const SaveDialogTexts text = PositionsSaveDialogTexts();
-        QCOMPARE(text.title, QStringLiteral("บันทึกสมผุสลงไฟล์"));
-        QCOMPARE(text.defaultSuffix, QStringLiteral("txt"));
-        QCOMPARE(text.filter.split(";;"), QStringList({"Text File (*.txt)", "All File (*.*)"}));
-        const SaveDialogTexts bmp = BitmapSaveDialogTexts();
-        QCOMPARE(bmp.title, QStringLiteral("บันทึกภาพดวงลงไฟล์"));
-        QCOMPARE(bmp.filter, QStringLiteral("Bitmap files (*.bmp)"));
-        QCOMPARE(bmp.defaultSuffix, QStringLiteral("bmp"));
-    }
-
     void copiesTheDialToTheClipboard()
     {
         const QImage dial = PaintedDial();

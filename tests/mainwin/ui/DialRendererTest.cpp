@@ -309,10 +309,10 @@ class DialRendererTest : public QObject {
         // With the natal ring hidden the transit leader is one line from 140 to 215.
         const int c = s.FChartCenter;
         const double sun = s.FTransit.Factors[kSun].Lon;
-        int blue = 0;
+        int hits = 0;
         for (int r = 150; r <= 205; r += 5)
-            blue += HasColourNear(img, DialPoint(sun, r, c), DialColour::kRed, 1);
-        QCOMPARE(blue, 12);
+            hits += HasColourNear(img, DialPoint(sun, r, c), DialColour::kRed, 1);
+        QCOMPARE(hits, 12);
     }
 
     void ninetyDialMarks()
