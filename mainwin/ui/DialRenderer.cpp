@@ -43,7 +43,7 @@ void DrawChart(MainSession& s, QImage& image)
 void DialRenderer::Draw(MainSession& s, QImage& image)
 {
     RegisterDialFonts();
-    if (image.isNull() || image.width() != s.FChartSize || image.height() != s.FChartSize)
+    if (image.width() != s.FChartSize || image.height() != s.FChartSize || image.format() != QImage::Format_RGB32)
         image = QImage(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -10,6 +10,8 @@
 #include <QImage>
 
 #include <array>
+#include <initializer_list>
+#include <vector>
 
 class QPainter;
 
@@ -19,7 +21,7 @@ struct MainSession;
 
 class DialRenderer {
   public:
-    // Repaints `image`; a null or wrongly sized image is first made FChartSize square.
+    // Repaints `image`; an image not FChartSize square in 32-bit RGB is first made so.
     void Draw(MainSession& s, QImage& image);
 
   private:
