@@ -13,6 +13,10 @@ namespace nemra {
 inline constexpr const char* kDirectMark = "  ";     // two blanks
 inline constexpr const char* kRetrogradeMark = " พ"; // blank and the retrograde letter
 
+// The two glyph slots of a factor in GlyphX/GlyphY.
+inline constexpr std::size_t kTrueGlyph = 0;
+inline constexpr std::size_t kReflectedGlyph = 1;
+
 struct TFactorPos {
     double Lon = 0.0;  // ecliptic longitude, degrees, 0 <= lon < 360
     double Refl = 0.0; // reflection about the current axis, degrees (factors 1..21)
@@ -39,8 +43,10 @@ struct TChartRecord {
     double MeanNode = 0.0;      // degrees
     double TrueNode = 0.0;      // degrees
     std::array<TFactorPos, kFactorCount> Factors{};
-    std::array<std::int32_t, kFactorCount> GlyphX{};
-    std::array<std::int32_t, kFactorCount> GlyphY{};
+    // Top-left pixel of each factor's glyph as the dial last drew it: slot kTrueGlyph for
+    // the true position, kReflectedGlyph for the reflection point; -20 when not drawn.
+    std::array<std::array<std::int32_t, 2>, kFactorCount> GlyphX{};
+    std::array<std::array<std::int32_t, 2>, kFactorCount> GlyphY{};
     std::array<std::string, kFactorCount> Retro{};
     std::string TrueNodeMark = kDirectMark;
     std::string MeanNodeMark = kRetrogradeMark;

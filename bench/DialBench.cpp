@@ -1,0 +1,53 @@
+// Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
+#include "DialRenderer.h"
+#include "OwnerChart.h"
+#include "Session.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The renderer needs a GUI application for its fonts; an offscreen one will do.
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "nemra_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+nemra::MainSession FullSession(int dialType)
+{
+    nemra::MainSession s;
+    s.FOwnerInput = nemra::OwnerChartInput();
+    s.GChartInput = nemra::OwnerChartInput();
+    nemra::CastOwner(s);
+    nemra::CastTransitNow(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, 0});
+    nemra::SetDisplayMode(s, nemra::kShowAll);
+    s.FMaxContracia = 21;
+    s.FHouseLines = true;
+    s.GHouseChart = 1;
+    s.FDialType = dialType;
+    return s;
+}
+
+void BM_DrawChart(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    nemra::MainSession s = FullSession(static_cast<int>(state.range(0)));
+    QImage image;
+    nemra::DrawChart(s, image); // loads the fonts once
+    for (auto _ : state) {
+        nemra::DrawChart(s, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_DrawChart)->Arg(360)->Arg(90)->Unit(benchmark::kMillisecond);
+
+} // namespace

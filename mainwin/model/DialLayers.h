@@ -1,0 +1,70 @@
+// The factor rings of the dial: glyph spreading and, per ring, where every glyph, its leader
+// line and the leader segments at the exact position go and in what colour. The renderer
+// only paints what this plans. Angles are screen degrees of the dial in force (on the 90
+// dial a longitude v stands at 4v).
+#pragma once
+
+#include "ChartRecord.h"
+#include "DialGeometry.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace nemra {
+
+struct MainSession;
+
+// Factors 0..21 take part in spreading; Ketu (22) is never drawn.
+inline constexpr int kDialFactorCount = 22;
+using DialPairs = std::array<TFactorPos, kDialFactorCount>;
+
+// Screen angle of a longitude on a dial of type 360 or 90, in one turn.
+double ScreenAngle(double lonDeg, int dialType);
+
+// Spreads the true glyphs of 22 factors (screen angles) so that no two stand closer than 5
+// degrees: sorted insertion (a later factor goes before equal positions), a forward sweep
+// that only ever pushes on (positions may pass 360), and a guard that pulls the last one
+// back to 357 when it passed it and its neighbour is below 354. Each reflected glyph goes
+// to the mirror image of its spread true glyph: axis - position on the 360 dial,
+// 360 - position on the 90 dial, not reduced.
+DialPairs SpreadGlyphs(const DialPairs& screen, int dialType, int axis);
+
+enum class DialLayer { Natal, Arc, Transit };
+
+// A stretch of a leader line between two radii, drawn at a factor's exact angle.
+struct LeaderSegment {
+    double from = 0.0;
+    double to = 0.0;
+};
+
+// One glyph as a ring draws it.
+struct GlyphMark {
+    double exactAngle = 0.0; // where the factor really stands (screen degrees)
+    double glyphAngle = 0.0; // where its glyph stands after spreading
+    double radius = 0.0;
+    Rgb colour;
+    DialPixel leaderFrom;  // exact angle at the outer end of the segments
+    DialPixel leaderTo;    // glyph angle at the glyph radius
+    DialPixel textTopLeft; // what GlyphX/GlyphY store
+};
+
+struct FactorMarks {
+    int factor = 0;
+    std::optional<GlyphMark> reflected; // absent: not drawn, slots set to -20
+    GlyphMark truePos;
+};
+
+struct LayerPlan {
+    std::vector<LeaderSegment> segments; // the same for every glyph of the ring
+    std::vector<FactorMarks> factors;    // in ascending factor order
+};
+
+// The ring of a layer as the session's state asks for it (dial type, axis, reflection
+// count, arc, natal visibility). The caller decides whether the layer is shown.
+LayerPlan PlanLayer(const MainSession& s, DialLayer layer);
+
+// The record whose GlyphX/GlyphY a layer fills: FNatal, FProgressed or FTransit.
+TChartRecord& LayerGlyphRecord(MainSession& s, DialLayer layer);
+
+} // namespace nemra

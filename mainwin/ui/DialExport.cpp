@@ -1,0 +1,49 @@
+#include "DialExport.h"
+
+#include "FileReplace.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace nemra {
+
+SaveDialogTexts PositionsSaveDialogTexts()
+{
+    return {QStringLiteral("บันทึกสมผุสลงไฟล์"), QStringLiteral("Text File (*.txt);;All File (*.*)"),
+            QStringLiteral("txt")};
+}
+
+SaveDialogTexts BitmapSaveDialogTexts()
+{
+    return {QStringLiteral("บันทึกภาพดวงลงไฟล์"), QStringLiteral("Bitmap files (*.bmp)"), QStringLiteral("bmp")};
+}
+
+QString CopyDialToClipboard(const QImage& dial)
+{
+    if (QGuiApplication::instance() == nullptr || dial.isNull())
+        return {};
+    QGuiApplication::clipboard()->setImage(dial);
+    return QStringLiteral("คัดลอกภาพดวงไปยังคลิปบอร์ดแล้ว");
+}
+
+QByteArray DialBitmapBytes(const QImage& dial)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    dial.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    return bytes;
+}
+
+SaveOutcome SaveDialBitmap(const QImage& dial, const QString& path)
+{
+    const QByteArray bytes = DialBitmapBytes(dial);
+    if (bytes.isEmpty())
+        return {false, QStringLiteral("the picture could not be encoded")};
+    const WriteResult written = ReplaceFileContents(
+        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return {written.ok, QString::fromStdString(written.reason)};
+}
+
+} // namespace nemra

@@ -1,0 +1,370 @@
+#include "DialRenderer.h"
+
+#include "AngleMath.h"
+#include "DialFonts.h"
+#include "FactorCatalogue.h"
+#include "HouseCusps.h"
+#include "Session.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace nemra {
+namespace {
+
+constexpr int kTitlePixels = 16; // the arc caption keeps within the 20 pixels above the rule
+constexpr int kHouseNumberPixels = 13;
+constexpr int kFactorGlyphPoints = 16;
+constexpr int kMarkerGlyphPoints = 18;
+constexpr int kGlyphStored = -20; // GlyphX/GlyphY of a glyph not drawn
+
+QColor ToQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString GlyphText(unsigned char code)
+{
+    return QString(QChar(static_cast<char16_t>(code)));
+}
+
+} // namespace
+
+void DrawChart(MainSession& s, QImage& image)
+{
+    DialRenderer().Draw(s, image);
+}
+
+void DialRenderer::Draw(MainSession& s, QImage& image)
+{
+    RegisterDialFonts();
+    if (image.width() != s.FChartSize || image.height() != s.FChartSize || image.format() != QImage::Format_RGB32)
+        image = QImage(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    s_ = &s;
+    p_ = &painter;
+    c_ = s.FChartCenter;
+
+    if (s.FDialType == 90)
+        Draw90Dial();
+    else if (s.FDialType == 360)
+        Draw360Dial();
+    DrawTitles();
+    if (s.FNatal.Computed && s.FNatal.Visible)
+        DrawNatalLayer();
+    if (s.FTransit.Computed && s.FTransit.Visible)
+        DrawTransitLayer();
+    if (s.FNatal.Computed && s.FTransit.Computed && s.FShowV1)
+        DrawArcLayer();
+
+    p_ = nullptr;
+    s_ = nullptr;
+}
+
+// --- the 360 dial -------------------------------------------------------------------
+
+void DialRenderer::Draw360Dial()
+{
+    DrawFace(DialColour::kOuterRing360, {120, 90, 10});
+    DrawFixedZodiac();
+    std::array<DialPixel, 13> labelPoints{};
+    DrawHouseRing(labelPoints);
+    DrawHalfQuadrantPointers();
+    DrawScaleTicks();
+    const bool ariesAxis = s_->FAxis == 360;
+    DrawAxisMarker(ariesAxis, SignGlyphs[ariesAxis ? 1 : 4]);
+    DrawHouseCusps();
+    if (s_->FHouseLines)
+        DrawReflectedHouseLines(labelPoints);
+}
+
+void DialRenderer::DrawFace(Rgb outerRing, std::initializer_list<int> purpleCircles)
+{
+    SetPen(DialColour::kFrame);
+    SetBrush(DialColour::kBackground);
+    p_->drawRect(0, 0, s_->FChartSize - 1, s_->FChartSize - 1);
+    SetPen(DialColour::kPurple);
+    SetBrush(outerRing);
+    Circle(DialRadius::kOuter);
+    SetBrush(DialColour::kBackground);
+    Circle(DialRadius::kMiddle);
+    SetBrush(DialColour::kInnerDisc);
+    SetPen(DialColour::kScale);
+    Circle(DialRadius::kScale);
+    SetPen(DialColour::kPurple);
+    for (int r : purpleCircles)
+        Circle(r);
+    ClearBrush();
+}
+
+void DialRenderer::DrawFixedZodiac()
+{
+    const QFont font = GlyphFont(kMarkerGlyphPoints);
+    for (int i = 1; i <= 12; ++i) {
+        const double a = Normalize360(30.0 * i);
+        SetPen(DialColour::kPurple);
+        Spoke(a, 10, 90);
+        Spoke(a, DialRadius::kOuter, DialRadius::kScale);
+        const DialPixel anchor = DialPoint(30.0 * i - 15.0, DialRadius::kSignGlyphs, c_);
+        Text(SignGlyphTopLeft(anchor, c_), GlyphText(SignGlyphs[static_cast<std::size_t>(i)]), font, SignColour(i));
+    }
+}
+
+void DialRenderer::DrawHouseRing(std::array<DialPixel, 13>& labelPoints)
+{
+    const QFont font = DialTextFont(kHouseNumberPixels);
+    const double rotation = s_->FDialRotation;
+    for (int i = 1; i <= 12; ++i) {
+        const double a = Normalize360(30.0 * i + rotation);
+        SetPen(HouseLineColour(i, s_->FDialSubTitle.empty()));
+        Spoke(a, DialRadius::kScale, 90);
+        const int house = HouseNumber(i, s_->FIndexDial, rotation);
+        const DialPixel anchor = DialPoint(a - 15.0, DialRadius::kHouseNumbers, c_);
+        labelPoints[static_cast<std::size_t>(house)] = anchor;
+        Text(HouseNumberTopLeft(anchor, c_), QString::number(house), font,
+             HouseNumberColour(house, s_->FIndexMode, s_->FIndexDial));
+        if (i % 3 == 0)
+            Arrowhead(a, DialRadius::kScale, 4, 120);
+    }
+}
+
+void DialRenderer::DrawHalfQuadrantPointers()
+{
+    SetPen(DialColour::kScale);
+    for (int i = 0; i <= 3; ++i) {
+        const double a = Normalize360(s_->FDialRotation + 45.0 + 90.0 * i);
+        Spoke(a, DialRadius::kScale, 120);
+        Arrowhead(a, DialRadius::kScale, 2, 120);
+    }
+}
+
+void DialRenderer::DrawScaleTicks()
+{
+    SetPen(DialColour::kScale);
+    for (int j = 1; j <= 71; ++j) {
+        if (HasFiveDegreeTick(j))
+            Spoke(Normalize360(5.0 * j + s_->FDialRotation), DialRadius::kScale, FiveDegreeTickInnerRadius(j));
+    }
+    for (int k = 1; k <= 359; ++k) {
+        if (k % 5 != 0)
+            Spoke(Normalize360(k + s_->FDialRotation), DialRadius::kScale, 135);
+    }
+}
+
+void DialRenderer::DrawAxisMarker(bool atTop, unsigned char glyph)
+{
+    const QFont font = GlyphFont(kMarkerGlyphPoints);
+    SetPen(DialColour::kRed);
+    if (atTop) {
+        Text({c_ - 9, 1}, GlyphText(glyph), font, DialColour::kRed);
+        Line({c_, 120}, {c_, 20});
+    } else {
+        Text({1, c_ - 9}, GlyphText(glyph), font, DialColour::kRed);
+        Line({120, c_}, {20, c_});
+    }
+}
+
+void DialRenderer::DrawHouseCusps()
+{
+    const auto cusps = DialHouseCusps(*s_);
+    if (!cusps)
+        return;
+    SetPen(DialColour::kRed, true);
+    for (double cusp : *cusps)
+        Spoke(cusp, DialRadius::kScale, DialRadius::kCuspOuter);
+    SetPen(DialColour::kRed);
+}
+
+void DialRenderer::DrawReflectedHouseLines(const std::array<DialPixel, 13>& labelPoints)
+{
+    SetPen(DialColour::kRed);
+    for (const HousePair& pair : ReflectedHousePairs(s_->FIndexDial))
+        Line(labelPoints[static_cast<std::size_t>(pair.a)], labelPoints[static_cast<std::size_t>(pair.b)]);
+}
+
+// --- the 90 dial --------------------------------------------------------------------
+
+void DialRenderer::Draw90Dial()
+{
+    DrawFace(DialColour::kOuterRing90, {125, 100, 90, 62, 10});
+    const double start = Dial90ScaleStart(s_->FDialRotation);
+    for (int i = 0; i < 180; ++i) {
+        const double a = Normalize360(2.0 * i + start);
+        Draw90Mark(i, a);
+        if (Dial90HasBandBlock(i)) {
+            SetPen(DialColour::kPurple);
+            SetBrush(DialColour::kBlue);
+            Polygon({DialPoint(a + 2, 100, c_), DialPoint(a - 2, 100, c_), DialPoint(a - 2, 90, c_),
+                     DialPoint(a + 2, 90, c_)});
+            ClearBrush();
+        }
+    }
+    DrawAxisMarker(true, SignGlyphs[s_->FAxis == 360 ? 1 : 4]);
+}
+
+void DialRenderer::Draw90Mark(int step, double a)
+{
+    const Dial90Mark mark = Dial90MarkAt(step);
+    SetPen(mark.pen);
+    switch (mark.kind) {
+    case Dial90Mark::Kind::Main:
+        if (mark.spoke)
+            Spoke(a, 62, 10);
+        if (mark.third) {
+            SetPen(DialColour::kThirds);
+            Spoke(Normalize360(4.0 * step), DialRadius::kScale, 210);
+            SetPen(mark.pen);
+        }
+        Spoke(a, DialRadius::kScale, 62);
+        if (mark.narrowArrow)
+            Arrowhead(a, DialRadius::kScale, 2, 125);
+        if (mark.wideArrow)
+            Arrowhead(a, DialRadius::kScale, 3, 110);
+        if (mark.pointer) {
+            SetBrush(DialColour::kRed);
+            Polygon({DialPoint(a, DialRadius::kScale, c_), DialPoint(a + 3, 110, c_), DialPoint(a, 125, c_),
+                     DialPoint(a - 3, 110, c_)});
+            ClearBrush();
+        }
+        break;
+    case Dial90Mark::Kind::Tens:
+        Spoke(a, DialRadius::kScale, 62);
+        break;
+    case Dial90Mark::Kind::Eighth:
+        Spoke(a, DialRadius::kScale, 100);
+        Arrowhead(a, DialRadius::kScale, 2, 125);
+        break;
+    case Dial90Mark::Kind::Whole:
+        Spoke(a, DialRadius::kScale, 125);
+        Spoke(a, 100, 90);
+        break;
+    case Dial90Mark::Kind::Half:
+        Spoke(a, DialRadius::kScale, 131);
+        break;
+    }
+}
+
+// --- titles and factor rings --------------------------------------------------------
+
+void DialRenderer::DrawTitles()
+{
+    const QFont font = DialTextFont(kTitlePixels);
+    SetPen(DialColour::kRed);
+    Text({1, 1}, FromUtf8(s_->FDialTitle), font, DialColour::kBlack);
+    Text({1, 25}, FromUtf8(s_->FDialSubTitle), font, DialColour::kBlack);
+    if (s_->FNatal.Computed && s_->FTransit.Computed) {
+        Text({1, s_->FChartSize - 20}, FromUtf8(ArcLabel(s_->FArcText[0])), font, DialColour::kBlack);
+        SetPen(DialColour::kFrame);
+        Line({0, s_->FChartSize - 1}, {s_->FChartSize, s_->FChartSize - 1});
+    }
+}
+
+void DialRenderer::DrawNatalLayer()
+{
+    DrawLayer(DialLayer::Natal);
+}
+
+void DialRenderer::DrawTransitLayer()
+{
+    DrawLayer(DialLayer::Transit);
+}
+
+void DialRenderer::DrawArcLayer()
+{
+    DrawLayer(DialLayer::Arc);
+}
+
+void DialRenderer::DrawLayer(DialLayer layer)
+{
+    const LayerPlan plan = PlanLayer(*s_, layer);
+    TChartRecord& record = LayerGlyphRecord(*s_, layer);
+    for (const FactorMarks& marks : plan.factors) {
+        const auto f = static_cast<std::size_t>(marks.factor);
+        const QChar glyph(static_cast<char16_t>(FactorGlyphs[f]));
+        DialPixel reflectedAt{kGlyphStored, kGlyphStored};
+        if (marks.reflected) {
+            DrawGlyphMark(*marks.reflected, plan.segments, glyph);
+            reflectedAt = marks.reflected->textTopLeft;
+        }
+        record.GlyphX[f][kReflectedGlyph] = reflectedAt.x;
+        record.GlyphY[f][kReflectedGlyph] = reflectedAt.y;
+        DrawGlyphMark(marks.truePos, plan.segments, glyph);
+        record.GlyphX[f][kTrueGlyph] = marks.truePos.textTopLeft.x;
+        record.GlyphY[f][kTrueGlyph] = marks.truePos.textTopLeft.y;
+    }
+}
+
+void DialRenderer::DrawGlyphMark(const GlyphMark& mark, const std::vector<LeaderSegment>& segments, QChar glyph)
+{
+    SetPen(mark.colour);
+    for (const LeaderSegment& seg : segments)
+        Spoke(mark.exactAngle, seg.from, seg.to);
+    Line(mark.leaderFrom, mark.leaderTo);
+    Text(mark.textTopLeft, QString(glyph), GlyphFont(kFactorGlyphPoints), mark.colour);
+}
+
+// --- primitives ---------------------------------------------------------------------
+
+void DialRenderer::SetPen(Rgb colour, bool dotted)
+{
+    p_->setPen(QPen(ToQColor(colour), 0, dotted ? Qt::DotLine : Qt::SolidLine));
+}
+
+void DialRenderer::SetBrush(Rgb colour)
+{
+    p_->setBrush(ToQColor(colour));
+}
+
+void DialRenderer::ClearBrush()
+{
+    p_->setBrush(Qt::NoBrush);
+}
+
+void DialRenderer::Line(DialPixel from, DialPixel to)
+{
+    p_->drawLine(from.x, from.y, to.x, to.y);
+}
+
+void DialRenderer::Spoke(double angle, double fromRadius, double toRadius)
+{
+    Line(DialPoint(angle, fromRadius, c_), DialPoint(angle, toRadius, c_));
+}
+
+void DialRenderer::Arrowhead(double angle, double tipRadius, double spread, double baseRadius)
+{
+    const DialPixel tip = DialPoint(angle, tipRadius, c_);
+    Line(tip, DialPoint(angle + spread, baseRadius, c_));
+    Line(tip, DialPoint(angle - spread, baseRadius, c_));
+}
+
+void DialRenderer::Circle(int radius)
+{
+    p_->drawEllipse(QPoint(c_, c_), radius, radius);
+}
+
+void DialRenderer::Polygon(const std::array<DialPixel, 4>& corners)
+{
+    QPolygon polygon;
+    for (const DialPixel& corner : corners)
+        polygon << QPoint(corner.x, corner.y);
+    p_->drawPolygon(polygon);
+}
+
+void DialRenderer::Text(DialPixel topLeft, const QString& text, const QFont& font, Rgb colour)
+{
+    if (text.isEmpty())
+        return;
+    const QPen pen = p_->pen();
+    p_->setFont(font);
+    p_->setPen(ToQColor(colour));
+    p_->drawText(topLeft.x, topLeft.y + QFontMetrics(font).ascent(), text);
+    p_->setPen(pen);
+}
+
+} // namespace nemra
