@@ -83,7 +83,7 @@ struct MainSession {
     // The design's globals, held here.
     TChartInput GChartInput;
     CityListState Cities; // CityChoice, CityChosen and the selected line of the city list
-    int GHouseChart = 1;
+    int GHouseChart = 0; // 1 natal, 2 transit: whose house cusps the dial draws; none at start
     int IndexLayer = 1;
     std::string IndexName;
     std::string IndexFactorCode;

@@ -2,9 +2,12 @@
 
 #include "ChartArea.h"
 #include "CommandState.h"
+#include "DialExport.h"
+#include "DialRenderer.h"
 #include "FactorCatalogue.h"
 #include "Input1.h"
 #include "OwnerChart.h"
+#include "PositionsExport.h"
 #include "Settings.h"
 #include "ThaiFonts.h"
 #include "WinPl.h"
@@ -13,6 +16,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -315,7 +319,8 @@ void TMainForm::BuildActions()
     MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), {});
     MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
     MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
-    MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"), {});
+    MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"),
+               [this] { CopyDialToClipboard(); });
     MakeAction("NemraExit", QString(), QKeySequence("Ctrl+X"), [this] { close(); });
     MakeAction("ToggleDisc", QString(), QKeySequence("Ctrl+T"),
                [this] { SetDialType(FSession.FDialType == 360 ? 90 : 360); });
@@ -467,8 +472,16 @@ void TMainForm::BuildMainMenu()
 
     QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
     AddEntries(exportMenu, {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
-                            {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"), {}},
-                            {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"), {}},
+                            {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"),
+                             [this] {
+                                 ShowHoroscopePage();
+                                 SaveDialBitmap();
+                             }},
+                            {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"),
+                             [this] {
+                                 ShowHoroscopePage();
+                                 ExportPositionsText();
+                             }},
                             {nullptr, {}, {}},
                             {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), {}},
                             {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
@@ -512,7 +525,7 @@ void TMainForm::BuildPopupMenus()
     AddEntry(PopupMenu1, {"Pop1HouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
     AddEntries(PopupMenu1, {{nullptr, {}, {}},
                             {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
-                            {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), {}},
+                            {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), [this] { SaveDialBitmap(); }},
                             {nullptr, {}, {}},
                             {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), {}},
                             {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
@@ -532,7 +545,7 @@ void TMainForm::BuildPopupMenus()
                             {"Pop2NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
                             {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
                             {nullptr, {}, {}},
-                            {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), {}},
+                            {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), [this] { ExportPositionsText(); }},
                             {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), {}}});
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(StringGrid1->viewport()->mapToGlobal(at)); });
@@ -560,10 +573,13 @@ int TMainForm::RunDialog(QDialog& dialog)
 
 QString TMainForm::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
 {
-    Q_UNUSED(defaultSuffix);
-    Q_UNUSED(filter);
-    Q_UNUSED(title);
-    return {};
+    QFileDialog dialog(this, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, defaultSuffix == "txt"); // text files are appended to
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 std::vector<std::filesystem::path> TMainForm::DataDirs()
@@ -795,16 +811,55 @@ void TMainForm::ToggleTrueNode()
 
 void TMainForm::DrawChart()
 {
-    QImage& image = ChartArea->image();
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const int c = FSession.FChartCenter;
-    painter.drawEllipse(QPoint(c, c), 240, 240);
-    painter.setFont(nemra::ui::LabelFont(16, true));
-    painter.drawText(QRect(0, c - 20, image.width(), 40), Qt::AlignCenter, Q(FSession.FDialTitle));
-    painter.end();
+    nemra::DrawChart(FSession, ChartArea->image());
     ChartArea->update();
+}
+
+// ---------------------------------------------------------------- export
+
+void TMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(icon == QMessageBox::Critical ? "ErrorMessage" : "InfoMessage");
+    RunDialog(box);
+}
+
+void TMainForm::ShowSaveFailure(const QString& path, const QString& reason)
+{
+    ShowMessage(QMessageBox::Critical, QStringLiteral("บันทึกไฟล์ %1 ไม่สำเร็จ: %2").arg(path, reason));
+}
+
+void TMainForm::ExportPositionsText()
+{
+    const nemra::SaveDialogTexts texts = nemra::PositionsSaveDialogTexts();
+    const QString path = AskSaveFileName(texts.title, texts.filter, texts.defaultSuffix);
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const nemra::WriteResult result =
+        nemra::ExportPositionsText(path.toStdString(), FSession, nemra::PositionsGridOf(FSession));
+    QApplication::restoreOverrideCursor();
+    if (!result.ok)
+        ShowSaveFailure(path, Q(result.reason));
+}
+
+void TMainForm::CopyDialToClipboard()
+{
+    ShowHoroscopePage();
+    const QString message = nemra::CopyDialToClipboard(ChartArea->image());
+    if (!message.isEmpty())
+        ShowMessage(QMessageBox::Information, message);
+}
+
+void TMainForm::SaveDialBitmap()
+{
+    const nemra::SaveDialogTexts texts = nemra::BitmapSaveDialogTexts();
+    const QString path = AskSaveFileName(texts.title, texts.filter, texts.defaultSuffix);
+    if (path.isEmpty())
+        return;
+    const nemra::SaveOutcome outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
+    if (!outcome.ok)
+        ShowSaveFailure(path, outcome.reason);
 }
 
 // ---------------------------------------------------------------- about and closing

@@ -7,6 +7,7 @@
 #include "Session.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 
 #include <filesystem>
@@ -63,6 +64,11 @@ class TMainForm : public QMainWindow {
     void ToggleTrueNode();
     void ShowAbout();
 
+    // Export.
+    void ExportPositionsText();
+    void CopyDialToClipboard();
+    void SaveDialBitmap();
+
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +114,8 @@ class TMainForm : public QMainWindow {
     void AfterCast(bool natal);
     void ShowHoroscopePage();
     void CheckScreenSize();
+    void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    void ShowSaveFailure(const QString& path, const QString& reason);
 
     nemra::MainSession FSession;
     nemra::Clock FClock;

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +31,9 @@ class ScriptedMainForm : public TMainForm {
     bool confirmClose = true;
 
     std::function<int(QDialog&)> answerInput; // answers the chart-input dialog
+    QString saveAs;                           // the file name the save dialogs answer with
+
+    QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
 
     int RunDialog(QDialog& dialog) override
     {
@@ -177,6 +182,33 @@ class MainpTest : public QObject {
         const std::string before = s.FTransit.Input.Date.str();
         form.item("Pop2NewTransit")->trigger();
         QCOMPARE(s.FTransit.Input.Date.str(), before);
+    }
+
+    void exportsPositionsAndTheDialPicture()
+    {
+        QTemporaryDir dir;
+        ScriptedMainForm form(FixedNow, dir.path());
+        form.saveAs = dir.filePath("สมผุส.txt");
+        form.item("MnSompusFile")->trigger();
+        form.item("Pop2Text")->trigger();
+        QFile text(form.saveAs);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QByteArray bytes = text.readAll();
+        const QByteArray caption = QByteArray::fromStdString(nemra::ToCp874("สมผุสปัจจัยจริง")) + "\r\n";
+        QCOMPARE(bytes.count(caption), 2); // two whole blocks, the second appended
+        QVERIFY(bytes.contains(QByteArray::fromStdString(nemra::ToCp874("โค้งสุริยยาตร 2 เท่า "))));
+
+        form.saveAs = dir.filePath("dial.bmp");
+        form.item("Pop1SaveBmp")->trigger();
+        QCOMPARE(QImage(form.saveAs).size(), QSize(521, 521));
+
+        // A folder in place of the file: the user is told, nothing is written.
+        form.saveAs = dir.path();
+        form.item("MnSompusFile")->trigger();
+        QVERIFY(form.shown.contains("ErrorMessage"));
+        form.shown.clear();
+        form.item("MnSaveBmp")->trigger();
+        QVERIFY(form.shown.contains("ErrorMessage"));
     }
 
     void closingAsksFirst()
