@@ -40,6 +40,7 @@ TFBriefAspect::TFBriefAspect(nemra::MainSession& session, QWidget* parent)
     setObjectName(QStringLiteral("FBriefAspect"));
     setWindowTitle(QStringLiteral("การทำมุมของปัจจัยเดี่ยว"));
     CreateControls();
+    resize(660, 540); // wide enough for the five tabs on one line
     FormCreate();
     ConnectControls();
 }
