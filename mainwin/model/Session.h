@@ -79,6 +79,7 @@ struct MainSession {
     int FMidSource = 3;  // midpoint dial: source 3 = natal chart
     int FSensKind = 1;   // sensitive points: 1 = A+B-C
     int FSensSource = 7; // sensitive points: source 7 = natal chart
+    int BriefAspectMode = 1; // the aspect list's shown mode 1..5, kept after it closes
 
     // The design's globals, held here.
     TChartInput GChartInput;

@@ -1,9 +1,13 @@
 #include "ChartCommand.h"
 
+#include "AspectList.h"
 #include "ChartRecord.h"
 #include "FactorCatalogue.h"
+#include "Session.h"
+#include "SolarArcTable.h"
 #include "WinDeg.h"
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -12,7 +16,11 @@ namespace nemra::cli {
 namespace {
 
 constexpr const char* kUsage = "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
-                               " [--axis 360|180] [--mean-node] [--format tsv|text]";
+                               " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
+                               "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
+                               " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
+                               "       nemra-chart solar-arc --natal CHART [--cp874]\n"
+                               "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]";
 
 std::vector<std::string> SplitFields(const std::string& text)
 {
@@ -41,8 +49,9 @@ struct Options {
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error)
 {
-    static const std::vector<std::string> kValued = {"--natal", "--transit", "--axis", "--format"};
-    static const std::vector<std::string> kFlags = {"--mean-node"};
+    static const std::vector<std::string> kValued = {"--natal", "--transit", "--axis", "--format",
+                                                     "--mode",  "--base",    "--orb",  "--arc"};
+    static const std::vector<std::string> kFlags = {"--mean-node", "--cp874"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool known = false;
@@ -133,6 +142,150 @@ int Positions(const Options& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// The switches of the cast shared by the chart commands; false after a message on `err`.
+bool ReadCastSwitches(const Options& options, MainSession& session, std::ostream& err)
+{
+    session.TrueNodeChecked = !options.Has("--mean-node");
+    if (const auto axis = options.values.find("--axis"); axis != options.values.end()) {
+        if (axis->second != "360" && axis->second != "180") {
+            err << "nemra-chart: --axis must be 360 or 180\n";
+            return false;
+        }
+        session.FAxis = axis->second == "360" ? 360 : 180;
+    }
+    return true;
+}
+
+// Casts the natal chart and, when given or `transitRequired`, the transit chart (which
+// forms the arcs) into `session`; false after a message on `err`.
+bool CastSessionCharts(const Options& options, const std::string& command, bool transitRequired, MainSession& session,
+                       std::ostream& err)
+{
+    if (!ReadCastSwitches(options, session, err))
+        return false;
+    const auto natal = options.values.find("--natal");
+    const auto transit = options.values.find("--transit");
+    if (natal == options.values.end() || (transitRequired && transit == options.values.end())) {
+        err << "nemra-chart: " << command << " needs --natal" << (transitRequired ? " and --transit" : "") << '\n';
+        return false;
+    }
+    std::string error;
+    const auto natalInput = ParseChartArgument(natal->second, error);
+    if (!natalInput) {
+        err << "nemra-chart: --natal: " << error << '\n';
+        return false;
+    }
+    CastNatal(session, *natalInput);
+    if (transit == options.values.end())
+        return true;
+    const auto transitInput = ParseChartArgument(transit->second, error);
+    if (!transitInput) {
+        err << "nemra-chart: --transit: " << error << '\n';
+        return false;
+    }
+    CastTransit(session, *transitInput);
+    return true;
+}
+
+// A whole-number option within [low, high], `fallback` when it is not given.
+std::optional<int> IntOption(const Options& options, const std::string& key, int low, int high, int fallback,
+                             std::ostream& err)
+{
+    const auto it = options.values.find(key);
+    if (it == options.values.end())
+        return fallback;
+    const auto value = ReadInt(it->second);
+    if (!value || *value < low || *value > high) {
+        err << "nemra-chart: " << key << " must be a whole number from " << low << " to " << high << '\n';
+        return std::nullopt;
+    }
+    return *value;
+}
+
+// The base angle in degrees: above 0, at most 180.
+std::optional<double> BaseOption(const Options& options, std::ostream& err)
+{
+    const auto it = options.values.find("--base");
+    if (it == options.values.end())
+        return 45.0;
+    const auto value = ReadReal(it->second);
+    if (!value || !(*value > 0.0 && *value <= 180.0)) {
+        err << "nemra-chart: --base must be degrees above 0 and at most 180\n";
+        return std::nullopt;
+    }
+    return *value;
+}
+
+// The orb as the dialog offers it, degrees.minutes from 0.00 to 1.59, in degrees.
+std::optional<double> OrbOption(const Options& options, std::ostream& err)
+{
+    const auto it = options.values.find("--orb");
+    if (it == options.values.end())
+        return 1.0;
+    const auto value = ReadReal(it->second);
+    const double hundredths = value ? std::round(*value * 100.0) : -1.0;
+    const int degrees = static_cast<int>(hundredths) / 100;
+    const int minutes = static_cast<int>(hundredths) % 100;
+    if (!value || hundredths < 0.0 || std::fabs(*value * 100.0 - hundredths) > 1e-6 || degrees > 1 || minutes > 59) {
+        err << "nemra-chart: --orb must be degrees.minutes from 0.00 to 1.59\n";
+        return std::nullopt;
+    }
+    return AspectOrbFor(degrees, minutes);
+}
+
+// The lines of a report file: UTF-8 with LF, or with --cp874 the file's own bytes.
+void PrintReportLines(const std::vector<std::string>& lines, bool cp874, std::ostream& out)
+{
+    for (const auto& line : lines) {
+        if (cp874)
+            out << ToCp874(line) << "\r\n";
+        else
+            out << line << '\n';
+    }
+}
+
+int Aspects(const Options& options, std::ostream& out, std::ostream& err)
+{
+    if (options.values.find("--mode") == options.values.end()) {
+        err << "nemra-chart: aspects needs --mode 1..5\n";
+        return 2;
+    }
+    const auto mode = IntOption(options, "--mode", 1, kAspectModeCount, 1, err);
+    const auto arcKind = mode ? IntOption(options, "--arc", 1, kArcKindCount, 1, err) : std::nullopt;
+    const auto base = arcKind ? BaseOption(options, err) : std::nullopt;
+    const auto orb = base ? OrbOption(options, err) : std::nullopt;
+    if (!orb)
+        return 2;
+    MainSession session;
+    if (!CastSessionCharts(options, "aspects mode " + std::to_string(*mode), *mode != 1, session, err))
+        return 2;
+    const AspectListCharts charts{
+        session.FNatal, session.FTransit, {session.FArc, session.FHalfArc, session.FDoubleArc}};
+    PrintReportLines(AspectListFileLines(BuildAspectList(charts, {*mode, *base, *orb, *arcKind})),
+                     options.Has("--cp874"), out);
+    return 0;
+}
+
+int SolarArc(const Options& options, std::ostream& out, std::ostream& err)
+{
+    MainSession session;
+    if (!CastSessionCharts(options, "solar-arc", false, session, err))
+        return 2;
+    const SolarArcNatal natal = SolarArcNatalOf(session.FNatal);
+    PrintReportLines(SolarArcFileLines(natal, BuildSolarArcTable(natal)), options.Has("--cp874"), out);
+    return 0;
+}
+
+int Arcs(const Options& options, std::ostream& out, std::ostream& err)
+{
+    MainSession session;
+    if (!CastSessionCharts(options, "arcs", true, session, err))
+        return 2;
+    out << "arc\t" << Fixed7(session.FArc) << "\nhalfarc\t" << Fixed7(session.FHalfArc) << "\ndoublearc\t"
+        << Fixed7(session.FDoubleArc) << "\ndailymeridian\t" << Fixed7(session.FDailyMeridian) << '\n';
+    return 0;
+}
+
 } // namespace
 
 std::optional<TChartInput> ParseChartArgument(const std::string& text, std::string& error)
@@ -182,6 +335,12 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (args[0] == "positions")
         return Positions(options, out, err);
+    if (args[0] == "aspects")
+        return Aspects(options, out, err);
+    if (args[0] == "solar-arc")
+        return SolarArc(options, out, err);
+    if (args[0] == "arcs")
+        return Arcs(options, out, err);
     err << "nemra-chart: unknown command '" << args[0] << "'\n" << kUsage << '\n';
     return 2;
 }

@@ -1,0 +1,97 @@
+#include "ReportFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace nemra {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct TempDir {
+    fs::path path;
+    TempDir()
+    {
+        char pattern[] = "/tmp/nemra-report-XXXXXX";
+        path = ::mkdtemp(pattern);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+// Holds the size limit of files this process writes while in scope.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "report.txt";
+    ASSERT_TRUE(SaveReportLines(file.string(), {"อายุ", "1,2"}).ok);
+    ASSERT_TRUE(SaveReportLines(file.string(), {"x"}).ok);
+    EXPECT_EQ(ReadBytes(file), "\xCD\xD2\xC2\xD8\r\n1,2\r\nx\r\n");
+}
+
+TEST(ReportFile, FailuresCarryTheReasonAndLeaveTheFileIntact)
+{
+    TempDir dir;
+    const WriteResult folder = SaveReportLines(dir.path.string(), {"a"});
+    EXPECT_FALSE(folder.ok);
+    EXPECT_FALSE(folder.reason.empty());
+
+    const WriteResult full = SaveReportLines("/dev/full", {"a"});
+    EXPECT_FALSE(full.ok);
+    EXPECT_FALSE(full.reason.empty());
+
+    // A disk that fills in the middle of the report: the old contents stay, nothing half
+    // written is left behind.
+    const fs::path file = dir.path / "old.txt";
+    std::ofstream(file, std::ios::binary) << "old\r\n";
+    WriteResult cut;
+    {
+        FileSizeLimit limit(16);
+        cut = SaveReportLines(file.string(), {std::string(100, 'a')});
+    }
+    EXPECT_FALSE(cut.ok);
+    EXPECT_FALSE(cut.reason.empty());
+    EXPECT_EQ(ReadBytes(file), "old\r\n");
+}
+
+} // namespace
+} // namespace nemra
