@@ -210,8 +210,8 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
     if (fd < 0)
         return {false, SystemReason(errno)};
     struct stat before {};
-    if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {
-        const int err = S_ISREG(before.st_mode) ? errno : EISDIR;
+    if (::fstat(fd, &before) != 0) {
+        const int err = errno;
         ::close(fd);
         return {false, SystemReason(err)};
     }
@@ -219,8 +219,8 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
     if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         err = errno;
     if (err != 0) {
-        // Take back what this call added: the file keeps exactly its old bytes.
-        if (::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */
+        // Take back what this call added: a regular file keeps exactly its old bytes.
+        if (S_ISREG(before.st_mode) && ::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */
         }
         ::close(fd);
         return {false, SystemReason(err)};

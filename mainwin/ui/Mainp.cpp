@@ -9,7 +9,10 @@
 #include "OwnerChart.h"
 #include "PositionsExport.h"
 #include "Settings.h"
+#include "SolarArcTable.h"
 #include "ThaiFonts.h"
+#include "UBriefAspect.h"
+#include "Usolrep.h"
 #include "WinPl.h"
 
 #include <QApplication>
@@ -457,12 +460,12 @@ void TMainForm::BuildMainMenu()
                         {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"), {}},
                         {"MnReportUser", QStringLiteral("จุดกำหนดเอง"), {}},
                         {nullptr, {}, {}},
-                        {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), {}},
+                        {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), [this] { ShowAspectList(); }},
                         {nullptr, {}, {}},
                         {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), {}},
                         {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), {}},
                         {nullptr, {}, {}},
-                        {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), {}}});
+                        {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }}});
 
     QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
     AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
@@ -531,7 +534,7 @@ void TMainForm::BuildPopupMenus()
                             {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
                             {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
                             {nullptr, {}, {}},
-                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), {}}});
+                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ShowAspectList(); }}});
     ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ChartArea, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
@@ -860,6 +863,25 @@ void TMainForm::SaveDialBitmap()
     const nemra::SaveOutcome outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
     if (!outcome.ok)
         ShowSaveFailure(path, outcome.reason);
+}
+
+// ---------------------------------------------------------------- reports
+
+void TMainForm::ShowAspectList()
+{
+    FSession.BriefAspectMode = 1;
+    TFBriefAspect dialog(FSession, this);
+    RunDialog(dialog);
+}
+
+void TMainForm::ShowSolarArcTable()
+{
+    if (!FSession.FNatal.Computed) { // the table is the natal chart's; without one it would be noise
+        ShowMessage(QMessageBox::Information, QStringLiteral("ยังไม่ได้ผูกดวงกำเนิด"));
+        return;
+    }
+    TFSolRep dialog(nemra::SolarArcNatalOf(FSession.FNatal), this);
+    RunDialog(dialog);
 }
 
 // ---------------------------------------------------------------- about and closing

@@ -69,6 +69,10 @@ class TMainForm : public QMainWindow {
     void CopyDialToClipboard();
     void SaveDialBitmap();
 
+    // Reports.
+    void ShowAspectList();
+    void ShowSolarArcTable();
+
   protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

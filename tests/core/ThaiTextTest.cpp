@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -97,6 +99,7 @@ TEST(ThaiTextWriter, ReportsFailuresAndKeepsTheFile)
     if (fs::exists("/dev/full")) {
         r = AppendLinesCp874("/dev/full", {"x"});
         EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.reason, std::strerror(ENOSPC));
     }
     // A folder that cannot be written (root may write anywhere, so only when not root).
     if (::geteuid() != 0) {

@@ -211,6 +211,17 @@ class MainpTest : public QObject {
         QVERIFY(form.shown.contains("ErrorMessage"));
     }
 
+    void opensTheReports()
+    {
+        QTemporaryDir dir;
+        ScriptedMainForm form(FixedNow, dir.path());
+        form.session().BriefAspectMode = 4;
+        form.item("MnBriefReport")->trigger();
+        form.item("MnSolARep")->trigger();
+        QCOMPARE(form.shown.mid(form.shown.size() - 2), QStringList({"FBriefAspect", "FSolRep"}));
+        QCOMPARE(form.session().BriefAspectMode, 1);
+    }
+
     void closingAsksFirst()
     {
         QTemporaryDir empty;
