@@ -97,8 +97,7 @@ void TFSenP1::FormCreate()
                               {nemra::kSensV1, nemra::kSensV1Half, nemra::kSensV1Double, nemra::kSensV2,
                                nemra::kSensV2Half, nemra::kSensV2Double});
     const int kind = std::clamp(FSession.FSensKind, 1, nemra::kSensKindCount);
-    FFormulaButtons[static_cast<std::size_t>(kind - 1)]->setChecked(true);
-    FormulaClick(kind);
+    FFormulaButtons[static_cast<std::size_t>(kind - 1)]->setChecked(true); // runs FormulaClick
     FSources->SelectStored();
 }
 
