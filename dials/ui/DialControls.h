@@ -27,7 +27,7 @@ using RunDialogFn = std::function<int(QDialog&)>;
 // The 22 factors the calculation dials offer, Aries point to Poseidon (position = factor).
 QStringList ChoosableFactorNames();
 
-// A drop-down list of the 22 factors with the given design name.
+// A drop-down list of the 22 factors named `name`.
 QComboBox* MakeFactorList(QWidget* parent, const char* name);
 
 // The dialog's OK button: the default button, so Enter confirms from every control.
