@@ -391,6 +391,29 @@ class DialogsTest : public QObject {
         QCOMPARE(d.Choice().name, std::string("จุดA"));
     }
 
+    void tabWalksTheControlsInOrder()
+    {
+        const auto walk = [](QDialog& d, const char* first) {
+            d.show();
+            d.activateWindow();
+            if (!QTest::qWaitForWindowActive(&d))
+                return QStringLiteral("window not active");
+            Child<QWidget>(d, first)->setFocus();
+            QStringList names{d.focusWidget()->objectName()};
+            for (int i = 0; i < 5; ++i) {
+                QTest::keyClick(d.focusWidget(), Qt::Key_Tab);
+                names << d.focusWidget()->objectName();
+            }
+            return names.join(' ');
+        };
+        TFUserP1 user;
+        QCOMPARE(walk(user, "Edit1"), QStringLiteral("Edit1 ComboBox1 SpinEdit1 SpinEdit2 OKBtn CancelBtn"));
+        nemra::MainSession s = SessionWith(true, true);
+        TFMidP1 mid(s);
+        QCOMPARE(walk(mid, "RadioButton1"),
+                 QStringLiteral("RadioButton1 ComboBox1 CheckBox1 RadioButton3 BitBtn1 BitBtn2"));
+    }
+
     void userEnterConfirmsAndEscapeCancels()
     {
         for (const char* control : {"Edit1", "ComboBox1", "SpinEdit1", "SpinEdit2"}) {
