@@ -81,6 +81,17 @@ struct MainSession {
     int FSensSource = 7; // sensitive points: source 7 = natal chart
     int BriefAspectMode = 1; // the aspect list's shown mode 1..5, kept after it closes
 
+    // Midpoint dial: the two factors (0..21), midpoint of A and B rather than A alone, and
+    // the reflection of the point.
+    int FMidFactorA = 0;
+    int FMidFactorB = 0;
+    bool FMidUsePair = false;
+    bool FMidReflect = false;
+    // Sensitive points: the three factors (0..21).
+    int FSensFactorA = 0;
+    int FSensFactorB = 0;
+    int FSensFactorC = 0;
+
     // The design's globals, held here.
     TChartInput GChartInput;
     CityListState Cities; // CityChoice, CityChosen and the selected line of the city list
