@@ -3,6 +3,7 @@
 #include "ChartArea.h"
 #include "CommandState.h"
 #include "DialExport.h"
+#include "DialIndex.h"
 #include "DialRenderer.h"
 #include "FactorCatalogue.h"
 #include "Input1.h"
@@ -12,7 +13,11 @@
 #include "SolarArcTable.h"
 #include "ThaiFonts.h"
 #include "UBriefAspect.h"
+#include "Umidp1.h"
+#include "Uselhous.h"
+#include "Usenp1.h"
 #include "Usolrep.h"
+#include "Uuserp1.h"
 #include "WinPl.h"
 
 #include <QApplication>
@@ -436,16 +441,22 @@ void TMainForm::BuildMainMenu()
                          {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), {}}});
 
     QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
-    AddEntries(index, {{"MnIndexCancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), {}},
-                       {"MnIndexHouse", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), {}},
-                       {"MnIndexMidpoint", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
-                       {"MnIndexSens", QStringLiteral("จุดอิทธิพล A,B,C"), {}},
-                       {"MnMcDay", QStringLiteral("เมอริเดียนประจำวัน"), {}},
-                       {"MnIndexUser", QStringLiteral("จุดกำหนดเอง"), {}},
-                       {nullptr, {}, {}},
-                       {"MnShowTool", QString(), {}, FItems["DiscTool"]},
-                       {"MnMidPointTool", QString(), {}, FItems["MidPointTool"]},
-                       {nullptr, {}, {}}});
+    AddEntries(
+        index,
+        {{"MnIndexCancer", QStringLiteral("จักรราศี(จุดกรกฎ)"),
+          [this] {
+              ShowHoroscopePage();
+              ChooseZodiacIndex();
+          }},
+         {"MnIndexHouse", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
+         {"MnIndexMidpoint", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
+         {"MnIndexSens", QStringLiteral("จุดอิทธิพล A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
+         {"MnMcDay", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
+         {"MnIndexUser", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
+         {nullptr, {}, {}},
+         {"MnShowTool", QString(), {}, FItems["DiscTool"]},
+         {"MnMidPointTool", QString(), {}, FItems["MidPointTool"]},
+         {nullptr, {}, {}}});
     AddDialTypeEntries(AddSubMenu(index, "MnDialType", QStringLiteral("ชนิดจานหมุน")), false);
     AddDisplayModeEntries(AddSubMenu(index, "MnHideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), false);
     AddContraciaEntries(AddSubMenu(index, "MnShowCon", QStringLiteral("แสดงจุดสะท้อน")), false);
@@ -511,16 +522,18 @@ void TMainForm::BuildPopupMenus()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    AddEntries(PopupMenu1, {{"Pop1Cancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), {}},
-                            {"Pop1House", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), {}},
-                            {"Pop1Mid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
-                            {"Pop1Sens", QStringLiteral("จุดอิทธิพล  A,B,C"), {}},
-                            {"Pop1MC", QStringLiteral("เมอริเดียนประจำวัน"), {}},
-                            {"Pop1User", QStringLiteral("จุดกำหนดเอง"), {}},
-                            {nullptr, {}, {}},
-                            {"Pop1DiskTool", QStringLiteral("เครื่องมือหมุนจาน"), {}},
-                            {"Pop1MidpointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), {}},
-                            {nullptr, {}, {}}});
+    AddEntries(
+        PopupMenu1,
+        {{"Pop1Cancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), [this] { ChooseZodiacIndex(); }},
+         {"Pop1House", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
+         {"Pop1Mid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
+         {"Pop1Sens", QStringLiteral("จุดอิทธิพล  A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
+         {"Pop1MC", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
+         {"Pop1User", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
+         {nullptr, {}, {}},
+         {"Pop1DiskTool", QStringLiteral("เครื่องมือหมุนจาน"), {}},
+         {"Pop1MidpointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), {}},
+         {nullptr, {}, {}}});
     AddDialTypeEntries(AddSubMenu(PopupMenu1, "Pop1DialType", QStringLiteral("ชนิดจานหมุน")), true);
     AddDisplayModeEntries(AddSubMenu(PopupMenu1, "Pop1HideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), true);
     AddContraciaEntries(AddSubMenu(PopupMenu1, "Pop1Contracia", QStringLiteral("แสดงจุดสะท้อน")), true);
@@ -863,6 +876,36 @@ void TMainForm::SaveDialBitmap()
     const nemra::SaveOutcome outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
     if (!outcome.ok)
         ShowSaveFailure(path, outcome.reason);
+}
+
+// ---------------------------------------------------------------- calculation dials
+
+void TMainForm::ShowIndexChange()
+{
+    DrawChart();
+    UpdateCommandState();
+    ShowHoroscopePage();
+}
+
+void TMainForm::ChooseZodiacIndex()
+{
+    nemra::SetZodiacIndex(FSession);
+    DrawChart();
+    UpdateCommandState();
+}
+
+void TMainForm::ChooseDailyMeridianIndex()
+{
+    nemra::SetDailyMeridianIndex(FSession);
+    ShowIndexChange();
+}
+
+bool TMainForm::RunIndexDial(const IndexDial& dial)
+{
+    if (!dial(this, FSession, [this](QDialog& dialog) { return RunDialog(dialog); }))
+        return false;
+    ShowIndexChange();
+    return true;
 }
 
 // ---------------------------------------------------------------- reports

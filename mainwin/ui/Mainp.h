@@ -69,6 +69,12 @@ class TMainForm : public QMainWindow {
     void CopyDialToClipboard();
     void SaveDialBitmap();
 
+    // Calculation dials: each sets the dial index, then the dial is redrawn.
+    using IndexDial = std::function<bool(QWidget*, nemra::MainSession&, const std::function<int(QDialog&)>&)>;
+    bool RunIndexDial(const IndexDial& dial);
+    void ChooseZodiacIndex();
+    void ChooseDailyMeridianIndex();
+
     // Reports.
     void ShowAspectList();
     void ShowSolarArcTable();
@@ -118,6 +124,7 @@ class TMainForm : public QMainWindow {
     void AfterCast(bool natal);
     void ShowHoroscopePage();
     void CheckScreenSize();
+    void ShowIndexChange();
     void ShowMessage(QMessageBox::Icon icon, const QString& text);
     void ShowSaveFailure(const QString& path, const QString& reason);
 

@@ -42,6 +42,10 @@ class ScriptedMainForm : public TMainForm {
             dialog.findChild<QPushButton*>(confirmClose ? "ConfirmYes" : "ConfirmNo")->click();
         if (dialog.objectName() == "New1" && answerInput)
             return answerInput(dialog);
+        if (dialog.objectName() == "FMidP1" || dialog.objectName() == "FSelHous") {
+            dialog.accept();
+            return dialog.result();
+        }
         return QDialog::Accepted;
     }
 };
@@ -220,6 +224,31 @@ class MainpTest : public QObject {
         form.item("MnSolARep")->trigger();
         QCOMPARE(form.shown.mid(form.shown.size() - 2), QStringList({"FBriefAspect", "FSolRep"}));
         QCOMPARE(form.session().BriefAspectMode, 1);
+    }
+
+    void calculationDialsSetTheIndex()
+    {
+        QTemporaryDir dir;
+        ScriptedMainForm form(FixedNow, dir.path());
+        auto& s = form.session();
+        s.FMidFactorA = nemra::kSun;
+        form.item("MnIndexMidpoint")->trigger();
+        QVERIFY(form.shown.contains("FMidP1"));
+        QCOMPARE(s.FDialRotation, s.FNatal.Factors[nemra::kSun].Lon);
+        QVERIFY(form.item("MnReportIndex")->isEnabled());
+        QVERIFY(form.item("MnReportIndex")->text().startsWith(QStringLiteral("จุดดัชนีจานหมุน : อาทิตย์ กำเนิด")));
+
+        form.item("Pop1Cancer")->trigger();
+        QCOMPARE(s.FDialRotation, 90.0);
+        QVERIFY(!form.item("MnReportIndex")->isEnabled());
+
+        form.item("Pop1MC")->trigger();
+        QCOMPARE(s.FDialRotation, s.FDailyMeridian);
+        QCOMPARE(s.FIndexMode, 8);
+
+        form.item("MnIndexHouse")->trigger(); // the Meridian of the natal chart
+        QCOMPARE(s.FIndexDial, 1);
+        QCOMPARE(s.GHouseChart, 1);
     }
 
     void closingAsksFirst()
