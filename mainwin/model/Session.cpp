@@ -75,13 +75,18 @@ void SetInputToMoment(TChartInput& input, const LocalDateTime& now)
     input.Time = TimeText(now.hour, now.minute, now.second);
 }
 
-void CastTransitNow(MainSession& s, const LocalDateTime& now)
+void CastTransitAt(MainSession& s, const TChartInput& input, const LocalDateTime& now)
 {
-    TChartInput input = s.GChartInput;
-    SetInputToMoment(input, now);
-    CastInto(s.FTransit, input, s.castOptions());
+    TChartInput moment = input;
+    SetInputToMoment(moment, now);
+    CastInto(s.FTransit, moment, s.castOptions());
     if (s.FNatal.Computed)
         ComputeArcs(s);
+}
+
+void CastTransitNow(MainSession& s, const LocalDateTime& now)
+{
+    CastTransitAt(s, s.GChartInput, now);
     ResetDialToZodiac(s);
     s.FTransit.Visible = true;
     s.FProgressed.Visible = true;

@@ -14,6 +14,7 @@
 namespace nemra {
 
 inline constexpr const char* kZodiacDialTitle = "จักรราศี";
+inline constexpr const char* kPresentChartName = "ดวงจรขณะนี้"; // the transit chart of this moment
 
 // The eight point sets that can be drawn or reported.
 enum ChartLayer : int {
@@ -76,9 +77,9 @@ struct MainSession {
     bool FIndexAccepted = false;
 
     // Remembered choices of the calculation dials.
-    int FMidSource = 3;  // midpoint dial: source 3 = natal chart
-    int FSensKind = 1;   // sensitive points: 1 = A+B-C
-    int FSensSource = 7; // sensitive points: source 7 = natal chart
+    int FMidSource = 3;      // midpoint dial: source 3 = natal chart
+    int FSensKind = 1;       // sensitive points: 1 = A+B-C
+    int FSensSource = 7;     // sensitive points: source 7 = natal chart
     int BriefAspectMode = 1; // the aspect list's shown mode 1..5, kept after it closes
 
     // Midpoint dial: the two factors (0..21), midpoint of A and B rather than A alone, and
@@ -95,7 +96,7 @@ struct MainSession {
     // The design's globals, held here.
     TChartInput GChartInput;
     CityListState Cities; // CityChoice, CityChosen and the selected line of the city list
-    int GHouseChart = 0; // 1 natal, 2 transit: whose house cusps the dial draws; none at start
+    int GHouseChart = 0;  // 1 natal, 2 transit: whose house cusps the dial draws; none at start
     int IndexLayer = 1;
     std::string IndexName;
     std::string IndexFactorCode;
@@ -110,6 +111,10 @@ void CastTransit(MainSession& s, const TChartInput& input);
 void CastOwner(MainSession& s);
 // Casts GChartInput with the date and the clock time of `now` as the transit chart.
 void CastTransitNow(MainSession& s, const LocalDateTime& now);
+
+// Casts `input` with the date and clock time of `now` as the transit chart and, when a natal
+// chart exists, forms the arcs anew: the common part of the present-moment and live casts.
+void CastTransitAt(MainSession& s, const TChartInput& input, const LocalDateTime& now);
 
 // The present moment's date and time texts written into a chart input.
 void SetInputToMoment(TChartInput& input, const LocalDateTime& now);

@@ -13,7 +13,6 @@
 namespace nemra {
 namespace {
 
-constexpr const char* kPresentChartName = "ดวงจรขณะนี้";
 constexpr std::size_t kMaxSettingsBytes = 1 << 20; // a settings file is a few hundred bytes
 
 std::string Trim(std::string_view text)

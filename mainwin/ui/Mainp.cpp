@@ -9,6 +9,7 @@
 #include "Input1.h"
 #include "OwnerChart.h"
 #include "PositionsExport.h"
+#include "RealTime.h"
 #include "Settings.h"
 #include "SolarArcTable.h"
 #include "ThaiFonts.h"
@@ -33,9 +34,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -180,6 +183,8 @@ void TMainForm::BuildLayout()
     ChartArea = new TChartArea(page);
     ChartArea->setObjectName("ChartArea");
     ChartArea->setGeometry(2, 8, 521, 521);
+    FChartAreaHint = QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย");
+    ChartArea->setToolTip(FChartAreaHint);
 
     const QFont labelFont = nemra::ui::LabelFont(13, true);
     for (const auto& places : {kNatalLabels, kTransitLabels})
@@ -283,10 +288,12 @@ void TMainForm::BuildLayout()
     StopBtn->setObjectName("StopBtn");
     StopBtn->setGeometry(447, 10, 75, 25);
     StopBtn->hide();
+    connect(StopBtn, &QPushButton::clicked, this, &TMainForm::StopRealTimeTransit);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(4000);
+    Timer1->setInterval(nemra::kRealTimeIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
 
     for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
         onTop->raise();
@@ -430,7 +437,7 @@ void TMainForm::BuildMainMenu()
     QMenu* transit = AddSubMenu(nullptr, "Transit", QStringLiteral("&2 ดวงจร"));
     AddEntries(transit, {{"NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
                          {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
-                         {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), {}},
+                         {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), [this] { StartRealTimeTransit(); }},
                          {nullptr, {}, {}},
                          {"MnSolar", QStringLiteral("ดวงทินวรรษ"), {}},
                          {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), {}},
@@ -508,7 +515,7 @@ void TMainForm::BuildMainMenu()
                         {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), {}},
                         {nullptr, {}, {}},
                         {"MnTrueNode", QStringLiteral("ใช้ราหูจริงแทนราหูเฉลี่ย"), [this] { ToggleTrueNode(); }},
-                        {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), {}},
+                        {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), [this] { OpenDateTimeSettings(); }},
                         {nullptr, {}, {}}});
     item("MnTrueNode")->setCheckable(true);
     QMenu* saveSettings = AddSubMenu(manage, "MnSaveSettings", QStringLiteral("บันทึกค่าตัวเลือก"));
@@ -876,6 +883,90 @@ void TMainForm::SaveDialBitmap()
     const nemra::SaveOutcome outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
     if (!outcome.ok)
         ShowSaveFailure(path, outcome.reason);
+}
+
+// ---------------------------------------------------------------- live transit
+
+bool TMainForm::RunPlaceDialog()
+{
+    return false;
+}
+
+bool TMainForm::StartDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+bool TMainForm::RealTimeRunning() const
+{
+    return Timer1->isActive();
+}
+
+void TMainForm::SetHints(bool on)
+{
+    StringGrid1->setToolTip(on ? QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย") : QString());
+    ChartArea->setToolTip(on ? FChartAreaHint : QString());
+}
+
+void TMainForm::StartRealTimeTransit()
+{
+    if (!RunPlaceDialog())
+        return;
+    ShowHoroscopePage();
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    item("MnIndex")->setEnabled(true);
+    item("Transit")->setEnabled(false);
+    SetHints(false);
+    nemra::StartRealTime(FSession);
+    Timer1->start();
+}
+
+void TMainForm::Timer1Timer()
+{
+    nemra::RealTimeTick(FSession, FClock());
+    FillTransitLabels();
+    FillTransitColumn();
+    if (FSession.FNatal.Computed)
+        FillV1Column();
+    DrawChart();
+    if (StopBtn->isHidden()) {
+        StopBtn->show();
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void TMainForm::StopRealTimeTransit()
+{
+    Timer1->stop();
+    if (StopBtn->isHidden()) // stopped before the first tick: the busy cursor is still up
+        QApplication::restoreOverrideCursor();
+    StopBtn->hide();
+    item("Transit")->setEnabled(true);
+    SetHints(true);
+    UpdateCommandState();
+}
+
+void TMainForm::OpenDateTimeSettings()
+{
+    // The desktop's own date and time settings, the first one installed.
+    static const std::pair<const char*, QStringList> kTools[] = {
+        {"gnome-control-center", {"datetime"}},
+        {"systemsettings", {"kcm_clock"}},
+        {"kcmshell6", {"kcm_clock"}},
+        {"kcmshell5", {"clock"}},
+        {"cinnamon-settings", {"calendar"}},
+        {"mate-time-admin", {}},
+        {"xfce4-datetime-settings", {}},
+        {"lxqt-config-datetime", {}},
+        {"time-admin", {}},
+    };
+    for (const auto& [program, arguments] : kTools) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
+        if (!path.isEmpty() && StartDetached(path, arguments))
+            return;
+    }
+    ShowMessage(QMessageBox::Information,
+                QStringLiteral("ไม่พบโปรแกรมตั้งวันและเวลาของระบบในเครื่องนี้ โปรดตั้งวันและเวลาด้วยเครื่องมือของระบบปฏิบัติการ"));
 }
 
 // ---------------------------------------------------------------- calculation dials

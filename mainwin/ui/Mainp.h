@@ -69,6 +69,13 @@ class TMainForm : public QMainWindow {
     void CopyDialToClipboard();
     void SaveDialBitmap();
 
+    // Live transit.
+    void StartRealTimeTransit();
+    void Timer1Timer();
+    void StopRealTimeTransit();
+    void OpenDateTimeSettings();
+    bool RealTimeRunning() const;
+
     // Calculation dials: each sets the dial index, then the dial is redrawn.
     using IndexDial = std::function<bool(QWidget*, nemra::MainSession&, const std::function<int(QDialog&)>&)>;
     bool RunIndexDial(const IndexDial& dial);
@@ -86,6 +93,11 @@ class TMainForm : public QMainWindow {
     // The chart-input dialog for a new chart; true when it ended with OK and GChartInput
     // holds the chart.
     virtual bool RunChartInputDialog();
+    // The place dialog of the live transit; true when it ended with OK and GChartInput holds
+    // the place.
+    virtual bool RunPlaceDialog();
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool StartDetached(const QString& program, const QStringList& arguments);
     // Folders where the program's data files (the city list) are looked for.
     static std::vector<std::filesystem::path> DataDirs();
 
@@ -125,6 +137,7 @@ class TMainForm : public QMainWindow {
     void ShowHoroscopePage();
     void CheckScreenSize();
     void ShowIndexChange();
+    void SetHints(bool on);
     void ShowMessage(QMessageBox::Icon icon, const QString& text);
     void ShowSaveFailure(const QString& path, const QString& reason);
 
@@ -144,6 +157,7 @@ class TMainForm : public QMainWindow {
     QComboBox* ReflectSelectList = nullptr;
     QPushButton* StopBtn = nullptr;
     QTimer* Timer1 = nullptr;
+    QString FChartAreaHint;
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
     std::map<QString, QAction*> FItems;

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -22,6 +23,12 @@ nemra::LocalDateTime FixedNow()
 {
     return {2026, 12, 7, 9, 5, 7};
 }
+
+// A clock the test moves on.
+struct SteppedClock {
+    std::shared_ptr<nemra::LocalDateTime> now = std::make_shared<nemra::LocalDateTime>(FixedNow());
+    nemra::LocalDateTime operator()() const { return *now; }
+};
 
 // A main window whose dialogs are answered by the test.
 class ScriptedMainForm : public TMainForm {
@@ -34,6 +41,8 @@ class ScriptedMainForm : public TMainForm {
     QString saveAs;                           // the file name the save dialogs answer with
 
     QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
+    bool placeAccepted = true;
+    bool RunPlaceDialog() override { return placeAccepted; }
 
     int RunDialog(QDialog& dialog) override
     {
@@ -249,6 +258,51 @@ class MainpTest : public QObject {
         form.item("MnIndexHouse")->trigger(); // the Meridian of the natal chart
         QCOMPARE(s.FIndexDial, 1);
         QCOMPARE(s.GHouseChart, 1);
+    }
+
+    void liveTransitFollowsTheClock()
+    {
+        QTemporaryDir dir;
+        SteppedClock clock;
+        clock.now->hour = 12;
+        ScriptedMainForm form(clock, dir.path());
+        auto& s = form.session();
+        auto* stop = form.findChild<QPushButton*>("StopBtn");
+
+        form.placeAccepted = false;
+        form.item("MnRtChart")->trigger();
+        QVERIFY(!form.RealTimeRunning());
+
+        // An index on the transit Moon: a single factor of the transit chart.
+        form.placeAccepted = true;
+        s.FMidSource = 4;
+        s.FMidFactorA = nemra::kMoon;
+        form.item("MnIndexMidpoint")->trigger();
+        const double moonBefore = s.FTransit.Factors[nemra::kMoon].Lon;
+        form.item("MnRtChart")->trigger();
+        QVERIFY(form.RealTimeRunning());
+        QVERIFY(!form.item("Transit")->isEnabled());
+        QVERIFY(stop->isHidden());       // nothing cast until the first tick
+        QCOMPARE(s.FDialRotation, 90.0); // turned back to the zodiac at start
+        QCOMPARE(s.FTransit.Factors[nemra::kMoon].Lon, moonBefore);
+
+        *clock.now = {2026, 12, 7, 9, 5, 7};
+        form.Timer1Timer();
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Date.str()), QStringLiteral("07/12/2569"));
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Time.str()), QStringLiteral(" 9.05.07"));
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Name.str()), QStringLiteral("ดวงจรขณะนี้"));
+        QVERIFY(!stop->isHidden());
+        QCOMPARE(s.FDialRotation, s.FTransit.Factors[nemra::kMoon].Lon); // the index follows the Moon
+        const double first = s.FDialRotation;
+        clock.now->hour = 15;
+        form.Timer1Timer();
+        QVERIFY(s.FDialRotation > first + 1.0); // the Moon moves about half a degree an hour
+
+        stop->click();
+        QVERIFY(!form.RealTimeRunning());
+        QVERIFY(stop->isHidden());
+        QVERIFY(form.item("Transit")->isEnabled());
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Time.str()), QStringLiteral("15.05.07")); // kept
     }
 
     void closingAsksFirst()
