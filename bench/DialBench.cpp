@@ -1,6 +1,8 @@
 // Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
 #include "DialRenderer.h"
+#include "DialIndex.h"
 #include "OwnerChart.h"
+#include "RealTime.h"
 #include "Session.h"
 
 #include <QGuiApplication>
@@ -49,5 +51,22 @@ void BM_DrawChart(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DrawChart)->Arg(360)->Arg(90)->Unit(benchmark::kMillisecond);
+
+// One live-transit tick: the cast of the moment, the arcs, the index and the full repaint.
+void BM_RealTimeTick(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    nemra::MainSession s = FullSession(360);
+    nemra::SetMidpointIndex(s, {nemra::kMidTransit, nemra::kMoon, nemra::kSun, true, false});
+    QImage image(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
+    int second = 0;
+    for (auto _ : state) {
+        second = (second + 4) % 60;
+        nemra::RealTimeTick(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, second});
+        nemra::DrawChart(s, image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_RealTimeTick)->Unit(benchmark::kMillisecond);
 
 } // namespace
