@@ -1,5 +1,7 @@
 #include "ThaiText.h"
 
+#include "PosixFile.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -115,21 +117,6 @@ std::string SystemReason(int err)
     return std::strerror(err);
 }
 
-// Writes all of `data` to `fd`, retrying short writes; returns 0 or an errno value.
-int WriteAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
-
 } // namespace
 
 bool IsCp874Storable(char32_t cp)
@@ -215,7 +202,7 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
         ::close(fd);
         return {false, SystemReason(err)};
     }
-    int err = WriteAll(fd, data);
+    int err = WriteAllBytes(fd, data);
     if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         err = errno;
     if (err != 0) {

@@ -1,5 +1,7 @@
 #include "FileReplace.h"
 
+#include "PosixFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,20 +17,6 @@ namespace {
 WriteResult Failure(int err)
 {
     return {false, std::strerror(err)};
-}
-
-int WriteAllBytes(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
 }
 
 std::string FolderOf(const std::string& path)
