@@ -340,11 +340,10 @@ DialRefresh ChooseDialType(MainSession& s, int type)
 {
     const int wanted = type == 360 ? 360 : 90;
     DialRefresh refresh;
-    if (wanted == s.FDialType)
-        return refresh;
-    s.FDialType = wanted;
+    // The marks are set again also without a change: a checkable item flips its own mark.
     refresh.dialTypeControls = true;
-    refresh.drawChart = true;
+    refresh.drawChart = wanted != s.FDialType;
+    s.FDialType = wanted;
     return refresh;
 }
 

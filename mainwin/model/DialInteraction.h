@@ -111,7 +111,8 @@ bool PickGridCell(MainSession& s, int column, int row);
 
 // --- switches beside the dial --------------------------------------------------------
 
-// Dial type 360 or 90 from the main menu or the pop-up; nothing when it is shown already.
+// Dial type 360 or 90 from the main menu or the pop-up; redrawn only when it changes, the
+// check marks set again always.
 DialRefresh ChooseDialType(MainSession& s, int type);
 // DialSelectGroup item 0 (360) or 1 (90); no item does nothing.
 DialRefresh ChooseDialTypeItem(MainSession& s, int item);

@@ -59,6 +59,10 @@ TDialMouse::~TDialMouse()
 
 nemra::DialRefresh TDialMouse::chartMousePressed(const QMouseEvent& event)
 {
+    // The right button opens the dial's pop-up menu, which takes the mouse-up that would
+    // end a drag; it turns nothing.
+    if (event.button() == Qt::RightButton)
+        return {};
     const QPoint p = PixelOf(event);
     return Apply(nemra::DialMouseDown(FState, FSession, p.x(), p.y()));
 }

@@ -72,9 +72,6 @@ TEST(DialGeometry, GripRingBordersOnBothDials)
     EXPECT_TRUE(InGripRing(s, kC - 90, kC));
     EXPECT_TRUE(InGripRing(s, kC, kC + 140));
     EXPECT_FALSE(InGripRing(s, kC + 141, kC));
-    EXPECT_FALSE(InGripRing(s, kC + 20, kC));
-    EXPECT_EQ(HoverCursor(s, kC + 100, kC), DialCursor::Grip);
-    EXPECT_EQ(HoverCursor(s, kC + 150, kC), DialCursor::Arrow);
     s.FDialType = 90;
     EXPECT_TRUE(InGripRing(s, kC + 10, kC));
     EXPECT_FALSE(InGripRing(s, kC, kC + 9));
@@ -84,37 +81,37 @@ TEST(DialDrag, StepFollowsThePointerTheShortWayAtQuarterSpeedOnThe90Dial)
 {
     EXPECT_DOUBLE_EQ(DragStepRotation(100.0, 0.0, 90.0, 360), 190.0);
     EXPECT_DOUBLE_EQ(DragStepRotation(100.0, 0.0, 90.0, 90), 122.5);
-    // Across the top: the ring moves 2 screen degrees on either dial, no jump.
+    // Across the top the ring moves 2 screen degrees on either dial: no jump.
     EXPECT_DOUBLE_EQ(DragStepRotation(100.0, 359.0, 1.0, 360), 102.0);
     EXPECT_DOUBLE_EQ(DragStepRotation(100.0, 359.0, 1.0, 90), 100.5);
     EXPECT_DOUBLE_EQ(DragStepRotation(100.0, 1.0, 359.0, 90), 99.5);
     EXPECT_DOUBLE_EQ(DragStepRotation(359.0, 0.0, 2.0, 360), 1.0);
 }
 
-TEST(DialDrag, QuarterTurnWithTheMouseMakesAUserPoint)
+TEST(DialDrag, TurningWithTheMouseMakesAUserPoint)
 {
     for (int dialType : {360, 90}) {
+        const double speed = dialType == 360 ? 1.0 : 0.25;
         MainSession s = ShownRings();
         s.FDialType = dialType;
         s.IndexFactorCode = "SU";
         DialInteraction ia;
         const DialPixel top = At(0), left = At(90);
-        const DialMouseResult down = DialMouseDown(ia, s, top.x, top.y);
-        EXPECT_TRUE(ia.FDragging);
-        EXPECT_EQ(down.screenCursor, DialCursor::Grab);
-        const DialMouseResult step = DialMouseMove(ia, s, left.x, left.y, true);
-        EXPECT_TRUE(step.refresh.drawChart && step.refresh.commandState);
-        EXPECT_EQ(step.areaCursor, DialCursor::Grab);
-        EXPECT_DOUBLE_EQ(s.FDialRotation, dialType == 360 ? 180.0 : 112.5);
+        DialMouseDown(ia, s, top.x, top.y);
+        EXPECT_TRUE(DialMouseMove(ia, s, left.x, left.y, true).refresh.commandState);
+        EXPECT_DOUBLE_EQ(s.FDialRotation, 90.0 + 90.0 * speed);
         EXPECT_EQ(s.FDialTitle, kUserPointTitle);
-        EXPECT_EQ(s.IndexName, kUserPointTitle);
         EXPECT_EQ(s.FDialSubTitle, WinDeg::PositionText(s.FDialRotation));
         EXPECT_TRUE(s.IndexFactorCode.empty());
-        EXPECT_EQ(s.FIndexMode, 0);
         EXPECT_EQ(s.FIndexDial, -1);
-        const DialMouseResult up = DialMouseUp(ia, s, left.x, left.y, {});
+        DialMouseUp(ia, s, left.x, left.y, {});
         EXPECT_FALSE(ia.FDragging);
-        EXPECT_EQ(up.screenCursor, DialCursor::Arrow);
+
+        // Two pixels either side of the top: a step of about 1.9 screen degrees.
+        s.FDialRotation = 90.0;
+        DialMouseDown(ia, s, kC + 2, kC - 120);
+        DialMouseMove(ia, s, kC - 2, kC - 120, true);
+        EXPECT_NEAR(s.FDialRotation, 90.0 + 1.9096 * speed, 1e-3);
     }
 }
 
@@ -127,9 +124,7 @@ TEST(DialDrag, PausesOutsideTheRingAndNeedsAStartInside)
 
     const DialPixel top = At(0), outside = At(90, 200), left = At(90), bottom = At(180);
     DialMouseDown(ia, s, top.x, top.y);
-    const DialMouseResult paused = DialMouseMove(ia, s, outside.x, outside.y, true);
-    EXPECT_FALSE(paused.refresh.drawChart);
-    EXPECT_EQ(paused.areaCursor, DialCursor::Arrow);
+    EXPECT_FALSE(DialMouseMove(ia, s, outside.x, outside.y, true).refresh.drawChart);
     EXPECT_DOUBLE_EQ(s.FDialRotation, 90.0);
     DialMouseMove(ia, s, left.x, left.y, true);
     DialMouseMove(ia, s, bottom.x, bottom.y, true);
@@ -142,9 +137,8 @@ TEST(DialDrag, AMoveWithNoButtonHeldEndsALostDrag)
     DialInteraction ia;
     const DialPixel top = At(0), left = At(90);
     DialMouseDown(ia, s, top.x, top.y);
-    const DialMouseResult r = DialMouseMove(ia, s, left.x, left.y, false);
+    EXPECT_EQ(DialMouseMove(ia, s, left.x, left.y, false).screenCursor, DialCursor::Arrow);
     EXPECT_FALSE(ia.FDragging);
-    EXPECT_EQ(r.screenCursor, DialCursor::Arrow);
     EXPECT_DOUBLE_EQ(s.FDialRotation, 90.0);
 }
 
@@ -203,24 +197,19 @@ TEST(DialPick, AxisMarkers)
     s.FAxis = 180;
     ASSERT_TRUE(DoubleClickAt(s, 1, 253));
     EXPECT_EQ(s.FDialTitle, "จุดกรกฎ");
-    EXPECT_EQ(s.IndexName, "จุดกรกฎ");
     EXPECT_DOUBLE_EQ(s.FDialRotation, 90.0);
     EXPECT_EQ(s.FIndexDial, 0);
-    EXPECT_EQ(s.IndexLayer, 0);
     EXPECT_EQ(s.FDialSubTitle, WinDeg::PositionText(90.0));
 
     s.FAxis = 360; // no Cancer marker: the glyph below it is picked
     ASSERT_TRUE(DoubleClickAt(s, 10, 260));
     EXPECT_EQ(s.FIndexFactorA, 1);
-    EXPECT_EQ(s.FIndexMode, 2);
 
     s.FAxis = 180; // the top corner is the Aries point on the 360 dial for either axis
     ASSERT_TRUE(DoubleClickAt(s, 267, 15));
     EXPECT_EQ(s.FDialTitle, "จุดเมษ");
     EXPECT_EQ(s.IndexFactorCode, "AR");
-    EXPECT_EQ(s.IndexLayer, kLayerNatal);
     EXPECT_EQ(s.FIndexMode, 0);
-    EXPECT_DOUBLE_EQ(s.FDialRotation, 0.0);
 
     s.FDialType = 90; // on the 90 dial the Cancer marker stands at the top
     ASSERT_TRUE(DoubleClickAt(s, 253, 1));
@@ -273,7 +262,6 @@ TEST(GridPick, IgnoresOtherCellsChartsNotCastAndCtrlOrShift)
     MainSession s = ShownRings();
     EXPECT_FALSE(PickGridCell(s, 0, 4));
     EXPECT_FALSE(PickGridCell(s, 1, 0));
-    EXPECT_FALSE(PickGridCell(s, 1, 22));
     s.FTransit.Computed = false;
     EXPECT_FALSE(PickGridCell(s, 2, 4));
     EXPECT_FALSE(PickGridCell(s, 3, 4));
@@ -283,40 +271,27 @@ TEST(GridPick, IgnoresOtherCellsChartsNotCastAndCtrlOrShift)
     for (KeyState keys : {KeyState{true, false, false}, KeyState{false, true, false}}) {
         GridDoubleClick(ia);
         EXPECT_FALSE(GridMouseUp(ia, s, 1, 4, keys).drawChart);
-        EXPECT_FALSE(ia.FGridDblClicked);
     }
     GridDoubleClick(ia);
-    EXPECT_EQ(GridMouseUp(ia, s, 1, 4, {}), (DialRefresh{true, true}));
-    EXPECT_EQ(s.FIndexFactorA, 4);
+    EXPECT_TRUE(GridMouseUp(ia, s, 1, 4, {true, true, false}).commandState);
+    EXPECT_FALSE(ia.FGridDblClicked);
 }
 
-TEST(DialSwitches, DialTypeHouseLinesReflectionsAndLayers)
+TEST(DialSwitches, RedrawOnlyWhatChanged)
 {
     MainSession s;
-    EXPECT_EQ(ChooseDialType(s, 360), DialRefresh{});
-    EXPECT_TRUE(ChooseDialTypeItem(s, 1).dialTypeControls);
-    EXPECT_EQ(s.FDialType, 90);
+    EXPECT_FALSE(ChooseDialType(s, 360).drawChart);
     EXPECT_EQ(ChooseDialTypeItem(s, -1), DialRefresh{});
     ToggleDialType(s);
-    EXPECT_EQ(s.FDialType, 360);
-
-    s.FIndexDial = -1;
+    EXPECT_EQ(s.FDialType, 90);
+    // The reflected-house lines show only on the 360 dial with a factor or point as index.
     EXPECT_FALSE(ToggleHouseLines(s).drawChart);
     EXPECT_TRUE(s.FHouseLines);
+    ChooseDialTypeItem(s, 0);
+    s.FIndexDial = -1;
+    EXPECT_FALSE(ToggleHouseLines(s).drawChart);
     s.FIndexDial = 0;
     EXPECT_TRUE(ToggleHouseLines(s).drawChart);
-    EXPECT_FALSE(s.FHouseLines);
-    s.FDialType = 90;
-    EXPECT_FALSE(ToggleHouseLines(s).drawChart);
-
-    ChooseReflectionSet(s, 1);
-    EXPECT_EQ(s.FMaxContracia, 5);
-    EXPECT_EQ(ReflectionSetItem(0), 2);
-    EXPECT_EQ(ChooseReflectionSet(s, 3), DialRefresh{});
-
-    EXPECT_TRUE(ChooseChartLayers(s, kShowTransit).displayModeControls);
-    EXPECT_FALSE(s.FNatal.Visible);
-    EXPECT_EQ(ChooseChartLayers(s, 5), DialRefresh{});
 }
 
 } // namespace

@@ -14,9 +14,11 @@ namespace {
 
 constexpr int kC = 261;
 
-void Send(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::KeyboardModifiers keys = Qt::NoModifier)
+void Send(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButtons held, Qt::KeyboardModifiers keys = Qt::NoModifier,
+          Qt::MouseButton button = Qt::LeftButton)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    if (type == QEvent::MouseMove)
+        button = Qt::NoButton;
     QMouseEvent event(type, QPointF(at), to->mapToGlobal(QPointF(at)), button, held, keys);
     QApplication::sendEvent(to, &event);
 }
@@ -66,6 +68,8 @@ class DialMouseTest : public QObject {
 
         Send(&area, QEvent::MouseMove, Pixel(0), Qt::NoButton);
         QCOMPARE(area.cursor().shape(), Qt::OpenHandCursor);
+        Send(&area, QEvent::MouseButtonPress, Pixel(0), Qt::RightButton, Qt::NoModifier, Qt::RightButton);
+        QVERIFY(!mouse.state().FDragging); // the right button is the pop-up menu's
         Send(&area, QEvent::MouseButtonPress, Pixel(0), Qt::LeftButton);
         QVERIFY(QApplication::overrideCursor() != nullptr);
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ClosedHandCursor);
