@@ -10,18 +10,24 @@
 namespace nemra {
 namespace {
 
-constexpr int kGripInner360 = 90;                            // the house ring and scale on the 360 dial
-constexpr int kGripInner90 = 10;                             // everything inside the scale on the 90 dial
-constexpr int kGripOuter = 140;                              // the scale circle
-constexpr int kDial90Speed = 4;                              // screen degrees per dial degree on the 90 dial
-constexpr int kGlyphBox = 16;                                // a factor glyph's box from its stored top-left corner
-constexpr std::array<int, 3> kReflectionCounts = {21, 5, 0}; // ReflectSelectList items
+// The grip ring: from the house ring (360 dial) or the centre circle (90 dial) out to the
+// scale circle.
+constexpr int kGripInner360 = 90;
+constexpr int kGripInner90 = 10;
+constexpr int kGripOuter = 140;
+// Screen degrees per dial degree on the 90 dial.
+constexpr int kDial90Speed = 4;
+// A factor glyph's box from its stored top-left corner, borders excluded; an axis
+// marker's square, borders included.
+constexpr int kGlyphBox = 16;
+constexpr int kMarkerBox = 15;
+// The reflection counts of the ReflectSelectList items.
+constexpr std::array<int, 3> kReflectionCounts = {21, 5, 0};
 
-// The 15-pixel square of an axis marker glyph, borders included.
 struct MarkerBox {
     int left = 0;
     int top = 0;
-    bool contains(int x, int y) const { return x >= left && x < left + 15 && y >= top && y < top + 15; }
+    bool contains(int x, int y) const { return x >= left && x < left + kMarkerBox && y >= top && y < top + kMarkerBox; }
 };
 
 // The marker at the top of the dial (Aries, or Cancer on the 90 dial) and the Cancer

@@ -57,7 +57,7 @@ TDialMouse::~TDialMouse()
     SetScreenGrab(false);
 }
 
-nemra::DialRefresh TDialMouse::chartMousePressed(const QMouseEvent& event)
+nemra::DialRefresh TDialMouse::ChartAreaMouseDown(const QMouseEvent& event)
 {
     // The right button opens the dial's pop-up menu, which takes the mouse-up that would
     // end a drag; it turns nothing.
@@ -67,31 +67,31 @@ nemra::DialRefresh TDialMouse::chartMousePressed(const QMouseEvent& event)
     return Apply(nemra::DialMouseDown(FState, FSession, p.x(), p.y()));
 }
 
-nemra::DialRefresh TDialMouse::chartMouseMoved(const QMouseEvent& event)
+nemra::DialRefresh TDialMouse::ChartAreaMouseMove(const QMouseEvent& event)
 {
     const QPoint p = PixelOf(event);
     return Apply(nemra::DialMouseMove(FState, FSession, p.x(), p.y(), event.buttons() != Qt::NoButton));
 }
 
-nemra::DialRefresh TDialMouse::chartMouseReleased(const QMouseEvent& event)
+nemra::DialRefresh TDialMouse::ChartAreaMouseUp(const QMouseEvent& event)
 {
     const QPoint p = PixelOf(event);
     return Apply(nemra::DialMouseUp(FState, FSession, p.x(), p.y(), KeyStateOf(event.modifiers())));
 }
 
-nemra::DialRefresh TDialMouse::chartDoubleClicked(const QMouseEvent& event)
+nemra::DialRefresh TDialMouse::ChartAreaDblClick(const QMouseEvent& event)
 {
     // The double-click stands in for the second press of the pair.
     nemra::DialDoubleClick(FState);
-    return chartMousePressed(event);
+    return ChartAreaMouseDown(event);
 }
 
-void TDialMouse::gridDoubleClicked()
+void TDialMouse::StringGrid1DblClick()
 {
     nemra::GridDoubleClick(FState);
 }
 
-nemra::DialRefresh TDialMouse::gridMouseReleased(const QMouseEvent& event)
+nemra::DialRefresh TDialMouse::StringGrid1MouseUp(const QMouseEvent& event)
 {
     const int column = FGrid ? FGrid->currentColumn() : -1;
     const int row = FGrid ? FGrid->currentRow() : -1;
@@ -135,16 +135,16 @@ void TDialMouse::DispatchChartEvent(QEvent::Type type, const QMouseEvent& event)
     nemra::DialRefresh refresh;
     switch (type) {
     case QEvent::MouseButtonPress:
-        refresh = chartMousePressed(event);
+        refresh = ChartAreaMouseDown(event);
         break;
     case QEvent::MouseMove:
-        refresh = chartMouseMoved(event);
+        refresh = ChartAreaMouseMove(event);
         break;
     case QEvent::MouseButtonRelease:
-        refresh = chartMouseReleased(event);
+        refresh = ChartAreaMouseUp(event);
         break;
     default:
-        refresh = chartDoubleClicked(event);
+        refresh = ChartAreaDblClick(event);
         break;
     }
     if (Any(refresh))
@@ -154,12 +154,12 @@ void TDialMouse::DispatchChartEvent(QEvent::Type type, const QMouseEvent& event)
 void TDialMouse::DispatchGridEvent(QEvent::Type type, const QMouseEvent& event)
 {
     if (type == QEvent::MouseButtonDblClick) {
-        gridDoubleClicked();
+        StringGrid1DblClick();
         return;
     }
     if (type != QEvent::MouseButtonRelease)
         return;
-    const nemra::DialRefresh refresh = gridMouseReleased(event);
+    const nemra::DialRefresh refresh = StringGrid1MouseUp(event);
     if (Any(refresh))
         emit refreshNeeded(refresh);
 }

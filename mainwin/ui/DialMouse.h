@@ -32,12 +32,12 @@ class TDialMouse : public QObject {
     const nemra::DialInteraction& state() const { return FState; }
 
     // What each event does; the event filter calls these, tests may call them directly.
-    nemra::DialRefresh chartMousePressed(const QMouseEvent& event);
-    nemra::DialRefresh chartMouseMoved(const QMouseEvent& event);
-    nemra::DialRefresh chartMouseReleased(const QMouseEvent& event);
-    nemra::DialRefresh chartDoubleClicked(const QMouseEvent& event);
-    void gridDoubleClicked();
-    nemra::DialRefresh gridMouseReleased(const QMouseEvent& event);
+    nemra::DialRefresh ChartAreaMouseDown(const QMouseEvent& event);
+    nemra::DialRefresh ChartAreaMouseMove(const QMouseEvent& event);
+    nemra::DialRefresh ChartAreaMouseUp(const QMouseEvent& event);
+    nemra::DialRefresh ChartAreaDblClick(const QMouseEvent& event);
+    void StringGrid1DblClick();
+    nemra::DialRefresh StringGrid1MouseUp(const QMouseEvent& event);
 
   signals:
     // After an event that changed what the window shows (a drag step, a pick).
