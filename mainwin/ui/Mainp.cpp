@@ -4,6 +4,8 @@
 #include "CommandState.h"
 #include "DialExport.h"
 #include "DialIndex.h"
+#include "DialInteraction.h"
+#include "DialMouse.h"
 #include "DialRenderer.h"
 #include "FactorCatalogue.h"
 #include "Input1.h"
@@ -250,12 +252,8 @@ void TMainForm::BuildLayout()
         ChooseChartList->addItem(QString::fromUtf8(mode.listCaption));
     ChooseChartList->setGeometry(435, 457, 84, 21);
     ChooseChartList->setFont(nemra::ui::DialogFont(11));
-    connect(ChooseChartList, &QComboBox::activated, this, [this](int index) {
-        if (index == FSession.FDisplayMode)
-            return;
-        SetDisplayMode(index);
-        DrawChart();
-    });
+    connect(ChooseChartList, &QComboBox::activated, this,
+            [this](int index) { ApplyDialRefresh(nemra::ChooseChartLayers(FSession, index)); });
 
     auto* dialGroup = new QGroupBox(QStringLiteral("ชนิดจานหมุน"), page);
     dialGroup->setObjectName("DialSelectGroup");
@@ -272,8 +270,10 @@ void TMainForm::BuildLayout()
     FDial90Button->setObjectName("DialSelect90");
     dialLayout->addWidget(FDial360Button);
     dialLayout->addWidget(FDial90Button);
-    connect(FDial360Button, &QRadioButton::clicked, this, [this] { SetDialType(360); });
-    connect(FDial90Button, &QRadioButton::clicked, this, [this] { SetDialType(90); });
+    connect(FDial360Button, &QRadioButton::clicked, this,
+            [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 0)); });
+    connect(FDial90Button, &QRadioButton::clicked, this,
+            [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 1)); });
 
     ReflectSelectList = new QComboBox(page);
     ReflectSelectList->setObjectName("ReflectSelectList");
@@ -282,7 +282,7 @@ void TMainForm::BuildLayout()
     ReflectSelectList->setGeometry(408, 506, 112, 21);
     ReflectSelectList->setFont(nemra::ui::DialogFont(11));
     connect(ReflectSelectList, &QComboBox::activated, this,
-            [this](int index) { SetMaxContracia(kContracia[std::clamp(index, 0, 2)].value); });
+            [this](int index) { ApplyDialRefresh(nemra::ChooseReflectionSet(FSession, index)); });
 
     StopBtn = new QPushButton(QStringLiteral("หยุดดวงจร"), page);
     StopBtn->setObjectName("StopBtn");
@@ -294,6 +294,9 @@ void TMainForm::BuildLayout()
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(nemra::kRealTimeIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    FDialMouse = new TDialMouse(FSession, ChartArea, StringGrid1, this);
+    connect(FDialMouse, &TDialMouse::refreshNeeded, this, &TMainForm::ApplyDialRefresh);
 
     for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
         onTop->raise();
@@ -326,11 +329,8 @@ void TMainForm::BuildActions()
     MakeAction("OwnerChart", QString(), QKeySequence("Ctrl+O"), [this] { CastOwnerChart(); });
     MakeAction("DiscTool", QStringLiteral("เครื่องมือหมุนจาน"), QKeySequence("Ctrl+D"), {});
     MakeAction("MidPointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), QKeySequence("Ctrl+M"), {});
-    MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"), [this] {
-        FSession.FHouseLines = !FSession.FHouseLines;
-        SetChecked({"MnHouseLine", "Pop1HouseLine"}, FSession.FHouseLines);
-        DrawChart();
-    });
+    MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"),
+               [this] { ApplyDialRefresh(nemra::ToggleHouseLines(FSession)); });
     MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), {});
     MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
     MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
@@ -338,7 +338,7 @@ void TMainForm::BuildActions()
                [this] { CopyDialToClipboard(); });
     MakeAction("NemraExit", QString(), QKeySequence("Ctrl+X"), [this] { close(); });
     MakeAction("ToggleDisc", QString(), QKeySequence("Ctrl+T"),
-               [this] { SetDialType(FSession.FDialType == 360 ? 90 : 360); });
+               [this] { ApplyDialRefresh(nemra::ToggleDialType(FSession)); });
     MakeAction("ToMain", QStringLiteral("กลับหน้าหลัก"), QKeySequence("Ctrl+Alt+M"), [this] { ShowHoroscopePage(); });
 }
 
@@ -809,9 +809,23 @@ void TMainForm::SetAxis(int axis)
 
 void TMainForm::SetDialType(int type)
 {
-    FSession.FDialType = type == 360 ? 360 : 90;
-    UpdateDialTypeControls();
-    DrawChart();
+    ApplyDialRefresh(nemra::ChooseDialType(FSession, type));
+}
+
+void TMainForm::ApplyDialRefresh(const nemra::DialRefresh& refresh)
+{
+    if (refresh.dialTypeControls)
+        UpdateDialTypeControls();
+    if (refresh.houseLineChecks)
+        SetChecked({"MnHouseLine", "Pop1HouseLine"}, FSession.FHouseLines);
+    if (refresh.contraciaControls)
+        UpdateContraciaMenus();
+    if (refresh.displayModeControls)
+        SetDisplayMode(FSession.FDisplayMode);
+    if (refresh.drawChart)
+        DrawChart();
+    if (refresh.commandState)
+        UpdateCommandState();
 }
 
 void TMainForm::ToggleTrueNode()

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "DialInteraction.h"
 #include "Session.h"
 
 #include <QMainWindow>
@@ -28,6 +29,7 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class TChartArea;
+class TDialMouse;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -61,6 +63,7 @@ class TMainForm : public QMainWindow {
     void SetMaxContracia(int value);
     void SetAxis(int axis);
     void SetDialType(int type);
+    void ApplyDialRefresh(const nemra::DialRefresh& refresh);
     void ToggleTrueNode();
     void ShowAbout();
 
@@ -157,6 +160,7 @@ class TMainForm : public QMainWindow {
     QComboBox* ReflectSelectList = nullptr;
     QPushButton* StopBtn = nullptr;
     QTimer* Timer1 = nullptr;
+    TDialMouse* FDialMouse = nullptr;
     QString FChartAreaHint;
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
