@@ -212,9 +212,10 @@ PlacementList BuildPlacementList(const PlacementReport& report)
 {
     PlacementList list;
     InsertHeaders(report, list);
-    if (report.ShowNatalFactors)
+    // A chart never cast has no positions to list, whatever the radio group says.
+    if (report.ShowNatalFactors && report.Natal.Computed)
         InsertFactors(report, report.Natal, kNatalChart, kNatalFactor, list);
-    if (report.ShowTransitFactors)
+    if (report.ShowTransitFactors && report.Transit.Computed)
         InsertFactors(report, report.Transit, kTransitChart, kTransitFactor, list);
     return list;
 }

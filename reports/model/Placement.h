@@ -85,9 +85,9 @@ struct PlacementNode {
 };
 using PlacementList = std::vector<PlacementNode>;
 
-// The twelve header nodes and a node for every factor 1..21 of each chart listed (in the
-// house report less the start factor of the chart the houses come from), ascending by
-// value; a node goes in front of the nodes whose value equals its own.
+// The twelve header nodes and a node for every factor 1..21 of each chart listed and
+// computed (in the house report less the start factor of the chart the houses come from),
+// ascending by value; a node goes in front of the nodes whose value equals its own.
 PlacementList BuildPlacementList(const PlacementReport& report);
 
 // The top-level lines of the outline: "เรือนที่  1 - " + cusp 1 .. for houses, the sign
