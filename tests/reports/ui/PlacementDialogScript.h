@@ -12,26 +12,24 @@
 #include <fstream>
 #include <sstream>
 
-inline nemra::TChartInput TestInput(const char* name, const char* date, const char* time)
+// A session with the natal chart (5 December 1997) and/or the transit chart cast.
+inline nemra::MainSession TestSession(bool natal, bool transit)
 {
     nemra::TChartInput in;
-    in.Name = name;
-    in.Date = date;
-    in.Time = time;
     in.TimeZone = "7.00H";
     in.Latitude = "13.45N";
     in.Longitude = "100.30E";
-    return in;
-}
-
-// A session with the natal and/or the transit chart cast.
-inline nemra::MainSession TestSession(bool natal, bool transit)
-{
     nemra::MainSession s;
-    if (natal)
-        nemra::CastNatal(s, TestInput("กำเนิด", "05/12/2540", "9.30"));
-    if (transit)
-        nemra::CastTransit(s, TestInput("จร", "07/12/2569", "9.05.07"));
+    if (natal) {
+        in.Date = "05/12/2540";
+        in.Time = "9.30";
+        nemra::CastNatal(s, in);
+    }
+    if (transit) {
+        in.Date = "07/12/2569";
+        in.Time = "9.05.07";
+        nemra::CastTransit(s, in);
+    }
     return s;
 }
 
