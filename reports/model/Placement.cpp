@@ -67,17 +67,12 @@ void InsertNode(PlacementList& list, PlacementNode node)
     list.insert(at, std::move(node));
 }
 
-void InsertHeaders(const PlacementReport& report, PlacementList& list)
+// Line n (1..12) of the houses or the signs: its text and the value it sorts by.
+PlacementNode HeaderNode(const PlacementReport& report, int n)
 {
-    for (int n = 1; n <= kHouseCount; ++n) {
-        if (report.Houses)
-            InsertNode(list, {HouseLineText(n),
-                              DistancePastCusp1(*report.Houses, report.Houses->HouseCusps[Index(n - 1)]),
-                              {},
-                              true});
-        else
-            InsertNode(list, {std::string(kSignLines[Index(n - 1)]), 30.0 * (n - 1), {}, true});
-    }
+    if (report.Houses)
+        return {HouseLineText(n), DistancePastCusp1(*report.Houses, report.Houses->HouseCusps[Index(n - 1)]), {}, true};
+    return {std::string(kSignLines[Index(n - 1)]), 30.0 * (n - 1), {}, true};
 }
 
 // The house report leaves out the factor the houses are counted from, in its own chart.
@@ -211,7 +206,8 @@ ChartChoiceOpening ChartChoiceOpeningFor(bool natalComputed, bool transitCompute
 PlacementList BuildPlacementList(const PlacementReport& report)
 {
     PlacementList list;
-    InsertHeaders(report, list);
+    for (int n = 1; n <= kHouseCount; ++n)
+        InsertNode(list, HeaderNode(report, n));
     // A chart never cast has no positions to list, whatever the radio group says.
     if (report.ShowNatalFactors && report.Natal.Computed)
         InsertFactors(report, report.Natal, kNatalChart, kNatalFactor, list);
