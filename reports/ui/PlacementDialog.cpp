@@ -35,8 +35,16 @@ TPlacementDialog::TPlacementDialog(const nemra::PlacementReport& report, const Q
     ConnectControls();
 }
 
+// Made in tab order: the outline, the radio group, the save and the close button.
 void TPlacementDialog::CreateControls(const QString& saveHint)
 {
+    Outline1 = new QTreeWidget(this);
+    Outline1->setObjectName(QStringLiteral("Outline1"));
+    Outline1->setHeaderHidden(true);
+    Outline1->setColumnCount(1);
+    Outline1->setUniformRowHeights(true);
+    Outline1->setSelectionMode(QAbstractItemView::SingleSelection);
+
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1Items = new QButtonGroup(RadioGroup1);
@@ -49,13 +57,6 @@ void TPlacementDialog::CreateControls(const QString& saveHint)
         RadioGroup1Items->addButton(button, i);
         chartsLayout->addWidget(button);
     }
-
-    Outline1 = new QTreeWidget(this);
-    Outline1->setObjectName(QStringLiteral("Outline1"));
-    Outline1->setHeaderHidden(true);
-    Outline1->setColumnCount(1);
-    Outline1->setUniformRowHeights(true);
-    Outline1->setSelectionMode(QAbstractItemView::SingleSelection);
 
     BitBtn2 = new QPushButton(QStringLiteral("บันทึกไฟล์"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -72,10 +73,6 @@ void TPlacementDialog::CreateControls(const QString& saveHint)
     layout->addWidget(Outline1, 1);
     layout->addWidget(RadioGroup1);
     layout->addLayout(buttons);
-
-    setTabOrder(Outline1, RadioGroup1Items->button(0));
-    setTabOrder(RadioGroup1Items->button(0), BitBtn2);
-    setTabOrder(BitBtn2, BitBtn1);
 }
 
 void TPlacementDialog::ConnectControls()

@@ -57,6 +57,9 @@ class UrasiTest : public QObject {
         QTest::keyClick(form.item(2), Qt::Key_Left);
         QVERIFY(form.item(1)->isChecked());
         QCOMPARE(form.factorLines().filter(QStringLiteral("เดิม - ")).size(), 0);
+        form.tree()->setFocus();
+        QTest::keyClick(form.tree(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.item(1));
         QTest::keyClick(form.tree(), Qt::Key_Escape);
         QVERIFY(!form.isVisible());
     }
