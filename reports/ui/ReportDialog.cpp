@@ -49,9 +49,9 @@ void TReportDialog::ShowMessage(QMessageBox::Icon icon, const QString& text)
     box.exec();
 }
 
-bool TReportDialog::SaveLinesToFile(const std::vector<std::string>& lines)
+bool TReportDialog::SaveLinesToFile(const std::vector<std::string>& lines, const QString& title)
 {
-    const QString path = AskSaveFileName(kSaveTitle, kSaveFilter, kSaveSuffix);
+    const QString path = AskSaveFileName(title.isEmpty() ? kSaveTitle : title, kSaveFilter, kSaveSuffix);
     if (path.isEmpty())
         return false;
     nemra::WriteResult result;

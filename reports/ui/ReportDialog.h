@@ -24,10 +24,11 @@ class TReportDialog : public QDialog {
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
 
   protected:
-    // Asks for a file name with the reports' save-dialog settings, appends `lines` (CP874,
-    // CR LF) and shows "บันทึกไฟล์เรียบร้อยแล้ว!" on success or the system's reason on
-    // failure. True when the lines were saved; false when cancelled or failed.
-    bool SaveLinesToFile(const std::vector<std::string>& lines);
+    // Asks for a file name with the reports' save-dialog settings (`title`, when not empty,
+    // in place of the usual title), appends `lines` (CP874, CR LF) and shows
+    // "บันทึกไฟล์เรียบร้อยแล้ว!" on success or the system's reason on failure. True when
+    // the lines were saved; false when cancelled or failed.
+    bool SaveLinesToFile(const std::vector<std::string>& lines, const QString& title = QString());
 };
 
 // A report grid as the reports show it: the header in row 0 of the cells, no headings of

@@ -3,6 +3,8 @@
 #include "AspectList.h"
 #include "ChartRecord.h"
 #include "FactorCatalogue.h"
+#include "HouseReportFlow.h"
+#include "Placement.h"
 #include "Session.h"
 #include "SolarArcTable.h"
 #include "WinDeg.h"
@@ -20,7 +22,13 @@ constexpr const char* kUsage = "usage: nemra-chart positions --natal 'DATE,TIME,
                                "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
                                " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
                                "       nemra-chart solar-arc --natal CHART [--cp874]\n"
-                               "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]";
+                               "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]\n"
+                               "       nemra-chart signs --natal CHART [--transit CHART] [--show 0|1|2] [--cp874]\n"
+                               "       nemra-chart houses --natal CHART [--transit CHART] --factor 1..21 [--chart 1|2]"
+                               " [--show 0|1|2] [--cp874]";
+
+// Ends the one line that refuses bad arguments.
+constexpr const char* kSeeHelp = " (nemra-chart --help lists the commands)";
 
 std::vector<std::string> SplitFields(const std::string& text)
 {
@@ -49,8 +57,8 @@ struct Options {
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error)
 {
-    static const std::vector<std::string> kValued = {"--natal", "--transit", "--axis", "--format",
-                                                     "--mode",  "--base",    "--orb",  "--arc"};
+    static const std::vector<std::string> kValued = {"--natal", "--transit", "--axis",   "--format", "--mode", "--base",
+                                                     "--orb",   "--arc",     "--factor", "--chart",  "--show"};
     static const std::vector<std::string> kFlags = {"--mean-node", "--cp874"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -276,6 +284,58 @@ int SolarArc(const Options& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// The radio-group item 0..2 of the placement reports (natal, transit, both): --show, or
+// the item the dialog opens on. Without --transit only the natal chart can be shown.
+std::optional<int> ShowOption(const Options& options, std::ostream& err)
+{
+    const bool transit = options.values.count("--transit") > 0;
+    const auto opening = ChartChoiceOpeningFor(true, transit);
+    const auto item = IntOption(options, "--show", 0, 2, opening.item, err);
+    if (item && *item != opening.item && !opening.enabled) {
+        err << "nemra-chart: --show " << *item << " needs --transit\n";
+        return std::nullopt;
+    }
+    return item;
+}
+
+// The lines the placement dialog saves with radio-group item `item`.
+void PrintPlacement(PlacementReport report, int item, bool cp874, std::ostream& out)
+{
+    ShowChartsOfItem(report, item);
+    PrintReportLines(PlacementFileLines(PlacementCaption(report), BuildPlacementOutline(report)), cp874, out);
+}
+
+int Signs(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const auto item = ShowOption(options, err);
+    MainSession session;
+    if (!item || !CastSessionCharts(options, "signs", false, session, err))
+        return 2;
+    PrintPlacement(SignReportOf(session), *item, options.Has("--cp874"), out);
+    return 0;
+}
+
+int Houses(const Options& options, std::ostream& out, std::ostream& err)
+{
+    if (options.values.count("--factor") == 0) {
+        err << "nemra-chart: houses needs --factor 1..21\n";
+        return 2;
+    }
+    const auto factor = IntOption(options, "--factor", kFirstPositionedFactor, kLastPositionedFactor, 1, err);
+    const auto chart = factor ? IntOption(options, "--chart", 1, 2, 1, err) : std::nullopt;
+    if (chart == 2 && options.values.count("--transit") == 0) {
+        err << "nemra-chart: --chart 2 needs --transit\n";
+        return 2;
+    }
+    const auto item = chart ? ShowOption(options, err) : std::nullopt;
+    MainSession session;
+    if (!item || !CastSessionCharts(options, "houses", false, session, err))
+        return 2;
+    SetHouseReportIndex(session, *factor, *chart);
+    PrintPlacement(ShiftIndexToHouses(session, *factor), *item, options.Has("--cp874"), out);
+    return 0;
+}
+
 int Arcs(const Options& options, std::ostream& out, std::ostream& err)
 {
     MainSession session;
@@ -330,7 +390,7 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     Options options;
     std::string error;
     if (!ParseOptions(args, options, error)) {
-        err << "nemra-chart: " << error << '\n' << kUsage << '\n';
+        err << "nemra-chart: " << error << kSeeHelp << '\n';
         return 2;
     }
     if (args[0] == "positions")
@@ -341,7 +401,11 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return SolarArc(options, out, err);
     if (args[0] == "arcs")
         return Arcs(options, out, err);
-    err << "nemra-chart: unknown command '" << args[0] << "'\n" << kUsage << '\n';
+    if (args[0] == "signs")
+        return Signs(options, out, err);
+    if (args[0] == "houses")
+        return Houses(options, out, err);
+    err << "nemra-chart: unknown command '" << args[0] << "'" << kSeeHelp << '\n';
     return 2;
 }
 

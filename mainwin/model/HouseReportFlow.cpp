@@ -1,0 +1,44 @@
+#include "HouseReportFlow.h"
+
+#include "Session.h"
+
+#include <algorithm>
+
+namespace nemra {
+namespace {
+
+constexpr const char* kHouseDialTitle = "เรือนชะตา";
+
+const TChartRecord& HouseChartOf(const MainSession& s)
+{
+    return s.GHouseChart == 2 ? s.FTransit : s.FNatal;
+}
+
+} // namespace
+
+void SetHouseReportIndex(MainSession& s, int factor, int chart)
+{
+    const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
+    s.GHouseChart = chart == 2 ? 2 : 1;
+    s.FIndexDial = f;
+    s.FDialRotation = HouseChartOf(s).Factors[static_cast<std::size_t>(f)].Lon;
+    s.FDialTitle = std::string(kHouseDialTitle) + std::string(FactorNamesThai[static_cast<std::size_t>(f)]);
+    s.FDialSubTitle.clear();
+}
+
+PlacementReport ShiftIndexToHouses(MainSession& s, int factor)
+{
+    const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
+    const TChartRecord& chart = HouseChartOf(s);
+    s.FDialRotation = ShiftedHouseStart(f, s.FDialRotation);
+    const auto cusps =
+        f == kMeridian ? MeridianHouseCusps(chart.SiderealTime, chart.Obliquity) : EqualHouseCusps(s.FDialRotation);
+    return HouseReportOf(s.FNatal, s.FTransit, s.GHouseChart == 2 ? 2 : 1, f, cusps);
+}
+
+PlacementReport SignReportOf(const MainSession& s)
+{
+    return SignReportOf(s.FNatal, s.FTransit);
+}
+
+} // namespace nemra

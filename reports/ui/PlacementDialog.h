@@ -1,0 +1,46 @@
+// PlacementDialog: what the two placement reports share (TFHouse, TFRasi): the outline of
+// twelve house or sign lines with their factors, the radio group that chooses the natal,
+// the transit or both charts, and the save of the outline as indented text.
+#pragma once
+
+#include "Placement.h"
+#include "ReportDialog.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+class QTreeWidget;
+
+class TPlacementDialog : public TReportDialog {
+    Q_OBJECT
+  public:
+    const nemra::PlacementReport& report() const { return FReport; }
+    // The outline the tree shows.
+    const nemra::PlacementTree& outline() const { return FTree; }
+
+    // Event handlers.
+    void FormCreate();
+    void RadioGroup1Click(int itemIndex);
+    void BitBtn2Click();
+
+  protected:
+    // `saveTitle` is the save dialog's title, `saveHint` the save button's hint.
+    TPlacementDialog(const nemra::PlacementReport& report, const QString& saveTitle, const QString& saveHint,
+                     QWidget* parent);
+
+  private:
+    void CreateControls(const QString& saveHint);
+    void ConnectControls();
+    void RebuildOutline();
+    void FillOutline();
+
+    nemra::PlacementReport FReport;
+    nemra::PlacementTree FTree;
+    QString FSaveTitle;
+
+    QTreeWidget* Outline1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QButtonGroup* RadioGroup1Items = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+};

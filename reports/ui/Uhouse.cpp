@@ -1,0 +1,19 @@
+#include "Uhouse.h"
+
+#include "HouseReportFlow.h"
+
+TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
+    : TPlacementDialog(report, QStringLiteral("บันทึกปัจจัยในเรือนชะตาลงไฟล์"), QStringLiteral("บันทึกเรือนและดาวในเรือนลงไฟล์"),
+                       parent)
+{
+    setObjectName(QStringLiteral("FHouse"));
+}
+
+void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
+                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run)
+{
+    nemra::SetHouseReportIndex(session, factor, chart);
+    redraw();
+    TFHouse dialog(nemra::ShiftIndexToHouses(session, factor), parent);
+    run(dialog);
+}
