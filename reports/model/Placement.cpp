@@ -4,6 +4,7 @@
 #include "WinDeg.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace nemra {
@@ -57,11 +58,15 @@ double PlacementValue(const PlacementReport& report, double lonDeg)
 }
 
 // Puts the node in front of the first node whose value is not below its own (values
-// within kSamePoint count as equal, so a factor on a cusp goes before that cusp's line
-// however the two were rounded).
+// within kSamePoint count as equal), so equal factors keep the transit chart first. A
+// factor exactly on a cusp or a sign's start goes after that line: it stands in that house
+// or sign, as its position text says.
 void InsertNode(PlacementList& list, PlacementNode node)
 {
     const auto at = std::find_if(list.begin(), list.end(), [&node](const PlacementNode& other) {
+        const bool equal = std::fabs(other.Value - node.Value) <= kSamePoint;
+        if (equal && other.Header && !node.Header)
+            return false;
         return other.Value >= node.Value - kSamePoint;
     });
     list.insert(at, std::move(node));
@@ -111,8 +116,7 @@ void GroupBySign(const PlacementList& list, PlacementTree& tree)
 
 void GroupByHouse(const PlacementList& list, PlacementTree& tree)
 {
-    // The house lines stand in the list in house order. Before the first of them stand
-    // only factors exactly on cusp 1, which belong to house 1.
+    // The house lines stand in the list in house order, each followed by its factors.
     std::size_t house = 0;
     std::size_t headersPassed = 0;
     for (const PlacementNode& node : list) {

@@ -73,27 +73,28 @@ TEST(Placement, ListIsAscendingWithNewcomersInFrontOfEqualValues)
         return std::find_if(list.begin(), list.end(), [&text](const PlacementNode& n) { return n.Text == text; })
                - list.begin();
     };
-    // The transit Sun, made later, goes before the natal Sun; both before the sign line.
+    // The transit Sun, made later, goes before the natal Sun; both after the sign line they
+    // stand on, 0 degrees Taurus.
     const auto natalSun = at(Line("อาทิตย์", "เดิม", 30.0));
     EXPECT_EQ(at(Line("อาทิตย์", "จร", 30.0)), natalSun - 1);
-    EXPECT_EQ(at("ราศีพฤษภ"), natalSun + 1);
+    EXPECT_EQ(at("ราศีพฤษภ"), natalSun - 2);
     // ... and in the outline a factor at exactly 30 degrees is in the second sign.
     const PlacementTree tree = BuildPlacementTree(Report(chart, chart, 2), list);
     EXPECT_EQ(GroupOf(tree, Line("อาทิตย์", "เดิม", 30.0)), 1);
 }
 
-TEST(Placement, HousesRunFromAboveACuspToTheNextAndLeaveOutTheirFactor)
+TEST(Placement, HousesRunFromTheirCuspToTheNextAndLeaveOutTheirFactor)
 {
     // Houses of the natal Sun at 100: cusp 1 at 10, cusp 2 at 40, cusp 4 at 100.
     PlacementChart natal = SpreadChart(3.0, 11.0);
     natal.Lon[kSun] = 100.0;
-    natal.Lon[kMoon] = 40.0;  // on cusp 2: the end of house 1
+    natal.Lon[kMoon] = 40.0;  // on cusp 2: the start of house 2
     natal.Lon[kVenus] = 40.5; // house 2
     natal.Lon[kMars] = 9.5;   // just before cusp 1: house 12
     const PlacementTree tree = BuildPlacementOutline(Report(natal, natal, 2, 1, kSun));
     EXPECT_EQ(GroupOf(tree, Line("อาทิตย์", "เดิม", 100.0)), -1);
-    EXPECT_EQ(GroupOf(tree, Line("อาทิตย์", "จร", 100.0)), 2);
-    EXPECT_EQ(GroupOf(tree, Line("จันทร์", "เดิม", 40.0)), 0);
+    EXPECT_EQ(GroupOf(tree, Line("อาทิตย์", "จร", 100.0)), 3); // on cusp 4
+    EXPECT_EQ(GroupOf(tree, Line("จันทร์", "เดิม", 40.0)), 1);
     EXPECT_EQ(GroupOf(tree, Line("ศุกร์", "เดิม", 40.5)), 1);
     EXPECT_EQ(GroupOf(tree, Line("อังคาร", "เดิม", 9.5)), 11);
     std::size_t count = 0;
@@ -103,7 +104,7 @@ TEST(Placement, HousesRunFromAboveACuspToTheNextAndLeaveOutTheirFactor)
 
     // Houses of the transit Sun leave out the transit Sun instead; natal factors only.
     const PlacementTree natalOnly = BuildPlacementOutline(Report(natal, natal, 0, 2, kSun));
-    EXPECT_EQ(GroupOf(natalOnly, Line("อาทิตย์", "เดิม", 100.0)), 2);
+    EXPECT_EQ(GroupOf(natalOnly, Line("อาทิตย์", "เดิม", 100.0)), 3);
     EXPECT_EQ(GroupOf(natalOnly, Line("ศุกร์", "จร", 40.5)), -1);
 }
 
