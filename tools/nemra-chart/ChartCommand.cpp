@@ -1,11 +1,11 @@
 #include "ChartCommand.h"
 
 #include "AspectList.h"
-#include "ReportFile.h"
 #include "ChartRecord.h"
 #include "DialIndex.h"
 #include "FactorCatalogue.h"
 #include "HitSearch.h"
+#include "ReportFile.h"
 #include "Session.h"
 #include "SolarArcTable.h"
 #include "WinDeg.h"
@@ -18,17 +18,18 @@
 namespace nemra::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
-                               " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
-                               "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
-                               " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
-                               "       nemra-chart solar-arc --natal CHART [--cp874]\n"
-                               "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]\n"
-                               "       nemra-chart hits --natal CHART [--transit CHART] INDEX --target 1..8 [--base 45]"
-                               " [--orb 1.00] [--kinds 11100000] [--sort orb|factor] [--axis 360|180] [--mean-node]"
-                               " [--cp874]\n"
-                               "         INDEX: --index-mid SOURCE,A[,B][,r] | --index-sens KIND,SOURCE,A,B,C | --index-mc"
-                               " | --index-user 'NAME,SIGN,DEG,MIN'";
+constexpr const char* kUsage =
+    "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
+    " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
+    "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
+    " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
+    "       nemra-chart solar-arc --natal CHART [--cp874]\n"
+    "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]\n"
+    "       nemra-chart hits --natal CHART [--transit CHART] INDEX --target 1..8 [--base 45]"
+    " [--orb 1.00] [--kinds 11100000] [--sort orb|factor] [--axis 360|180] [--mean-node]"
+    " [--cp874]\n"
+    "         INDEX: --index-mid SOURCE,A[,B][,r] | --index-sens KIND,SOURCE,A,B,C | --index-mc"
+    " | --index-user 'NAME,SIGN,DEG,MIN'";
 
 std::vector<std::string> SplitFields(const std::string& text)
 {
@@ -57,9 +58,9 @@ struct Options {
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error)
 {
-    static const std::vector<std::string> kValued = {
-        "--natal",  "--transit", "--axis", "--format",    "--mode",       "--base",      "--orb",
-        "--arc",    "--target",  "--kinds", "--sort",     "--index-mid",  "--index-sens", "--index-user"};
+    static const std::vector<std::string> kValued = {"--natal", "--transit",   "--axis",       "--format",    "--mode",
+                                                     "--base",  "--orb",       "--arc",        "--target",    "--kinds",
+                                                     "--sort",  "--index-mid", "--index-sens", "--index-user"};
     static const std::vector<std::string> kFlags = {"--mean-node", "--cp874", "--index-mc"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -309,8 +310,8 @@ std::optional<std::vector<int>> IntFields(const std::vector<std::string>& fields
         values.push_back(*value);
     }
     if (fields.size() != ranges.size() || values.size() != ranges.size()) {
-        err << "nemra-chart: " << key << ": expected " << ranges.size()
-            << " whole numbers within their ranges, got '" << JoinFields(fields) << "'\n";
+        err << "nemra-chart: " << key << ": expected " << ranges.size() << " whole numbers within their ranges, got '"
+            << JoinFields(fields) << "'\n";
         return std::nullopt;
     }
     return values;
