@@ -98,7 +98,8 @@ class HitSearcher {
     HitReport Run()
     {
         HitReport report;
-        report.searched = FSettings.orb != 0.0 && FSettings.targetLayer >= kLayerNatal
+        // A base of 0 has no multiples: every deviation would be undefined.
+        report.searched = FSettings.orb != 0.0 && FSettings.base > 0.0 && FSettings.targetLayer >= kLayerNatal
                           && FSettings.targetLayer <= kLayerV2Double && TargetChartCast(FSnap, FSettings.targetLayer);
         if (!report.searched)
             return report;

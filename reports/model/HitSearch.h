@@ -40,7 +40,7 @@ struct HitRow {
 };
 
 struct HitReport {
-    bool searched = false; // false for orb 0 or a target layer whose chart is not cast
+    bool searched = false; // false for orb 0, base 0 or a target layer whose chart is not cast
     int hitCount = 0;      // formula rows are not counted
     std::vector<HitRow> rows;
 };

@@ -251,6 +251,7 @@ TEST(HitSearch, NoSearchWithOrbZeroOrWithoutTheTargetChart)
     EXPECT_TRUE(report.rows.empty());
     EXPECT_EQ(HitCountText(report), "ไม่มีจุดกระทบ");
     EXPECT_EQ(HitGridRows(snap, report).size(), 2u); // header and the studied point
+    EXPECT_FALSE(SearchHits(snap, Only(1, 0.0, 1.0)).searched);
 
     snap.transitComputed = false;
     HitSettings settings = Only(1);
