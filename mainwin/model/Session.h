@@ -101,6 +101,7 @@ struct MainSession {
     std::string IndexName;
     std::string IndexFactorCode;
     int IndexCodeFactor = 0;
+    int TargetLayer = 1; // the ChartLayer the hit-point report searches, kept between openings
 
     CastOptions castOptions() const { return {TrueNodeChecked, FAxis}; }
 };

@@ -2,9 +2,12 @@
 
 #include "AspectList.h"
 #include "ChartRecord.h"
+#include "DialIndex.h"
 #include "FactorCatalogue.h"
+#include "HitSearch.h"
 #include "HouseReportFlow.h"
 #include "Placement.h"
+#include "ReportFile.h"
 #include "Session.h"
 #include "SolarArcTable.h"
 #include "WinDeg.h"
@@ -17,15 +20,21 @@
 namespace nemra::cli {
 namespace {
 
-constexpr const char* kUsage = "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
-                               " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
-                               "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
-                               " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
-                               "       nemra-chart solar-arc --natal CHART [--cp874]\n"
-                               "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]\n"
-                               "       nemra-chart signs --natal CHART [--transit CHART] [--show 0|1|2] [--cp874]\n"
-                               "       nemra-chart houses --natal CHART [--transit CHART] --factor 1..21 [--chart 1|2]"
-                               " [--show 0|1|2] [--cp874]";
+constexpr const char* kUsage =
+    "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
+    " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
+    "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
+    " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
+    "       nemra-chart solar-arc --natal CHART [--cp874]\n"
+    "       nemra-chart arcs --natal CHART --transit CHART [--axis 360|180] [--mean-node]\n"
+    "       nemra-chart signs --natal CHART [--transit CHART] [--show 0|1|2] [--cp874]\n"
+    "       nemra-chart houses --natal CHART [--transit CHART] --factor 1..21 [--chart 1|2]"
+    " [--show 0|1|2] [--cp874]\n"
+    "       nemra-chart hits --natal CHART [--transit CHART] INDEX --target 1..8 [--base 45]"
+    " [--orb 1.00] [--kinds 11100000] [--sort orb|factor] [--axis 360|180] [--mean-node]"
+    " [--cp874]\n"
+    "         INDEX: --index-mid SOURCE,A[,B][,r] | --index-sens KIND,SOURCE,A,B,C | --index-mc"
+    " | --index-user 'NAME,SIGN,DEG,MIN'";
 
 // Ends the one line that refuses bad arguments.
 constexpr const char* kSeeHelp = " (nemra-chart --help lists the commands)";
@@ -57,9 +66,11 @@ struct Options {
 
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error)
 {
-    static const std::vector<std::string> kValued = {"--natal", "--transit", "--axis",   "--format", "--mode", "--base",
-                                                     "--orb",   "--arc",     "--factor", "--chart",  "--show"};
-    static const std::vector<std::string> kFlags = {"--mean-node", "--cp874"};
+    static const std::vector<std::string> kValued = {
+        "--natal", "--transit", "--axis",      "--format",     "--mode",      "--base",
+        "--orb",   "--arc",     "--factor",    "--chart",      "--show",      "--target",
+        "--kinds", "--sort",    "--index-mid", "--index-sens", "--index-user"};
+    static const std::vector<std::string> kFlags = {"--mean-node", "--cp874", "--index-mc"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool known = false;
@@ -346,6 +357,181 @@ int Arcs(const Options& options, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// Whole numbers of a comma-separated text, each within its range; nothing after a
+// message on `err` when the count or a value is wrong.
+std::optional<std::vector<int>> IntFields(const std::vector<std::string>& fields,
+                                          const std::vector<std::pair<int, int>>& ranges, const std::string& key,
+                                          std::ostream& err)
+{
+    std::vector<int> values;
+    for (std::size_t i = 0; i < fields.size() && i < ranges.size(); ++i) {
+        const auto value = ReadInt(fields[i]);
+        if (!value || *value < ranges[i].first || *value > ranges[i].second)
+            break;
+        values.push_back(*value);
+    }
+    if (fields.size() != ranges.size() || values.size() != ranges.size()) {
+        err << "nemra-chart: " << key << ": expected " << ranges.size() << " whole numbers within their ranges, got '"
+            << JoinFields(fields) << "'\n";
+        return std::nullopt;
+    }
+    return values;
+}
+
+constexpr std::pair<int, int> kFactorRange = {0, kPoseidon};
+
+// --index-mid SOURCE,A[,B][,r]: a factor or a midpoint, optionally reflected.
+std::optional<MidpointChoice> MidpointIndexOption(const std::string& text, std::ostream& err)
+{
+    std::vector<std::string> fields = SplitFields(text);
+    const bool reflect = !fields.empty() && fields.back() == "r";
+    if (reflect)
+        fields.pop_back();
+    std::vector<std::pair<int, int>> ranges = {{kMidNatal, kMidV2Double}, kFactorRange};
+    if (fields.size() == 3)
+        ranges.push_back(kFactorRange);
+    const auto values = IntFields(fields, ranges, "--index-mid", err);
+    if (!values)
+        return std::nullopt;
+    const bool usePair = values->size() == 3;
+    if ((*values)[0] == kMidNatalTransit && !usePair) {
+        err << "nemra-chart: --index-mid: source 5 takes a midpoint of two factors\n";
+        return std::nullopt;
+    }
+    return MidpointChoice{(*values)[0], (*values)[1], usePair ? (*values)[2] : 0, usePair, reflect};
+}
+
+// --index-sens KIND,SOURCE,A,B,C.
+std::optional<SensitiveChoice> SensitiveIndexOption(const std::string& text, std::ostream& err)
+{
+    const auto values = IntFields(
+        SplitFields(text), {{1, kSensKindCount}, {kSensNatal, kSensV2Double}, kFactorRange, kFactorRange, kFactorRange},
+        "--index-sens", err);
+    if (!values)
+        return std::nullopt;
+    return SensitiveChoice{(*values)[0], (*values)[1], (*values)[2], (*values)[3], (*values)[4]};
+}
+
+// --index-user 'NAME,SIGN,DEG,MIN': the name may itself hold commas.
+std::optional<UserPointChoice> UserIndexOption(const std::string& text, std::ostream& err)
+{
+    const std::vector<std::string> fields = SplitFields(text);
+    if (fields.size() < 4) {
+        err << "nemra-chart: --index-user: expected 'NAME,SIGN,DEG,MIN'\n";
+        return std::nullopt;
+    }
+    const std::vector<std::string> numbers(fields.end() - 3, fields.end());
+    const auto values = IntFields(numbers, {{0, 11}, {0, 29}, {0, 59}}, "--index-user", err);
+    if (!values)
+        return std::nullopt;
+    const std::vector<std::string> nameParts(fields.begin(), fields.end() - 3);
+    return UserPointChoice{JoinFields(nameParts), (*values)[0], (*values)[1], (*values)[2]};
+}
+
+// A source other than the natal chart needs the transit chart; false after a message.
+bool SourceCast(bool needsTransit, bool transitCast, const std::string& key, std::ostream& err)
+{
+    if (needsTransit && !transitCast)
+        err << "nemra-chart: " << key << ": this source needs --transit\n";
+    return !needsTransit || transitCast;
+}
+
+// Sets the dial index named by the one INDEX option as the dial would; false after a
+// message on `err`.
+bool SetIndexFromOptions(const Options& options, MainSession& session, std::ostream& err)
+{
+    const auto mid = options.values.find("--index-mid");
+    const auto sens = options.values.find("--index-sens");
+    const auto user = options.values.find("--index-user");
+    const bool mc = options.Has("--index-mc");
+    const int given = (mid != options.values.end() ? 1 : 0) + (sens != options.values.end() ? 1 : 0)
+                      + (user != options.values.end() ? 1 : 0) + (mc ? 1 : 0);
+    if (given != 1) {
+        err << "nemra-chart: hits needs exactly one of --index-mid, --index-sens, --index-mc, --index-user\n";
+        return false;
+    }
+    const bool transit = session.FTransit.Computed;
+    if (mid != options.values.end()) {
+        const auto choice = MidpointIndexOption(mid->second, err);
+        if (!choice || !SourceCast(choice->source != kMidNatal, transit, "--index-mid", err))
+            return false;
+        SetMidpointIndex(session, *choice);
+    } else if (sens != options.values.end()) {
+        const auto choice = SensitiveIndexOption(sens->second, err);
+        if (!choice || !SourceCast(choice->source != kSensNatal, transit, "--index-sens", err))
+            return false;
+        SetSensitiveIndex(session, *choice);
+    } else if (user != options.values.end()) {
+        const auto choice = UserIndexOption(user->second, err);
+        if (!choice)
+            return false;
+        SetUserIndex(session, *choice);
+    } else {
+        if (!SourceCast(true, transit, "--index-mc", err))
+            return false;
+        SetDailyMeridianIndex(session);
+    }
+    return true;
+}
+
+// --kinds: eight 0/1 switches for the kinds of hit point 1..8.
+std::optional<std::array<bool, kHitKindCount>> KindsOption(const Options& options, std::ostream& err)
+{
+    const auto it = options.values.find("--kinds");
+    if (it == options.values.end())
+        return kDefaultHitKinds;
+    std::array<bool, kHitKindCount> kinds{};
+    bool valid = it->second.size() == kinds.size();
+    for (std::size_t i = 0; valid && i < kinds.size(); ++i) {
+        valid = it->second[i] == '0' || it->second[i] == '1';
+        kinds[i] = it->second[i] == '1';
+    }
+    if (!valid) {
+        err << "nemra-chart: --kinds must be eight digits 0 or 1\n";
+        return std::nullopt;
+    }
+    return kinds;
+}
+
+// --sort orb|factor: by deviation, else in the order of the search.
+std::optional<bool> SortByOrbOption(const Options& options, std::ostream& err)
+{
+    const auto it = options.values.find("--sort");
+    if (it == options.values.end())
+        return false;
+    if (it->second != "orb" && it->second != "factor") {
+        err << "nemra-chart: --sort must be orb or factor\n";
+        return std::nullopt;
+    }
+    return it->second == "orb";
+}
+
+int Hits(const Options& options, std::ostream& out, std::ostream& err)
+{
+    if (options.values.find("--target") == options.values.end()) {
+        err << "nemra-chart: hits needs --target 1..8\n";
+        return 2;
+    }
+    const auto target = IntOption(options, "--target", kLayerNatal, kLayerV2Double, kLayerNatal, err);
+    const auto base = target ? BaseOption(options, err) : std::nullopt;
+    const auto orb = base ? OrbOption(options, err) : std::nullopt;
+    const auto kinds = orb ? KindsOption(options, err) : std::nullopt;
+    const auto sortByOrb = kinds ? SortByOrbOption(options, err) : std::nullopt;
+    if (!sortByOrb)
+        return 2;
+    MainSession session;
+    if (!CastSessionCharts(options, "hits", false, session, err) || !SetIndexFromOptions(options, session, err))
+        return 2;
+    const ReportSnapshot snapshot = MakeReportSnapshot(session);
+    if (!TargetLayerOffered(snapshot, *target)) {
+        err << "nemra-chart: --target " << *target << " is not offered for this index and these charts\n";
+        return 2;
+    }
+    const HitReport report = SearchHits(snapshot, {*target, *base, *orb, *kinds, *sortByOrb});
+    PrintReportLines(HitReportFileLines(snapshot, *target, report), options.Has("--cp874"), out);
+    return 0;
+}
+
 } // namespace
 
 std::optional<TChartInput> ParseChartArgument(const std::string& text, std::string& error)
@@ -405,6 +591,8 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return Signs(options, out, err);
     if (args[0] == "houses")
         return Houses(options, out, err);
+    if (args[0] == "hits")
+        return Hits(options, out, err);
     err << "nemra-chart: unknown command '" << args[0] << "'" << kSeeHelp << '\n';
     return 2;
 }

@@ -1,0 +1,37 @@
+// Hit-point report speed: one full search over a cast natal and transit session with all
+// eight kinds of hit point on, as every change of a report control runs it.
+#include "DialIndex.h"
+#include "HitSearch.h"
+#include "OwnerChart.h"
+#include "Session.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+nemra::ReportSnapshot MidpointSnapshot()
+{
+    nemra::MainSession s;
+    s.FOwnerInput = nemra::OwnerChartInput();
+    s.GChartInput = nemra::OwnerChartInput();
+    nemra::CastOwner(s);
+    nemra::CastTransitNow(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, 0});
+    nemra::SetMidpointIndex(s, {nemra::kMidNatal, nemra::kSun, nemra::kMoon, true, false});
+    return nemra::MakeReportSnapshot(s);
+}
+
+void BM_SearchHits(benchmark::State& state)
+{
+    const nemra::ReportSnapshot snapshot = MidpointSnapshot();
+    nemra::HitSettings settings;
+    settings.targetLayer = static_cast<int>(state.range(0));
+    settings.kinds.fill(true);
+    settings.sortByOrb = true;
+    for (auto _ : state) {
+        nemra::HitReport report = nemra::SearchHits(snapshot, settings);
+        benchmark::DoNotOptimize(report.rows.data());
+    }
+}
+BENCHMARK(BM_SearchHits)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
+
+} // namespace

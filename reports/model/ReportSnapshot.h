@@ -1,0 +1,36 @@
+// What the hit-point report knows of the main window: a plain copy of the dial index and
+// of both charts, taken just before the report opens. The report reads nothing else.
+#pragma once
+
+#include "ChartInput.h"
+#include "PointFormulas.h"
+
+#include <string>
+
+namespace nemra {
+
+struct MainSession;
+
+struct ReportSnapshot {
+    bool natalComputed = false;
+    bool transitComputed = false;
+    std::string indexText;    // the index point's position text (FDialSubTitle)
+    double indexPoint = 90.0; // the index point's longitude, degrees (FDialRotation)
+    TChartInput natalInput;
+    TChartInput transitInput;
+    FactorPositions natalFactors{};
+    FactorPositions transitFactors{};
+    SolarArcs arcs; // FArc, FHalfArc, FDoubleArc in degrees
+    int axis = 360; // reflection axis, 360 or 180
+
+    // The dial index values the report names and skips by.
+    std::string indexName;       // IndexName
+    std::string indexFactorCode; // IndexFactorCode: 2 letters for a factor, 4 for a pair
+    int indexCodeFactor = 0;     // IndexCodeFactor
+    int indexLayer = 0;          // IndexLayer: 0, or the ChartLayer 1..8 of the studied point
+};
+
+// The snapshot of the session's present index and charts.
+ReportSnapshot MakeReportSnapshot(const MainSession& s);
+
+} // namespace nemra

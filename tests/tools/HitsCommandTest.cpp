@@ -1,0 +1,121 @@
+#include "ChartCommand.h"
+
+#include "ReportFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace nemra::cli {
+namespace {
+
+const std::string kNatal = "05/12/2540,9.30,7.00H,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
+const std::string kTransit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,จร";
+const std::string kHeader = "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ";
+
+struct HitsRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+HitsRun Hits(std::vector<std::string> args)
+{
+    args.insert(args.begin(), "hits");
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunChartCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+double Deviation(const std::string& line)
+{
+    return std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr);
+}
+
+std::string SavedBytes(const std::vector<std::string>& lines)
+{
+    char pattern[] = "/tmp/nemra-hits-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(pattern);
+    const auto file = dir / "hits.txt";
+    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::filesystem::remove_all(dir);
+    return bytes.str();
+}
+
+TEST(HitsCommand, SortedByOrbWithAllKindsAndTheFileBytes)
+{
+    const std::vector<std::string> args = {"--natal",  kNatal, "--transit", kTransit,   "--index-sens", "1,9,3,4,8",
+                                           "--target", "2",    "--kinds",   "11111111", "--sort",       "orb",
+                                           "--base",   "22.5", "--orb",     "0.30"};
+    const HitsRun r = Hits(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[1], "จร,07/12/2569,9.05.07,7.00H,13.45N,100.30E");
+    EXPECT_EQ(lines[2].rfind("โค้งสุริยยาตร ", 0), 0u);
+    EXPECT_EQ(lines[5].rfind("อท+จท-อง จุด V1 ", 0), 0u) << lines[5];
+    EXPECT_EQ(lines[6], kHeader);
+    ASSERT_GT(lines.size(), 8u) << "all eight kinds at 22.5 degrees find hits";
+    for (std::size_t i = 8; i < lines.size(); ++i)
+        EXPECT_LE(Deviation(lines[i - 1]), Deviation(lines[i])) << lines[i];
+
+    std::vector<std::string> cp874 = args;
+    cp874.push_back("--cp874");
+    EXPECT_EQ(Hits(cp874).out, SavedBytes(lines));
+}
+
+TEST(HitsCommand, DailyMeridianAndUserPointIndexes)
+{
+    const HitsRun mc = Hits({"--natal", kNatal, "--transit", kTransit, "--index-mc", "--target", "3"});
+    ASSERT_EQ(mc.status, 0) << mc.err;
+    EXPECT_EQ(Lines(mc.out)[5].rfind("เมอริเดียนประจำวัน  ", 0), 0u) << Lines(mc.out)[5];
+
+    const HitsRun user = Hits({"--natal", kNatal, "--index-user", "จุด,ทดสอบ,3,0,0", "--target", "1", "--orb", "0.00"});
+    ASSERT_EQ(user.status, 0) << user.err;
+    const auto lines = Lines(user.out);
+    ASSERT_EQ(lines.size(), 3u); // orb 0: no search, the header only
+    EXPECT_EQ(lines[1], "จุด,ทดสอบ 00กฎ00 ทำมุมกับ  ดวงกำเนิด");
+}
+
+TEST(HitsCommand, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"--natal", kNatal, "--index-mid", "3,3"},
+        {"--natal", kNatal, "--target", "1"},
+        {"--natal", kNatal, "--index-mid", "3,3", "--index-mc", "--target", "1"},
+        {"--natal", kNatal, "--index-mid", "3,3", "--target", "2"},
+        {"--natal", kNatal, "--index-mid", "3,22", "--target", "1"},
+        {"--natal", kNatal, "--transit", kTransit, "--index-mid", "5,3", "--target", "1"},
+        {"--natal", kNatal, "--transit", kTransit, "--index-mid", "6,3", "--target", "3"},
+        {"--natal", kNatal, "--index-sens", "1,8,1,2,3", "--target", "1"},
+        {"--natal", kNatal, "--index-user", "x,12,0,0", "--target", "1"},
+        {"--natal", kNatal, "--index-mid", "3,3", "--target", "1", "--kinds", "11100002"},
+        {"--natal", kNatal, "--index-mid", "3,3", "--target", "1", "--sort", "name"},
+    };
+    for (const auto& args : cases) {
+        const HitsRun r = Hits(args);
+        EXPECT_EQ(r.status, 2) << args[args.size() - 1] << " " << r.out;
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;
+    }
+}
+
+} // namespace
+} // namespace nemra::cli
