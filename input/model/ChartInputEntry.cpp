@@ -60,7 +60,7 @@ std::optional<AngleEntry> ReadAngle(std::string_view text, int maxDegrees, char 
 {
     const auto parts = ReadAngleParts(text);
     if (!parts || (parts->letter != positiveLetter && parts->letter != negativeLetter)
-        || !InRange(*parts, 0, maxDegrees))
+        || !InRange(*parts, 0, maxDegrees) || (parts->whole == maxDegrees && parts->minutes != 0))
         return std::nullopt;
     return AngleEntry{parts->whole, parts->minutes, parts->letter == positiveLetter};
 }
@@ -113,6 +113,16 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input)
     input.Longitude = AngleEntryText(entry.longitude, 'E', 'W');
 }
 
+std::optional<AngleEntry> ReadLatitude(std::string_view text)
+{
+    return ReadAngle(text, kMaxLatitude, 'N', 'S');
+}
+
+std::optional<AngleEntry> ReadLongitude(std::string_view text)
+{
+    return ReadAngle(text, kMaxLongitude, 'E', 'W');
+}
+
 CityEntry CityEntryFor(const CityChoice& city)
 {
     CityEntry entry;
@@ -122,12 +132,23 @@ CityEntry CityEntryFor(const CityChoice& city)
         entry.failure = CityFailure("เขตเวลา", city.Zone);
         return entry;
     }
-    entry.latitude = ReadAngle(city.Latitude, 90, 'N', 'S');
+    const CityEntry position = CityPositionFor(city);
+    entry.latitude = position.latitude;
+    entry.longitude = position.longitude;
+    entry.failure = position.failure;
+    return entry;
+}
+
+CityEntry CityPositionFor(const CityChoice& city)
+{
+    CityEntry entry;
+    entry.place = city.Name;
+    entry.latitude = ReadLatitude(city.Latitude);
     if (!entry.latitude) {
         entry.failure = CityFailure("แลตติจูด", city.Latitude);
         return entry;
     }
-    entry.longitude = ReadAngle(city.Longitude, 180, 'E', 'W');
+    entry.longitude = ReadLongitude(city.Longitude);
     if (!entry.longitude)
         entry.failure = CityFailure("ลองกิจูด", city.Longitude);
     return entry;

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace nemra {
 
@@ -33,6 +34,16 @@ struct AngleEntry {
     int minutes = 0;
     bool positive = true; // north, or east
 };
+
+// The largest latitude and longitude in degrees; at these the minutes can only be 0.
+inline constexpr int kMaxLatitude = 90;
+inline constexpr int kMaxLongitude = 180;
+
+// A latitude text ("13.45N", "8.04S") or a longitude text ("100.30E", "74.00W") as degrees,
+// minutes and direction; nothing when it is not a degrees.minutes number of at most six
+// characters followed by its letter, within 0..90 degrees (latitude) or 0..180 (longitude).
+std::optional<AngleEntry> ReadLatitude(std::string_view text);
+std::optional<AngleEntry> ReadLongitude(std::string_view text);
 
 // Everything the dialog turns into the seven record texts.
 struct ChartInputEntry {
@@ -84,5 +95,8 @@ struct CityEntry {
     std::optional<std::string> failure; // Thai, for the user
 };
 CityEntry CityEntryFor(const CityChoice& city);
+// The same for a city's latitude and longitude alone (the zone stays empty), for a dialog
+// that takes only the position.
+CityEntry CityPositionFor(const CityChoice& city);
 
 } // namespace nemra

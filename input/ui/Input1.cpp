@@ -3,7 +3,6 @@
 #include "InputDialogKit.h"
 #include "Ucity.h"
 
-#include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,66 +18,8 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
-#include <QValidator>
 
 namespace {
-
-// Accepts only text the Thai code page can store, so what is typed is what the record holds.
-class Cp874Validator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        return nemra::IsCp874Text(input.toStdString()) ? Acceptable : Invalid;
-    }
-};
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setValidator(new Cp874Validator(edit));
-    return edit;
-}
-
-QSpinBox* MakeSpin(QWidget* parent, const char* name, int minimum, int maximum, int value)
-{
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(QLatin1String(name));
-    spin->setRange(minimum, maximum);
-    spin->setValue(value);
-    spin->setAlignment(Qt::AlignRight);
-    return spin;
-}
-
-QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text)
-{
-    auto* radio = new QRadioButton(text, parent);
-    radio->setObjectName(QLatin1String(name));
-    return radio;
-}
-
-// Two radio buttons that exclude each other, the first one chosen.
-void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second)
-{
-    auto* group = new QButtonGroup(parent);
-    group->addButton(first);
-    group->addButton(second);
-    first->setChecked(true);
-}
-
-void ShowAngle(const nemra::AngleEntry& angle, QSpinBox* degrees, QSpinBox* minutes, QRadioButton* positive,
-               QRadioButton* negative)
-{
-    degrees->setValue(angle.degrees);
-    minutes->setValue(angle.minutes);
-    (angle.positive ? positive : negative)->setChecked(true);
-}
-
-nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, const QRadioButton* positive)
-{
-    return {degrees->value(), minutes->value(), positive->isChecked()};
-}
 
 const char* const kMonthTabs[] = {"ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.",
                                   "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค."};
@@ -155,14 +96,16 @@ void TNew1::CreateControls()
     RadioButton2 = MakeRadio(this, "RadioButton2", QStringLiteral("ตะวันตก"));
     GroupPair(this, RadioButton1, RadioButton2);
 
-    SpinEdit7 = MakeSpin(this, "SpinEdit7", 0, 90, 0);
+    SpinEdit7 = MakeSpin(this, "SpinEdit7", 0, nemra::kMaxLatitude, 0);
     SpinEdit8 = MakeSpin(this, "SpinEdit8", 0, 59, 0);
+    LimitMinutesAtMaximum(SpinEdit7, SpinEdit8);
     RadioButton3 = MakeRadio(this, "RadioButton3", QStringLiteral("เหนือ"));
     RadioButton4 = MakeRadio(this, "RadioButton4", QStringLiteral("ใต้"));
     GroupPair(this, RadioButton3, RadioButton4);
 
-    SpinEdit9 = MakeSpin(this, "SpinEdit9", 0, 180, 0);
+    SpinEdit9 = MakeSpin(this, "SpinEdit9", 0, nemra::kMaxLongitude, 0);
     SpinEdit10 = MakeSpin(this, "SpinEdit10", 0, 59, 0);
+    LimitMinutesAtMaximum(SpinEdit9, SpinEdit10);
     RadioButton5 = MakeRadio(this, "RadioButton5", QStringLiteral("ตะวันออก"));
     RadioButton6 = MakeRadio(this, "RadioButton6", QStringLiteral("ตะวันตก"));
     GroupPair(this, RadioButton5, RadioButton6);

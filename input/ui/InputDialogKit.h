@@ -1,6 +1,9 @@
 // Small pieces the input dialogs share: their Thai font, UTF-8 texts of the model as Qt
-// strings, and the current directory where the city file is looked for first.
+// strings, the current directory where the city file is looked for first, and the edits,
+// spins and radio buttons of a place's name and position.
 #pragma once
+
+#include "ChartInputEntry.h"
 
 #include <QFont>
 #include <QString>
@@ -34,3 +37,30 @@ inline std::filesystem::path CurrentDirectory()
     auto dir = std::filesystem::current_path(ec);
     return ec ? std::filesystem::path(".") : dir;
 }
+
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QWidget;
+
+// A text edit that takes only characters the Thai code page can store, so what is typed is
+// what the record holds.
+QLineEdit* MakeEdit(QWidget* parent, const char* name);
+
+// A right-aligned spin edit with its range and value.
+QSpinBox* MakeSpin(QWidget* parent, const char* name, int minimum, int maximum, int value);
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text);
+
+// Two radio buttons that exclude each other, the first one chosen.
+void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second);
+
+// Keeps an angle within its largest value: while the degrees stand at their maximum (90 of
+// latitude, 180 of longitude) the minutes can only be 0.
+void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes);
+
+// An angle shown in and read from its degrees and minutes spins and the button of its
+// positive direction (north, east); `negative` is the other button of the pair.
+void ShowAngle(const nemra::AngleEntry& angle, QSpinBox* degrees, QSpinBox* minutes, QRadioButton* positive,
+               QRadioButton* negative);
+nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, const QRadioButton* positive);

@@ -1,0 +1,77 @@
+#include "InputDialogKit.h"
+
+#include "ThaiText.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QValidator>
+
+namespace {
+
+class Cp874Validator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return nemra::IsCp874Text(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+constexpr int kMaxMinutes = 59;
+
+} // namespace
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setValidator(new Cp874Validator(edit));
+    return edit;
+}
+
+QSpinBox* MakeSpin(QWidget* parent, const char* name, int minimum, int maximum, int value)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setRange(minimum, maximum);
+    spin->setValue(value);
+    spin->setAlignment(Qt::AlignRight);
+    return spin;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text)
+{
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(QLatin1String(name));
+    return radio;
+}
+
+void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second)
+{
+    auto* group = new QButtonGroup(parent);
+    group->addButton(first);
+    group->addButton(second);
+    first->setChecked(true);
+}
+
+void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes)
+{
+    auto limit = [degrees, minutes](int value) { minutes->setMaximum(value == degrees->maximum() ? 0 : kMaxMinutes); };
+    QObject::connect(degrees, &QSpinBox::valueChanged, minutes, limit);
+    limit(degrees->value());
+}
+
+void ShowAngle(const nemra::AngleEntry& angle, QSpinBox* degrees, QSpinBox* minutes, QRadioButton* positive,
+               QRadioButton* negative)
+{
+    degrees->setValue(angle.degrees);
+    minutes->setValue(angle.minutes);
+    (angle.positive ? positive : negative)->setChecked(true);
+}
+
+nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, const QRadioButton* positive)
+{
+    return {degrees->value(), minutes->value(), positive->isChecked()};
+}
