@@ -12,16 +12,20 @@
 #include "OwnerChart.h"
 #include "PositionsExport.h"
 #include "RealTime.h"
+#include "ReportCommands.h"
 #include "Settings.h"
 #include "SolarArcTable.h"
 #include "ThaiFonts.h"
 #include "UBriefAspect.h"
+#include "Uhouse.h"
 #include "Umidp1.h"
+#include "Urasi.h"
 #include "Uselhous.h"
 #include "Usenp1.h"
 #include "Usolrep.h"
 #include "Uuserp1.h"
 #include "WinPl.h"
+#include "utrplace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -331,7 +335,7 @@ void TMainForm::BuildActions()
     MakeAction("MidPointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), QKeySequence("Ctrl+M"), {});
     MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"),
                [this] { ApplyDialRefresh(nemra::ToggleHouseLines(FSession)); });
-    MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), {});
+    MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), [this] { ReportOnIndex(); });
     MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
     MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
     MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"),
@@ -471,19 +475,25 @@ void TMainForm::BuildMainMenu()
     AddEntry(index, {"MnHouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
 
     QMenu* report = AddSubMenu(nullptr, "MnReport", QStringLiteral("&4 รายงานต่างๆ"));
-    AddEntries(report, {{"MnReportIndex", QString(), {}, FItems["Send_Report"]},
-                        {nullptr, {}, {}},
-                        {"MnReportMid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), {}},
-                        {"MnReportSen", QStringLiteral("จุดอิทธิพล A,B,C"), {}},
-                        {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"), {}},
-                        {"MnReportUser", QStringLiteral("จุดกำหนดเอง"), {}},
-                        {nullptr, {}, {}},
-                        {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), [this] { ShowAspectList(); }},
-                        {nullptr, {}, {}},
-                        {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), {}},
-                        {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), {}},
-                        {nullptr, {}, {}},
-                        {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }}});
+    AddEntries(
+        report,
+        {{"MnReportIndex", QString(), {}, FItems["Send_Report"]},
+         {nullptr, {}, {}},
+         {"MnReportMid", QStringLiteral("ปัจจัย/ศูนย์รังสี"),
+          [this] { nemra::ui::ReportMidpointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
+         {"MnReportSen", QStringLiteral("จุดอิทธิพล A,B,C"),
+          [this] { nemra::ui::ReportSensitiveLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
+         {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"),
+          [this] { nemra::ui::ReportDailyMeridian(this, FSession, RunDialogFunction(), IndexChanged()); }},
+         {"MnReportUser", QStringLiteral("จุดกำหนดเอง"),
+          [this] { nemra::ui::ReportUserPointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
+         {nullptr, {}, {}},
+         {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), [this] { ShowAspectList(); }},
+         {nullptr, {}, {}},
+         {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), [this] { ShowHouseReports(); }},
+         {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), [this] { ShowSignReport(FSession, this, RunDialogFunction()); }},
+         {nullptr, {}, {}},
+         {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }}});
 
     QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
     AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
@@ -554,7 +564,7 @@ void TMainForm::BuildPopupMenus()
                             {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
                             {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
                             {nullptr, {}, {}},
-                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ShowAspectList(); }}});
+                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ReportOnIndex(); }}});
     ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ChartArea, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
@@ -903,7 +913,8 @@ void TMainForm::SaveDialBitmap()
 
 bool TMainForm::RunPlaceDialog()
 {
-    return false;
+    TTrplaceDlg dialog(FSession.GChartInput, FSession.Cities, DataDirs(), this);
+    return RunDialog(dialog) == QDialog::Accepted;
 }
 
 bool TMainForm::StartDetached(const QString& program, const QStringList& arguments)
@@ -1014,6 +1025,38 @@ bool TMainForm::RunIndexDial(const IndexDial& dial)
 }
 
 // ---------------------------------------------------------------- reports
+
+std::function<int(QDialog&)> TMainForm::RunDialogFunction()
+{
+    return [this](QDialog& dialog) { return RunDialog(dialog); };
+}
+
+std::function<void()> TMainForm::IndexChanged()
+{
+    return [this] { ShowIndexChange(); };
+}
+
+void TMainForm::ReportOnIndex()
+{
+    nemra::ui::ReportOnIndex(this, FSession, RunDialogFunction());
+}
+
+void TMainForm::ShowHouseReports()
+{
+    for (;;) {
+        TFSelHous select(FSession.FNatal.Computed, FSession.FTransit.Computed, this);
+        if (RunDialog(select) != QDialog::Accepted)
+            return;
+        const nemra::HouseChoice choice = select.Choice();
+        ShowHouseReport(
+            FSession, choice.factor, choice.natal ? 1 : 2, this,
+            [this] {
+                DrawChart();
+                UpdateCommandState();
+            },
+            RunDialogFunction());
+    }
+}
 
 void TMainForm::ShowAspectList()
 {

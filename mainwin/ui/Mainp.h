@@ -88,6 +88,8 @@ class TMainForm : public QMainWindow {
     // Reports.
     void ShowAspectList();
     void ShowSolarArcTable();
+    void ReportOnIndex();
+    void ShowHouseReports();
 
   protected:
     bool event(QEvent* event) override;
@@ -140,6 +142,8 @@ class TMainForm : public QMainWindow {
     void ShowHoroscopePage();
     void CheckScreenSize();
     void ShowIndexChange();
+    std::function<int(QDialog&)> RunDialogFunction();
+    std::function<void()> IndexChanged();
     void SetHints(bool on);
     void ShowMessage(QMessageBox::Icon icon, const QString& text);
     void ShowSaveFailure(const QString& path, const QString& reason);

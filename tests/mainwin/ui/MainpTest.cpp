@@ -38,6 +38,7 @@ class ScriptedMainForm : public TMainForm {
     bool confirmClose = true;
 
     std::function<int(QDialog&)> answerInput; // answers the chart-input dialog
+    int indexDialogsToAccept = 1000;          // calculation dials accepted before one is cancelled
     QString saveAs;                           // the file name the save dialogs answer with
 
     QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
@@ -52,7 +53,10 @@ class ScriptedMainForm : public TMainForm {
         if (dialog.objectName() == "New1" && answerInput)
             return answerInput(dialog);
         if (dialog.objectName() == "FMidP1" || dialog.objectName() == "FSelHous") {
-            dialog.accept();
+            if (indexDialogsToAccept-- > 0)
+                dialog.accept();
+            else
+                dialog.reject();
             return dialog.result();
         }
         return QDialog::Accepted;
@@ -303,6 +307,27 @@ class MainpTest : public QObject {
         QVERIFY(stop->isHidden());
         QVERIFY(form.item("Transit")->isEnabled());
         QCOMPARE(QString::fromStdString(s.FTransit.Input.Time.str()), QStringLiteral("15.05.07")); // kept
+    }
+
+    void reportMenusRunTheirLoops()
+    {
+        QTemporaryDir dir;
+        ScriptedMainForm form(FixedNow, dir.path());
+        form.indexDialogsToAccept = 1; // the first dial ends with OK, the next is cancelled
+        form.item("MnReportMid")->trigger();
+        QCOMPARE(form.shown, QStringList({"FMidP1", "FReport", "FMidP1"}));
+
+        form.shown.clear();
+        form.indexDialogsToAccept = 1;
+        form.item("MnSeeHouse")->trigger();
+        QCOMPARE(form.shown, QStringList({"FSelHous", "FHouse", "FSelHous"}));
+
+        form.shown.clear();
+        form.item("MnSeeRasi")->trigger();
+        form.item("Pop1Report")->trigger();
+        form.item("MnReportMc")->trigger();
+        QCOMPARE(form.shown, QStringList({"FRasi", "FReport", "FReport"}));
+        QCOMPARE(form.session().FIndexMode, 8);
     }
 
     void closingAsksFirst()
