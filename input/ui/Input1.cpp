@@ -227,15 +227,14 @@ void TNew1::Button1Click()
     if (!FCities.CityChosen)
         return;
     const auto city = nemra::CityEntryFor(FCities.CityChoice);
-    Edit2->setText(FromUtf8(city.place));
-    if (city.zone)
-        ShowZone(*city.zone);
-    if (city.latitude)
-        ShowAngle(*city.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
-    if (city.longitude)
-        ShowAngle(*city.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
-    if (city.failure)
+    if (city.failure) { // a line that does not read whole changes none of the controls
         ShowError(FromUtf8(*city.failure));
+        return;
+    }
+    Edit2->setText(FromUtf8(city.place));
+    ShowZone(*city.zone);
+    ShowAngle(*city.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
+    ShowAngle(*city.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
 }
 
 nemra::ChartInputEntry TNew1::Entry() const

@@ -131,9 +131,12 @@ void TTrplaceDlg::Button1Click()
     if (!FCities.CityChosen)
         return;
     const auto city = nemra::CityPositionFor(FCities.CityChoice);
+    if (city.failure) { // a line that does not read whole changes none of the controls
+        Report(city.failure);
+        return;
+    }
     Edit1->setText(FromUtf8(city.place)); // the city list has already put it into the record
     ShowPosition(city.latitude, city.longitude);
-    Report(city.failure);
 }
 
 nemra::PlaceEntry TTrplaceDlg::Entry() const

@@ -26,6 +26,16 @@ TChartRecord& CastInto(TChartRecord& rec, const TChartInput& input, const CastOp
 
 } // namespace
 
+void FormV1Set(MainSession& s)
+{
+    for (int i = 0; i <= kLastPositionedFactor; ++i) {
+        const auto f = static_cast<std::size_t>(i);
+        s.FProgressed.Factors[f].Lon = Normalize360(s.FNatal.Factors[f].Lon + s.FArc);
+        s.FProgressed.Factors[f].Refl = Normalize360(s.FNatal.Factors[f].Refl + s.FArc);
+    }
+    s.FProgressed.Computed = true;
+}
+
 void ResetDialToZodiac(MainSession& s)
 {
     s.FDialRotation = 90.0;
@@ -101,12 +111,7 @@ void ComputeArcs(MainSession& s)
     s.FHalfArc = s.FArc / 2.0;
     s.FDoubleArc = s.FArc * 2.0;
     s.FArcText = {WinDeg::ArcText(s.FArc), WinDeg::ArcText(s.FHalfArc), WinDeg::ArcText(s.FDoubleArc)};
-    for (int i = 0; i <= kLastPositionedFactor; ++i) {
-        const auto f = static_cast<std::size_t>(i);
-        s.FProgressed.Factors[f].Lon = Normalize360(natal.Factors[f].Lon + s.FArc);
-        s.FProgressed.Factors[f].Refl = Normalize360(natal.Factors[f].Refl + s.FArc);
-    }
-    s.FProgressed.Computed = true;
+    FormV1Set(s);
     s.FDailyMeridian =
         WinPl::SumMinus(natal.Factors[kMeridian].Lon + s.FArc, s.FTransit.Factors[kSun].Lon, natal.Factors[kSun].Lon);
 }
@@ -128,8 +133,11 @@ void SetAxis(MainSession& s, int axis)
 {
     s.FAxis = axis == 360 ? 360 : 180;
     ComputeReflections(s.FNatal, s.FAxis);
-    ComputeReflections(s.FProgressed, s.FAxis);
     ComputeReflections(s.FTransit, s.FAxis);
+    // The V1 reflections are the natal reflections carried by the arc, as the arcs form
+    // them, so they mean the same whatever the history of axis switches.
+    if (s.FProgressed.Computed)
+        FormV1Set(s);
 }
 
 void SetTrueNode(MainSession& s, bool trueNode)

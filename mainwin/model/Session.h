@@ -124,13 +124,17 @@ void SetInputToMoment(TChartInput& input, const LocalDateTime& now);
 // texts, the V1 set and the daily meridian. Needs both charts.
 void ComputeArcs(MainSession& s);
 
+// The V1 set: every natal point and reflection carried forward by the solar arc.
+void FormV1Set(MainSession& s);
+
 // The dial turned back to the zodiac from the Cancer point with its titles; every cast
 // does this, leaving the index mode as it was.
 void ResetDialToZodiac(MainSession& s);
 
 void SetDisplayMode(MainSession& s, int mode);
 
-// Axis 360 or 180: the reflections of all three charts are formed anew.
+// Axis 360 or 180: the reflections of all three charts are formed anew (the V1 ones from
+// the natal reflections and the arc).
 void SetAxis(MainSession& s, int axis);
 
 // The node switch: the true or the mean node in every computed chart.

@@ -217,7 +217,7 @@ class utrplaceTest : public QObject {
     }
 
     // Cancelling the list changes nothing; a city position that cannot be read is reported and
-    // stops there, after the name and the latitude have been taken.
+    // leaves every control as it was.
     void aCityListWithoutAUsableCity()
     {
         FInput = StoredTransit("ภูเก็ต", "8.04N", "98.54E");
@@ -232,8 +232,8 @@ class utrplaceTest : public QObject {
         ChooseCity(*dialog, "G,H,7.00H,13.45N,98,24E");
         QCOMPARE(dialog->errors.size(), 1);
         QVERIFY(dialog->errors.front().contains(QStringLiteral("98")));
-        QCOMPARE(Place(*dialog), QStringLiteral("G"));
-        QCOMPARE(Position(*dialog), QStringLiteral("13 45 N 98 54 E"));
+        QCOMPARE(Place(*dialog), QStringLiteral("พิมพ์เอง")); // nothing of the line is taken
+        QCOMPARE(Position(*dialog), QStringLiteral("8 4 N 98 54 E"));
     }
 
     void theKeyboardReachesEveryControl()
