@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <unistd.h>
 
 namespace nemra {
@@ -165,8 +167,8 @@ TEST(ReadCityFile, ReadsTheLinesOrSaysWhy)
     EXPECT_FALSE(missing.reason.empty());
 }
 
-// The default list shipped with the program: Bangkok first, 77 places, every line in a form
-// the input dialog converts.
+// The default list shipped with the program: Bangkok first, 77 distinct places (Bueng Kan
+// among them), every line five fields in a form the input dialog converts.
 TEST(DefaultCityFile, HoldsBangkokAndTheProvincesInTheThaiCodePage)
 {
     const auto path = fs::path(NEMRA_TEST_DATA_DIR).parent_path().parent_path() / "resources" / kCityFileName;
@@ -178,7 +180,24 @@ TEST(DefaultCityFile, HoldsBangkokAndTheProvincesInTheThaiCodePage)
     const auto lines = SplitCityFileText(bytes);
     ASSERT_EQ(lines.size(), 77u);
     EXPECT_EQ(lines.front(), "กรุงเทพฯ,ไทย,7.00H,13.45N,100.30E");
+    std::set<std::string> names;
     for (const auto& line : lines) {
+        std::vector<std::string> fields;
+        for (std::size_t start = 0;;) {
+            const auto comma = line.find(',', start);
+            fields.push_back(line.substr(start, comma - start));
+            if (comma == std::string::npos)
+                break;
+            start = comma + 1;
+        }
+        ASSERT_EQ(fields.size(), 5u) << line;
+        for (const auto& field : fields)
+            EXPECT_FALSE(field.empty()) << line;
+        EXPECT_EQ(fields[1], "ไทย") << line;
+        EXPECT_EQ(fields[2], "7.00H") << line;
+        EXPECT_TRUE(std::regex_match(fields[3], std::regex(R"([0-9]{1,2}\.[0-5][0-9]N)"))) << line;
+        EXPECT_TRUE(std::regex_match(fields[4], std::regex(R"([0-9]{2,3}\.[0-5][0-9]E)"))) << line;
+        EXPECT_TRUE(names.insert(fields[0]).second) << "twice: " << line;
         CityListState state;
         state.SelectedLine = line;
         TChartInput input;
@@ -189,6 +208,7 @@ TEST(DefaultCityFile, HoldsBangkokAndTheProvincesInTheThaiCodePage)
         EXPECT_TRUE(entry.latitude->degrees >= 5 && entry.latitude->degrees <= 20) << line;
         EXPECT_TRUE(entry.longitude->degrees >= 97 && entry.longitude->degrees <= 105) << line;
     }
+    EXPECT_TRUE(names.contains("บึงกาฬ"));
 }
 
 } // namespace
