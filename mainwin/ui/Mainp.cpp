@@ -1089,6 +1089,8 @@ void TMainForm::ShowAbout()
             : QStringLiteral("Swiss Ephemeris %1 แบบคำนวณในตัว (ไม่พบไฟล์ปฏิทินดาว)").arg(Q(ephemeris.libraryVersion));
     QMessageBox box(QMessageBox::Information, QStringLiteral("About"),
                     QStringLiteral("<b>Nemra</b> — โหราศาสตร์ยูเรเนียน<br>รุ่น %1<br><br>%2<br><br>"
+                                   "ดวงเจ้าของ (Ctrl+O): ดวงเปลี่ยนแปลงการปกครอง 24 มิถุนายน 2475 เวลา 6.00 น. "
+                                   "ณ กรุงเทพฯ วันที่สยามเปลี่ยนเป็นระบอบประชาธิปไตย<br><br>"
                                    "สัญญาอนุญาต GNU Affero General Public License รุ่น 3 หรือใหม่กว่า")
                         .arg(QStringLiteral(NEMRA_VERSION), ephemerisText.toHtmlEscaped()),
                     QMessageBox::Ok, this);

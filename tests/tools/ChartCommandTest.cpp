@@ -1,8 +1,16 @@
 #include "ChartCommand.h"
 
+#include "PositionsExport.h"
+#include "Session.h"
+#include "ThaiText.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <unistd.h>
 
 namespace nemra::cli {
 namespace {
@@ -64,6 +72,30 @@ TEST(NemraChart, TextFormatShowsThaiNamesAndPositions)
     EXPECT_NE(r.out.find("ทดสอบ\t15 มีนาคม 2483"), std::string::npos);
     EXPECT_NE(r.out.find("อาทิตย์\t"), std::string::npos);
     EXPECT_NE(r.out.find("โพไซดอน\t"), std::string::npos);
+}
+
+TEST(NemraChart, PositionsFileIsTheMainWindowsExport)
+{
+    const std::string natal = "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ";
+    const std::string transit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,ดวงจร";
+    const CommandRun r =
+        RunArgs({"positions", "--natal", natal, "--transit", transit, "--format", "file", "--tab", "1", "--cp874"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    MainSession s;
+    std::string error;
+    CastNatal(s, *ParseChartArgument(natal, error));
+    CastTransit(s, *ParseChartArgument(transit, error));
+    s.GridTab = 1;
+    char folder[] = "/tmp/nemra-cli-XXXXXX";
+    const std::string path = std::string(::mkdtemp(folder)) + "/positions.txt";
+    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
+    std::ifstream file(path, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(r.out, written);
+    EXPECT_EQ(r.out.substr(0, r.out.find("\r\n")), ToCp874("สมผุสปัจจัยสะท้อน"));
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(RunArgs({"positions", "--natal", natal, "--format", "file", "--tab", "2"}).status, 2);
 }
 
 TEST(NemraChart, BadInputIsRefusedWithStatusTwoNamingTheField)

@@ -7,6 +7,7 @@
 #include "HitSearch.h"
 #include "HouseReportFlow.h"
 #include "Placement.h"
+#include "PositionsExport.h"
 #include "ReportFile.h"
 #include "Session.h"
 #include "SolarArcTable.h"
@@ -23,6 +24,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: nemra-chart positions --natal 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"
     " [--axis 360|180] [--mean-node] [--format tsv|text]\n"
+    "       nemra-chart positions --natal CHART [--transit CHART] --format file [--tab 0|1] [--axis 360|180]"
+    " [--mean-node] [--cp874]\n"
     "       nemra-chart aspects --natal CHART [--transit CHART] --mode 1..5 [--base 45]"
     " [--orb 1.00] [--arc 1..3] [--axis 360|180] [--mean-node] [--cp874]\n"
     "       nemra-chart solar-arc --natal CHART [--cp874]\n"
@@ -67,9 +70,9 @@ struct Options {
 bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error)
 {
     static const std::vector<std::string> kValued = {
-        "--natal", "--transit", "--axis",      "--format",     "--mode",      "--base",
-        "--orb",   "--arc",     "--factor",    "--chart",      "--show",      "--target",
-        "--kinds", "--sort",    "--index-mid", "--index-sens", "--index-user"};
+        "--natal", "--transit", "--axis",      "--format",     "--mode",       "--base",
+        "--orb",   "--arc",     "--factor",    "--chart",      "--show",       "--target",
+        "--kinds", "--sort",    "--index-mid", "--index-sens", "--index-user", "--tab"};
     static const std::vector<std::string> kFlags = {"--mean-node", "--cp874", "--index-mc"};
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -122,6 +125,8 @@ void PrintText(const TChartRecord& rec, std::ostream& out)
     }
 }
 
+int PositionsFile(const Options& options, std::ostream& out, std::ostream& err);
+
 int Positions(const Options& options, std::ostream& out, std::ostream& err)
 {
     const auto natal = options.values.find("--natal");
@@ -147,8 +152,10 @@ int Positions(const Options& options, std::ostream& out, std::ostream& err)
     std::string format = "tsv";
     if (const auto f = options.values.find("--format"); f != options.values.end())
         format = f->second;
+    if (format == "file")
+        return PositionsFile(options, out, err);
     if (format != "tsv" && format != "text") {
-        err << "nemra-chart: --format must be tsv or text\n";
+        err << "nemra-chart: --format must be tsv, text or file\n";
         return 2;
     }
     TChartRecord rec;
@@ -261,6 +268,21 @@ void PrintReportLines(const std::vector<std::string>& lines, bool cp874, std::os
         else
             out << line << '\n';
     }
+}
+
+// The positions text file the main window writes: the grid of the chosen tab, the chart
+// data and the arcs.
+int PositionsFile(const Options& options, std::ostream& out, std::ostream& err)
+{
+    const auto tab = IntOption(options, "--tab", 0, 1, 0, err);
+    if (!tab)
+        return 2;
+    MainSession session;
+    if (!CastSessionCharts(options, "positions", false, session, err))
+        return 2;
+    session.GridTab = *tab;
+    PrintReportLines(PositionsTextLines(session, PositionsGridOf(session)), options.Has("--cp874"), out);
+    return 0;
 }
 
 int Aspects(const Options& options, std::ostream& out, std::ostream& err)
