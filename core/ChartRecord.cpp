@@ -69,6 +69,18 @@ double ReadLocalHours(std::string time)
     return field(0) + field(3) / 60.0 + field(6) / 3600.0;
 }
 
+// Values that malformed texts may read as, held where the computation stays finite.
+void ClampToSaneRanges(TChartRecord& rec)
+{
+    const auto clamp = [](double value, double limit) {
+        return std::isfinite(value) ? std::clamp(value, -limit, limit) : 0.0;
+    };
+    rec.ZoneDeg = clamp(rec.ZoneDeg, 360.0);
+    rec.LatDeg = clamp(rec.LatDeg, 90.0);
+    rec.LonDeg = clamp(rec.LonDeg, 360.0);
+    rec.LocalHours = clamp(rec.LocalHours, 48.0);
+}
+
 } // namespace
 
 const char* MotionMark(double lonAtD, double lonAtNextDay)
@@ -89,6 +101,8 @@ void ParseChartInput(TChartRecord& rec)
     rec.LonDeg = lon.letter == 'W' ? -lon.value : lon.value;
 
     rec.LocalHours = ReadLocalHours(rec.Input.Time.str());
+    if (!rec.InputWellFormed) // keep what malformed texts read as within sane bounds
+        ClampToSaneRanges(rec);
     rec.UTHours = WinDeg::Reduce24(rec.LocalHours - rec.ZoneDeg / 15.0);
 }
 
@@ -97,7 +111,8 @@ void ComputeDayNumbers(TChartRecord& rec)
     rec.DayNumber = WinPl::DayNumber(rec.Day, rec.Month, rec.Year);
     rec.DayValue = rec.DayNumber + (rec.LocalHours - rec.ZoneDeg / 15.0) / 24.0;
     rec.Day2000 = rec.DayValue - WinPl::kD2000OfDayNumber;
-    rec.DayFloor = static_cast<std::int32_t>(FloorPart(rec.DayValue));
+    // Malformed texts can give any number; keep the day counts within the types that hold them.
+    rec.DayFloor = static_cast<std::int32_t>(std::clamp(FloorPart(rec.DayValue), -1e9, 1e9));
 }
 
 void ComputePositions(TChartRecord& rec)

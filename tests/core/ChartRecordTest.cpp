@@ -165,6 +165,7 @@ TEST(CastChart, MalformedTextsGiveDefinedValues)
         Input("15/0/99999", "12.3", "105.00E", "13.45N", "100.30E"),
         Input("//", "99.99.99", "H", "S", "E"),
         Input("1/1/0", "-5.00", "-999.99W", "-91.00S", "720.00E"),
+        Input("1/1/2500", "1e300", "1e99H", "1e99N", "-1e99E"),
     };
     for (const TChartInput& in : bad) {
         const TChartRecord rec = Cast(in);

@@ -137,7 +137,7 @@ TEST_F(DialLayersTest, LeaderSegmentsByLayerAndNatalVisibility)
     EXPECT_EQ(radii(PlanLayer(s, DialLayer::Arc)), (std::vector<double>{140, 175}));
     EXPECT_EQ(radii(PlanLayer(s, DialLayer::Transit)), (std::vector<double>{140, 215}));
     // The leader starts where the segments end.
-    const GlyphMark& sun = PlanLayer(s, DialLayer::Transit).factors[kSun - 1].truePos;
+    const GlyphMark sun = PlanLayer(s, DialLayer::Transit).factors[kSun - 1].truePos;
     EXPECT_EQ(sun.leaderFrom, DialPoint(s.FTransit.Factors[kSun].Lon, 215, s.FChartCenter));
 }
 

@@ -84,7 +84,8 @@ TEST(AspectList, OrbEdgesAreInclusive)
     Fixture f;
     f.natal = Chart({{kSun, 10.0}, {kMoon, 56.0}, {kMars, 100.0}, {kVenus, 145.0}});
     // Sun-Moon: 46° away, 1°00' past the semi-square.
-    const AspectRow* sunMoon = Find(f.Build(1, 45.0, AspectOrbFor(1, 0)), Name(kSun), Name(kMoon));
+    const AspectList oneDegree = f.Build(1, 45.0, AspectOrbFor(1, 0));
+    const AspectRow* sunMoon = Find(oneDegree, Name(kSun), Name(kMoon));
     ASSERT_NE(sunMoon, nullptr);
     EXPECT_EQ(sunMoon->angle, " 45.0");
     EXPECT_EQ(sunMoon->deviation, "+1.00");
@@ -106,7 +107,8 @@ TEST(AspectList, AnglesFoldAboveHalfACircle)
     ASSERT_NE(Find(f.Build(1, 90.0, 0.0), Name(kSun), Name(kMoon)), nullptr);
     EXPECT_EQ(Find(f.Build(1, 90.0, 0.0), Name(kSun), Name(kMoon))->angle, "180.0");
     // Sun at 10 to Mars at 0: 350° forward, 8 x 45 = 360 folds to 0, 10° short.
-    const AspectRow* row = Find(f.Build(1, 45.0, 10.0), Name(kSun), Name(kMars));
+    const AspectList tenDegrees = f.Build(1, 45.0, 10.0);
+    const AspectRow* row = Find(tenDegrees, Name(kSun), Name(kMars));
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->angle, "  0.0");
     EXPECT_EQ(row->deviation, "-10.00");
