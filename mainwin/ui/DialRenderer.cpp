@@ -46,7 +46,8 @@ void DialRenderer::Draw(MainSession& s, QImage& image)
     if (image.width() != s.FChartSize || image.height() != s.FChartSize || image.format() != QImage::Format_RGB32)
         image = QImage(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines in their exact colours
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
     s_ = &s;
     p_ = &painter;
     c_ = s.FChartCenter;
