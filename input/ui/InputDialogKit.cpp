@@ -75,3 +75,28 @@ nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, cons
 {
     return {degrees->value(), minutes->value(), positive->isChecked()};
 }
+
+std::tuple<QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*, QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*>
+MakePositionControls(QWidget* parent)
+{
+    const auto angle = [parent](const char* degreesName, const char* minutesName, int maximum) {
+        auto* degrees = MakeSpin(parent, degreesName, 0, maximum, 0);
+        auto* minutes = MakeSpin(parent, minutesName, 0, 59, 0);
+        LimitMinutesAtMaximum(degrees, minutes);
+        return std::pair{degrees, minutes};
+    };
+    const auto directions = [parent](const char* firstName, const QString& first, const char* secondName,
+                                     const QString& second) {
+        auto* a = MakeRadio(parent, firstName, first);
+        auto* b = MakeRadio(parent, secondName, second);
+        GroupPair(parent, a, b);
+        return std::pair{a, b};
+    };
+    const auto [latDegrees, latMinutes] = angle("SpinEdit7", "SpinEdit8", nemra::kMaxLatitude);
+    const auto [north, south] =
+        directions("RadioButton3", QStringLiteral("เหนือ"), "RadioButton4", QStringLiteral("ใต้"));
+    const auto [lonDegrees, lonMinutes] = angle("SpinEdit9", "SpinEdit10", nemra::kMaxLongitude);
+    const auto [east, west] =
+        directions("RadioButton5", QStringLiteral("ตะวันออก"), "RadioButton6", QStringLiteral("ตะวันตก"));
+    return {latDegrees, latMinutes, north, south, lonDegrees, lonMinutes, east, west};
+}

@@ -3,6 +3,8 @@
 // spins and radio buttons of a place's name and position.
 #pragma once
 
+#include <tuple>
+
 #include "ChartInputEntry.h"
 
 #include <QFont>
@@ -58,6 +60,11 @@ void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second);
 // Keeps an angle within its largest value: while the degrees stand at their maximum (90 of
 // latitude, 180 of longitude) the minutes can only be 0.
 void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes);
+
+// The latitude and longitude controls both input dialogs share, with their design names:
+// SpinEdit7/8 and RadioButton3/4 (north/south), SpinEdit9/10 and RadioButton5/6 (east/west).
+std::tuple<QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*, QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*>
+MakePositionControls(QWidget* parent);
 
 // An angle shown in and read from its degrees and minutes spins and the button of its
 // positive direction (north, east); `negative` is the other button of the pair.

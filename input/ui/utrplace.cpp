@@ -49,19 +49,8 @@ void TTrplaceDlg::CreateControls()
     Edit1 = MakeEdit(this, "Edit1");
     Edit1->setMaxLength(kPlaceChars);
 
-    SpinEdit7 = MakeSpin(this, "SpinEdit7", 0, nemra::kMaxLatitude, 0);
-    SpinEdit8 = MakeSpin(this, "SpinEdit8", 0, 59, 0);
-    LimitMinutesAtMaximum(SpinEdit7, SpinEdit8);
-    RadioButton3 = MakeRadio(this, "RadioButton3", QStringLiteral("เหนือ"));
-    RadioButton4 = MakeRadio(this, "RadioButton4", QStringLiteral("ใต้"));
-    GroupPair(this, RadioButton3, RadioButton4);
-
-    SpinEdit9 = MakeSpin(this, "SpinEdit9", 0, nemra::kMaxLongitude, 0);
-    SpinEdit10 = MakeSpin(this, "SpinEdit10", 0, 59, 0);
-    LimitMinutesAtMaximum(SpinEdit9, SpinEdit10);
-    RadioButton5 = MakeRadio(this, "RadioButton5", QStringLiteral("ตะวันออก"));
-    RadioButton6 = MakeRadio(this, "RadioButton6", QStringLiteral("ตะวันตก"));
-    GroupPair(this, RadioButton5, RadioButton6);
+    std::tie(SpinEdit7, SpinEdit8, RadioButton3, RadioButton4, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6) =
+        MakePositionControls(this);
 
     OKBtn = new QPushButton(QStringLiteral("ตกลง"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
