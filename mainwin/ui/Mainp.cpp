@@ -390,10 +390,12 @@ void TMainForm::AddDisplayModeEntries(QMenu* menu, bool popup)
     for (int mode = 0; mode < 5; ++mode) {
         const auto& m = kDisplayModes[mode];
         QAction* action = AddEntry(menu, {popup ? m.popupName : m.mainName, QString::fromUtf8(m.caption), [this, mode] {
-                                              if (mode == FSession.FDisplayMode)
-                                                  return;
+                                              // A checkable item unchecks itself when clicked again: set
+                                              // the checks anew either way, redraw only on a change.
+                                              const bool changed = mode != FSession.FDisplayMode;
                                               SetDisplayMode(mode);
-                                              DrawChart();
+                                              if (changed)
+                                                  DrawChart();
                                           }});
         action->setCheckable(true);
     }

@@ -146,6 +146,8 @@ class MainpTest : public QObject {
         auto& s = form.session();
         form.item("Pop1ShowTransit")->trigger();
         QCOMPARE(s.FDisplayMode, 4);
+        form.item("MnShowTransit")->trigger(); // the checked item again: it stays checked
+        QVERIFY(form.item("MnShowTransit")->isChecked());
         QVERIFY(!s.FNatal.Visible && s.FTransit.Visible && !s.FShowV1);
         QVERIFY(form.item("MnShowTransit")->isChecked() && !form.item("MnShowAllChart")->isChecked());
         QCOMPARE(form.findChild<QComboBox*>("ChooseChartList")->currentIndex(), 4);
