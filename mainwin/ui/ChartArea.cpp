@@ -14,7 +14,8 @@ TChartArea::TChartArea(QWidget* parent)
 void TChartArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, FImage);
+    const bool sharp = !FSharpImage.isNull() && FSharpImage.devicePixelRatio() == devicePixelRatioF();
+    painter.drawImage(0, 0, sharp ? FSharpImage : FImage);
 }
 
 void TChartArea::mousePressEvent(QMouseEvent* event)

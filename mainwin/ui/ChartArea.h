@@ -9,8 +9,11 @@ class TChartArea : public QWidget {
   public:
     explicit TChartArea(QWidget* parent = nullptr);
 
+    // The dial at one image pixel per logical pixel: what the exports take.
     QImage& image() { return FImage; }
     const QImage& image() const { return FImage; }
+    // The same dial drawn at the screen's device pixel ratio when that is above 1.
+    QImage& sharpImage() { return FSharpImage; }
 
   signals:
     void mousePressed(QMouseEvent* event);
@@ -27,4 +30,5 @@ class TChartArea : public QWidget {
 
   private:
     QImage FImage;
+    QImage FSharpImage;
 };

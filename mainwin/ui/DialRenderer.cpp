@@ -43,7 +43,10 @@ void DrawChart(MainSession& s, QImage& image)
 void DialRenderer::Draw(MainSession& s, QImage& image)
 {
     RegisterDialFonts();
-    if (image.width() != s.FChartSize || image.height() != s.FChartSize || image.format() != QImage::Format_RGB32)
+    // The dial is FChartSize pixels square in logical pixels; an image with a device pixel
+    // ratio above 1 (a high-density screen) is drawn on at its full resolution.
+    const QSizeF logical = image.deviceIndependentSize();
+    if (logical != QSizeF(s.FChartSize, s.FChartSize) || image.format() != QImage::Format_RGB32)
         image = QImage(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines in their exact colours

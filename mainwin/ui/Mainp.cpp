@@ -49,6 +49,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+#include <QtMath>
 
 namespace {
 
@@ -861,6 +862,18 @@ void TMainForm::ToggleTrueNode()
 void TMainForm::DrawChart()
 {
     nemra::DrawChart(FSession, ChartArea->image());
+    const qreal ratio = ChartArea->devicePixelRatioF();
+    QImage& sharp = ChartArea->sharpImage();
+    if (ratio > 1.0) {
+        const int side = qCeil(FSession.FChartSize * ratio);
+        if (sharp.size() != QSize(side, side) || sharp.devicePixelRatio() != ratio) {
+            sharp = QImage(side, side, QImage::Format_RGB32);
+            sharp.setDevicePixelRatio(ratio);
+        }
+        nemra::DrawChart(FSession, sharp);
+    } else {
+        sharp = QImage();
+    }
     ChartArea->update();
 }
 

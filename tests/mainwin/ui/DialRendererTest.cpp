@@ -106,6 +106,21 @@ class DialRendererTest : public QObject {
         QVERIFY(QFontMetrics(GlyphFont(16)).inFontUcs4(0xC1)); // the Sun
     }
 
+    void highDensityImageKeepsItsResolutionAndGeometry()
+    {
+        MainSession s;
+        QImage normal;
+        DrawChart(s, normal);
+        QImage sharp(1042, 1042, QImage::Format_RGB32);
+        sharp.setDevicePixelRatio(2.0);
+        DrawChart(s, sharp);
+        QCOMPARE(sharp.size(), QSize(1042, 1042));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        const int c = s.FChartCenter;
+        // The same picture at twice the pixels: the outer ring where the 1x dial has it.
+        QCOMPARE(sharp.pixelColor(2 * (c + 200), 2 * (c - 10)), normal.pixelColor(c + 200, c - 10));
+    }
+
     void bareFaceBeforeAnyCast()
     {
         MainSession s;
