@@ -101,11 +101,18 @@ TEST(ThaiTextWriter, ReportsFailuresAndKeepsTheFile)
         EXPECT_FALSE(r.ok);
         EXPECT_EQ(r.reason, std::strerror(ENOSPC));
     }
-    // A folder that cannot be written (root may write anywhere, so only when not root).
+    // A folder that cannot be written: a read-only folder for a user, the top of sysfs for root
+    // (who may write anywhere else).
+    fs::path locked = "/sys";
     if (::geteuid() != 0) {
-        fs::create_directory(dir.path() / "locked");
-        fs::permissions(dir.path() / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-        EXPECT_FALSE(AppendLinesCp874((dir.path() / "locked" / "a.txt").string(), {"x"}).ok);
+        locked = dir.path() / "locked";
+        fs::create_directory(locked);
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    if (fs::is_directory(locked)) {
+        r = AppendLinesCp874((locked / "nemra.txt").string(), {"x"});
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.reason, std::strerror(EACCES));
     }
 }
 

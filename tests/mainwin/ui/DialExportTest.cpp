@@ -80,7 +80,9 @@ class DialExportTest : public QObject {
     {
         QTemporaryDir dir;
         const QImage dial = PaintedDial();
-        for (const QString& bad : {dir.path(), dir.filePath("missing/dial.bmp"), QStringLiteral("/dev/full")}) {
+        // A folder, a missing folder, a device, and a folder no one may write (the top of sysfs).
+        for (const QString& bad : {dir.path(), dir.filePath("missing/dial.bmp"), QStringLiteral("/dev/full"),
+                                   QStringLiteral("/sys/dial.bmp")}) {
             const SaveOutcome r = SaveDialBitmap(dial, bad);
             QVERIFY2(!r.ok, qPrintable(bad));
             QVERIFY(!r.reason.isEmpty());
