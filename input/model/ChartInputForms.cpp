@@ -37,6 +37,8 @@ std::optional<AngleParts> ReadAngleParts(std::string_view text)
     const auto value = ReadReal(number.substr(0, 6));
     if (!value || number.size() > 6 || !((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')))
         return std::nullopt;
+    if (std::fabs(*value) > 1000.0) // "1e99" is a number of six characters but no angle
+        return std::nullopt;
     const double whole = std::trunc(*value);
     AngleParts parts;
     parts.whole = static_cast<int>(whole);

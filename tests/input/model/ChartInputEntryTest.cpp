@@ -93,7 +93,9 @@ TEST(CityEntryFor, StopsAtTheFirstTextItCannotRead)
         {City("7.00H", "-13.4N", "100.30E"), true, false},    {City("7.00H", "91.00N", "100.30E"), true, false},
         {City("7.00H", "13.75N", "100.30E"), true, false}, // 75 minutes
         {City("7.00H", "13.45N", "100.30N"), true, true},     {City("7.00H", "13.45N", "1000.3E"), true, true},
-        {City("7.00H", "13.45N", "100.30"), true, true}, // the letter missing
+        {City("7.00H", "13.45N", "100.30"), true, true},    // the letter missing
+        {City("1e99H", "13.45N", "100.30E"), false, false}, // a number, but no zone
+        {City("7.00H", "1e99N", "100.30E"), true, false},
     };
     for (const auto& c : cases) {
         const auto entry = CityEntryFor(c.city);
