@@ -111,6 +111,8 @@ const std::array<std::string_view, 9> NakshatraGroupNames = {
 
 int SignNumberOf(double lonDeg)
 {
+    if (!(lonDeg >= 0.0 && lonDeg < 360.0)) // not a longitude of one turn (NaN included)
+        return 1;
     const int sign = static_cast<int>(lonDeg / 30.0) + 1;
     return sign < 1 ? 1 : (sign > 12 ? 12 : sign);
 }

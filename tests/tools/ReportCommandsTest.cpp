@@ -116,6 +116,8 @@ TEST(ReportCommands, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
         {"aspects", "--natal", kNatal, "--mode", "1", "--base", "0"},
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "1.60"},
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "2.00"},
+        {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "1e300"},
+        {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "-1e300"},
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "-0.10"},
         {"aspects", "--natal", kNatal, "--transit", "32/01/2569,9.00,7.00H,13.45N,100.30E", "--mode", "4"},
         {"solar-arc"},

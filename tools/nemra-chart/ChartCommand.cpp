@@ -248,7 +248,9 @@ std::optional<double> OrbOption(const Options& options, std::ostream& err)
     const auto it = options.values.find("--orb");
     if (it == options.values.end())
         return 1.0;
-    const auto value = ReadReal(it->second);
+    auto value = ReadReal(it->second);
+    if (value && (*value < 0.0 || *value >= 2.0)) // out of range before it is turned into whole numbers
+        value.reset();
     const double hundredths = value ? std::round(*value * 100.0) : -1.0;
     const int degrees = static_cast<int>(hundredths) / 100;
     const int minutes = static_cast<int>(hundredths) % 100;
