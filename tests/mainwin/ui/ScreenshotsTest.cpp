@@ -77,7 +77,7 @@ class ScreenshotsTest : public QObject {
         TFReport hits(nemra::MakeReportSnapshot(s), target, &form);
         Picture(hits, "hit-report");
         TFBriefAspect aspects(s, &form);
-        Picture(aspects, "aspect-list");
+        Picture(aspects, "single-factor-angles");
         TFSolRep solar(nemra::SolarArcNatalOf(s.FNatal), &form);
         Picture(solar, "solar-arc-table");
         TFRasi signs(nemra::SignReportOf(s), &form);
