@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "CommandTestKit.h"
 
 #include "PositionsExport.h"
 #include "Session.h"
@@ -15,28 +16,7 @@
 namespace nemra::cli {
 namespace {
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun RunArgs(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using namespace testkit;
 
 TEST(NemraChart, PositionsTsvHasAHeaderAndEveryFactor)
 {

@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "CommandTestKit.h"
 
 #include "ReportFile.h"
 
@@ -13,50 +14,21 @@
 namespace nemra::cli {
 namespace {
 
-const std::string kNatal = "05/12/2540,9.30,7.00H,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
-const std::string kTransit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,จร";
-const std::string kHeader = "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ";
+using namespace testkit;
 
-struct HitsRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using HitsRun = CommandRun;
 
 HitsRun Hits(std::vector<std::string> args)
 {
     args.insert(args.begin(), "hits");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartCommand(args, out, err);
-    return {status, out.str(), err.str()};
+    return RunArgs(args);
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+const std::string kHeader = "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ";
 
 double Deviation(const std::string& line)
 {
     return std::strtod(line.substr(line.rfind(',') + 1).c_str(), nullptr);
-}
-
-std::string SavedBytes(const std::vector<std::string>& lines)
-{
-    char pattern[] = "/tmp/nemra-hits-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
-    const auto file = dir / "hits.txt";
-    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove_all(dir);
-    return bytes.str();
 }
 
 TEST(HitsCommand, SortedByOrbWithAllKindsAndTheFileBytes)

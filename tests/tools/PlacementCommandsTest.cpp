@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "CommandTestKit.h"
 
 #include "ReportFile.h"
 
@@ -13,44 +14,7 @@
 namespace nemra::cli {
 namespace {
 
-const std::string kNatal = "05/12/2540,9.30,7.00H,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
-const std::string kTransit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,จร";
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-    std::vector<std::string> lines() const
-    {
-        std::vector<std::string> result;
-        std::istringstream in(out);
-        for (std::string line; std::getline(in, line);)
-            result.push_back(line);
-        return result;
-    }
-};
-
-CommandRun RunArgs(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-// The bytes the report-file writer puts into a new file for these lines.
-std::string SavedBytes(const std::vector<std::string>& lines)
-{
-    char pattern[] = "/tmp/nemra-cli-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
-    const auto file = dir / "report.txt";
-    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove_all(dir);
-    return bytes.str();
-}
+using namespace testkit;
 
 std::size_t CountStarting(const std::vector<std::string>& lines, const std::string& start)
 {

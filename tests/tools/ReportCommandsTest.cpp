@@ -1,4 +1,5 @@
 #include "ChartCommand.h"
+#include "CommandTestKit.h"
 
 #include "ReportFile.h"
 
@@ -13,49 +14,11 @@
 namespace nemra::cli {
 namespace {
 
-const std::string kNatal = "05/12/2540,9.30,7.00H,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
-const std::string kTransit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,จร";
-
-struct ReportRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ReportRun RunArgs(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunChartCommand(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-// The bytes the report-file writer puts into a new file for these lines.
-std::string SavedBytes(const std::vector<std::string>& lines)
-{
-    char pattern[] = "/tmp/nemra-cli-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
-    const auto file = dir / "report.txt";
-    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove_all(dir);
-    return bytes.str();
-}
+using namespace testkit;
 
 TEST(ReportCommands, ArcsPrintsTheFourArcsInDegrees)
 {
-    const ReportRun r = RunArgs({"arcs", "--natal", kNatal, "--transit", kTransit});
+    const CommandRun r = RunArgs({"arcs", "--natal", kNatal, "--transit", kTransit});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 4u);
@@ -76,8 +39,8 @@ TEST(ReportCommands, ArcsPrintsTheFourArcsInDegrees)
 
 TEST(ReportCommands, AspectsWriteTheLinesTheDialogSaves)
 {
-    const ReportRun text = RunArgs({"aspects", "--natal", kNatal, "--transit", kTransit, "--mode", "5", "--base",
-                                    "22.5", "--orb", "0.30", "--arc", "2"});
+    const CommandRun text = RunArgs({"aspects", "--natal", kNatal, "--transit", kTransit, "--mode", "5", "--base",
+                                     "22.5", "--orb", "0.30", "--arc", "2"});
     ASSERT_EQ(text.status, 0) << text.err;
     const auto lines = Lines(text.out);
     ASSERT_GE(lines.size(), 3u);
@@ -88,20 +51,20 @@ TEST(ReportCommands, AspectsWriteTheLinesTheDialogSaves)
         const std::string deviation = lines[i].substr(lines[i].rfind(',') + 1);
         EXPECT_LE(std::abs(std::strtod(deviation.c_str(), nullptr)), 0.30) << lines[i];
     }
-    const ReportRun bytes = RunArgs({"aspects", "--natal", kNatal, "--transit", kTransit, "--mode", "5", "--base",
-                                     "22.5", "--orb", "0.30", "--arc", "2", "--cp874"});
+    const CommandRun bytes = RunArgs({"aspects", "--natal", kNatal, "--transit", kTransit, "--mode", "5", "--base",
+                                      "22.5", "--orb", "0.30", "--arc", "2", "--cp874"});
     ASSERT_EQ(bytes.status, 0);
     EXPECT_EQ(bytes.out, SavedBytes(lines));
 }
 
 TEST(ReportCommands, SolarArcWritesIdentityHeaderAndOneHundredRows)
 {
-    const ReportRun r = RunArgs({"solar-arc", "--natal", "15/02/2462,9.30,7.00H,13.45N,100.30E,ทดสอบ"});
+    const CommandRun r = RunArgs({"solar-arc", "--natal", "15/02/2462,9.30,7.00H,13.45N,100.30E,ทดสอบ"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 102u);
     EXPECT_EQ(lines[21].substr(0, 21), " 20,15/02/2482(1940),");
-    const ReportRun bytes = RunArgs({"solar-arc", "--natal", "15/02/2462,9.30,7.00H,13.45N,100.30E,ทดสอบ", "--cp874"});
+    const CommandRun bytes = RunArgs({"solar-arc", "--natal", "15/02/2462,9.30,7.00H,13.45N,100.30E,ทดสอบ", "--cp874"});
     EXPECT_EQ(bytes.out, SavedBytes(lines));
 }
 
@@ -126,7 +89,7 @@ TEST(ReportCommands, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
         {"arcs", "--natal", kNatal, "--transit", kTransit, "--axis", "90"},
     };
     for (const auto& args : cases) {
-        const ReportRun r = RunArgs(args);
+        const CommandRun r = RunArgs(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_TRUE(r.out.empty()) << args.back();
         EXPECT_EQ(Lines(r.err).size(), 1u) << r.err;

@@ -1,0 +1,60 @@
+// What the nemra-chart tests share: running a command in-process, splitting its output into
+// lines, and the bytes the report writer puts into a new file.
+#pragma once
+
+#include "ChartCommand.h"
+#include "ReportFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace nemra::cli::testkit {
+
+inline const std::string kNatal = "05/12/2540,9.30,7.00H,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
+inline const std::string kTransit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,จร";
+
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+struct CommandRun {
+    int status;
+    std::string out;
+    std::string err;
+    std::vector<std::string> lines() const { return Lines(out); }
+};
+
+inline CommandRun RunArgs(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunChartCommand(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The bytes the report-file writer puts into a new file for these lines.
+inline std::string SavedBytes(const std::vector<std::string>& lines)
+{
+    char pattern[] = "/tmp/nemra-cli-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(pattern);
+    const auto file = dir / "report.txt";
+    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::filesystem::remove_all(dir);
+    return bytes.str();
+}
+
+} // namespace nemra::cli::testkit
