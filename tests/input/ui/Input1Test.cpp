@@ -1,5 +1,6 @@
 #include "Input1.h"
 
+#include "ScriptedCityDialog.h"
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
+
 #include <QtTest>
 
 #include <fstream>
@@ -17,21 +19,7 @@
 
 namespace {
 
-// The input dialog with the city list and the message box scripted.
-class ScriptedNew1 : public TNew1 {
-  public:
-    using TNew1::TNew1;
-    std::function<void()> cityDialog;
-    QStringList errors;
-
-  protected:
-    void RunCityDialog() override
-    {
-        if (cityDialog)
-            cityDialog();
-    }
-    void ShowError(const QString& text) override { errors << text; }
-};
+using ScriptedNew1 = ScriptedCityDialog<TNew1>;
 
 nemra::Clock FixedClock(nemra::LocalDateTime now)
 {

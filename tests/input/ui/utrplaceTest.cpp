@@ -2,6 +2,7 @@
 
 #include "InputDialogKit.h"
 
+#include "ScriptedCityDialog.h"
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
@@ -9,27 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
 #include <QtTest>
 
 #include <functional>
 
 namespace {
 
-// The place dialog with the city list and the message box scripted.
-class ScriptedPlace : public TTrplaceDlg {
-  public:
-    using TTrplaceDlg::TTrplaceDlg;
-    std::function<void()> cityDialog;
-    QStringList errors;
-
-  protected:
-    void RunCityDialog() override
-    {
-        if (cityDialog)
-            cityDialog();
-    }
-    void ShowError(const QString& text) override { errors << text; }
-};
+using ScriptedPlace = ScriptedCityDialog<TTrplaceDlg>;
 
 // A stored transit chart, as the chart input dialog or the present-moment cast leaves it.
 nemra::TChartInput StoredTransit(const char* place, const char* latitude, const char* longitude)
