@@ -137,7 +137,8 @@ void SetDisplayMode(MainSession& s, int mode);
 // the natal reflections and the arc).
 void SetAxis(MainSession& s, int axis);
 
-// The node switch: the true or the mean node in every computed chart.
+// The node switch: the true or the mean node in every computed chart, with every value
+// formed from it (reflections, the V1 set) as a cast with that node gives them.
 void SetTrueNode(MainSession& s, bool trueNode);
 
 // The longitude of factor 0..21 in a chart layer 1..8, and of its reflection.

@@ -852,6 +852,8 @@ void TMainForm::ToggleTrueNode()
     nemra::SetTrueNode(FSession, trueNode);
     if (FSession.FNatal.Computed)
         FillNatalColumn();
+    if (FSession.FProgressed.Computed)
+        FillV1Column();
     if (FSession.FTransit.Computed)
         FillTransitColumn();
     DrawChart();

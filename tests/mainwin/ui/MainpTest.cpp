@@ -166,6 +166,10 @@ class MainpTest : public QObject {
         form.item("MnTrueNode")->trigger(); // to the mean node
         QCOMPARE(QString::fromStdString(s.FTransit.Retro[nemra::kNode]), QStringLiteral(" พ"));
         QVERIFY(grid->item(5, 3)->text().endsWith(QStringLiteral(" พ")));
+        // Every column shows the node the switch gave, the V1 one included.
+        for (int column = 1; column <= 3; ++column)
+            QCOMPARE(grid->item(5, column)->text(),
+                     QString::fromStdString(nemra::GridCellText(s, column, nemra::kNode)));
         QCOMPARE(form.item("MnTrueNode")->statusTip(), QStringLiteral("คลิกเพื่อเปลี่ยนเป็นราหูจริง"));
 
         form.item("ToggleDisc")->trigger();
