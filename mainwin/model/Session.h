@@ -93,6 +93,13 @@ struct MainSession {
     int FSensFactorB = 0;
     int FSensFactorC = 0;
 
+    // The live transit: the chart input it casts at every tick, GChartInput as it stood when
+    // the live transit started (the place chosen for it), whatever chart is cast meanwhile.
+    TChartInput FLiveInput;
+    // The place dialog's Place, Latitude and Longitude: the place last chosen in it, or the
+    // start-up place until one is chosen.
+    TChartInput FPlaceChoice;
+
     // The design's globals, held here.
     TChartInput GChartInput;
     CityListState Cities; // CityChoice, CityChosen and the selected line of the city list

@@ -137,6 +137,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
 
     FIniPath = (settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder) + "/" + nemra::kSettingsFileName;
     nemra::ApplySettings(FSession, nemra::ReadSettingsFile(FIniPath.toStdString()));
+    FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
     SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
     SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
@@ -930,8 +931,14 @@ void TMainForm::SaveDialBitmap()
 
 bool TMainForm::RunPlaceDialog()
 {
-    TTrplaceDlg dialog(FSession.GChartInput, FSession.Cities, DataDirs(), this);
-    return RunDialog(dialog) == QDialog::Accepted;
+    // The dialog works on its own record, so it opens on the place last chosen in it
+    // whatever chart was cast since, and only OK changes anything.
+    nemra::TChartInput place = nemra::PlaceDialogInput(FSession);
+    TTrplaceDlg dialog(place, FSession.Cities, DataDirs(), this);
+    if (RunDialog(dialog) != QDialog::Accepted)
+        return false;
+    nemra::TakeChosenPlace(FSession, place);
+    return true;
 }
 
 bool TMainForm::StartDetached(const QString& program, const QStringList& arguments)
