@@ -14,6 +14,8 @@
 namespace nemra {
 
 inline constexpr const char* kZodiacDialTitle = "จักรราศี";
+// Pixels: the width and height of a one-letter factor glyph's box on the dial.
+inline constexpr int kOneGlyphWidth = 16;
 inline constexpr const char* kPresentChartName = "ดวงจรขณะนี้"; // the transit chart of this moment
 
 // The eight point sets that can be drawn or reported.
@@ -64,6 +66,13 @@ struct MainSession {
     int FChartSize = 521;
     int FChartCenter = 261;
     bool FHouseLines = false;
+    // Drawn width in pixels of each factor's glyph in the glyph font, as the renderer
+    // measured it; picking and glyph spreading use it. One letter's width until measured.
+    std::array<int, kFactorCount> FGlyphWidths = [] {
+        std::array<int, kFactorCount> widths{};
+        widths.fill(kOneGlyphWidth);
+        return widths;
+    }();
 
     // Dial index.
     double FDialRotation = 90.0; // degrees
