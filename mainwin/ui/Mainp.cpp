@@ -13,6 +13,7 @@
 #include "PositionsExport.h"
 #include "RealTime.h"
 #include "ReportCommands.h"
+#include "SaveFileDialog.h"
 #include "Settings.h"
 #include "SolarArcTable.h"
 #include "ThaiFonts.h"
@@ -31,7 +32,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -610,13 +610,9 @@ int TMainForm::RunDialog(QDialog& dialog)
 
 QString TMainForm::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
 {
-    QFileDialog dialog(this, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, defaultSuffix == "txt"); // text files are appended to
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    // The positions text file is appended to; the picture replaces its file.
+    const auto mode = defaultSuffix == "txt" ? nemra::ui::SaveMode::Append : nemra::ui::SaveMode::Replace;
+    return nemra::ui::RunSaveFileDialog(*nemra::ui::MakeSaveFileDialog(this, title, filter, defaultSuffix, mode));
 }
 
 std::vector<std::filesystem::path> TMainForm::DataDirs()
