@@ -123,7 +123,8 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    CheckScreenSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        CheckScreenSize(screen->size());
     BuildLayout();
     BuildActions();
     BuildMainMenu();
@@ -159,19 +160,34 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     CastOwnerChart();
     CastTransitNow();
     ChooseChartList->setCurrentIndex(nemra::kShowAll);
+    CentreOnScreen();
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::CheckScreenSize()
+bool TMainForm::CheckScreenSize(QSize screen)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr || (screen->size().width() >= 800 && screen->size().height() >= 600))
-        return;
+    if (screen.width() >= 800 && screen.height() >= 600)
+        return true;
     QMessageBox box(QMessageBox::Critical, windowTitle(), QStringLiteral("การแสดงผลหน้าจอ (Resolution) ไม่ถูกต้อง!"),
                     QMessageBox::Ok, this);
+    box.setObjectName("ResolutionMessage");
     RunDialog(box);
+    // Quitting closes the window first: it must close without asking whether to end.
+    FEnding = true;
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return false;
+}
+
+// The window, menu bar included, in the middle of the screen's free area.
+void TMainForm::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    adjustSize();
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 // ---------------------------------------------------------------- layout
@@ -1130,6 +1146,11 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (FEnding) {
+        Timer1->stop();
+        event->accept();
+        return;
+    }
     QMessageBox confirm(QMessageBox::Question, QStringLiteral("โปรดยืนยัน!"), QStringLiteral("คุณต้องการเลิกใช้โปรแกรม?"),
                         QMessageBox::NoButton, this);
     confirm.setObjectName("ConfirmClose");
