@@ -33,6 +33,31 @@ struct CityListState {
     std::string SelectedLine;
 };
 
+// What the city list may change, kept before it is shown: the list's state and the chart
+// input (the list puts a chosen city's name into Place at once). A city that cannot be
+// taken is refused by putting both back, so the refusal changes nothing.
+class CityListUndo {
+  public:
+    CityListUndo(CityListState& state, TChartInput& input)
+        : state_(state)
+        , input_(input)
+        , savedState_(state)
+        , savedInput_(input)
+    {
+    }
+    void Undo() const
+    {
+        state_ = savedState_;
+        input_ = savedInput_;
+    }
+
+  private:
+    CityListState& state_;
+    TChartInput& input_;
+    CityListState savedState_;
+    TChartInput savedInput_;
+};
+
 // Splits state.SelectedLine at its first four commas into the fields of CityChoice (the
 // longitude takes all that remains), cuts zone, latitude and longitude to their widths,
 // puts the name (cut to 30 characters) into the chart input's Place and sets CityChosen.

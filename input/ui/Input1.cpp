@@ -212,11 +212,13 @@ void TNew1::CheckBox1Click(bool checked)
 
 void TNew1::Button1Click()
 {
+    const nemra::CityListUndo undo(FCities, FChartInput);
     RunCityDialog();
     if (!FCities.CityChosen)
         return;
     const auto city = nemra::CityEntryFor(FCities.CityChoice);
-    if (city.failure) { // a line that does not read whole changes none of the controls
+    if (city.failure) { // a line that does not read whole changes nothing, the record included
+        undo.Undo();
         ShowError(FromUtf8(*city.failure));
         return;
     }

@@ -116,11 +116,13 @@ void TTrplaceDlg::FormClose()
 
 void TTrplaceDlg::Button1Click()
 {
+    const nemra::CityListUndo undo(FCities, FChartInput);
     RunCityDialog();
     if (!FCities.CityChosen)
         return;
     const auto city = nemra::CityPositionFor(FCities.CityChoice);
-    if (city.failure) { // a line that does not read whole changes none of the controls
+    if (city.failure) { // a line that does not read whole changes nothing, the record included
+        undo.Undo();
         Report(city.failure);
         return;
     }

@@ -4,9 +4,12 @@
 // Use (main window, before the transit chart starts following the clock), with `cities` the
 // CityListState the main window keeps for the program's lifetime:
 //
-//     TTrplaceDlg dialog(session.GChartInput, cities, DataDirs(), this);
-//     if (RunDialog(dialog) == QDialog::Accepted)
-//         StartTheClock(); // GChartInput holds the place, latitude and longitude
+//     nemra::TChartInput place = nemra::PlaceDialogInput(session); // the place last chosen
+//     TTrplaceDlg dialog(place, cities, DataDirs(), this);
+//     if (RunDialog(dialog) == QDialog::Accepted) {
+//         nemra::TakeChosenPlace(session, place); // into GChartInput, kept for the next time
+//         StartTheClock();
+//     }
 //
 // Creating the dialog runs FormCreate, which sets an empty Latitude or Longitude of the chart
 // input to Bangkok's at once. On OK the dialog writes Place, Latitude and Longitude and leaves

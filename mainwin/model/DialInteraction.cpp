@@ -4,6 +4,7 @@
 #include "DialIndex.h"
 #include "WinDeg.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -17,9 +18,7 @@ constexpr int kGripInner90 = 10;
 constexpr int kGripOuter = 140;
 // Screen degrees per dial degree on the 90 dial.
 constexpr int kDial90Speed = 4;
-// A factor glyph's box from its stored top-left corner, borders excluded; an axis
-// marker's square, borders included.
-constexpr int kGlyphBox = 16;
+// An axis marker's square, borders included.
 constexpr int kMarkerBox = 15;
 // The reflection counts of the ReflectSelectList items.
 constexpr std::array<int, 3> kReflectionCounts = {21, 5, 0};
@@ -78,12 +77,15 @@ const TChartRecord& RingRecord(const MainSession& s, int layer)
     }
 }
 
-bool GlyphHit(const TChartRecord& rec, int factor, std::size_t slot, int x, int y)
+// A factor glyph's box from its stored top-left corner, borders excluded: one letter's
+// square, or as wide as the glyph is drawn when it is wider ("MC", "AS").
+bool GlyphHit(const MainSession& s, const TChartRecord& rec, int factor, std::size_t slot, int x, int y)
 {
     const auto f = static_cast<std::size_t>(factor);
     const int left = rec.GlyphX[f][slot];
     const int top = rec.GlyphY[f][slot];
-    return left < x && x < left + kGlyphBox && top < y && y < top + kGlyphBox;
+    const int width = std::max(kOneGlyphWidth, s.FGlyphWidths[f]);
+    return left < x && x < left + width && top < y && y < top + kOneGlyphWidth;
 }
 
 // The first glyph under (x, y) among the rings on screen. Rings not drawn under the
@@ -95,9 +97,9 @@ std::optional<PickedGlyph> GlyphAt(const MainSession& s, int x, int y)
             continue;
         const TChartRecord& rec = RingRecord(s, ring.layer);
         for (int f = ring.firstFactor; f <= kLastPositionedFactor; ++f) {
-            if (GlyphHit(rec, f, kTrueGlyph, x, y))
+            if (GlyphHit(s, rec, f, kTrueGlyph, x, y))
                 return PickedGlyph{ring.layer, f, false};
-            if (GlyphHit(rec, f, kReflectedGlyph, x, y))
+            if (GlyphHit(s, rec, f, kReflectedGlyph, x, y))
                 return PickedGlyph{ring.layer, f, true};
         }
     }
@@ -117,8 +119,10 @@ int MidSourceOfLayer(int layer)
 }
 
 // One factor, or its reflection, of the natal, transit or V1 set as the index, set
-// through the factor dial. A true V1 factor numbers the houses from itself, and no
-// chart's cusps belong to a directed point.
+// through the factor dial; the dial and the grid pick through here alike. A true V1
+// factor numbers the houses from itself, and no chart's cusps belong to a directed point.
+// A reflection is not the factor itself: its code would make the reports write the
+// factor's own formulas, so it has none.
 void PickFactor(MainSession& s, int layer, int factor, bool reflected)
 {
     MidpointChoice choice;
@@ -130,6 +134,8 @@ void PickFactor(MainSession& s, int layer, int factor, bool reflected)
         s.FIndexDial = reflected ? -1 : factor;
         s.GHouseChart = -1;
     }
+    if (reflected)
+        s.IndexFactorCode.clear();
 }
 
 // Ending of a marker pick: a point of the zodiac with its position as sub-title.
@@ -333,12 +339,7 @@ bool PickGridCell(MainSession& s, int column, int row)
                                                : s.FTransit.Computed;
     if (!computed)
         return false;
-    const bool reflected = s.GridTab == 1;
-    PickFactor(s, layer, row, reflected);
-    // A reflection is not the factor itself: its code would make the reports write the
-    // factor's own formulas.
-    if (reflected)
-        s.IndexFactorCode.clear();
+    PickFactor(s, layer, row, s.GridTab == 1);
     return true;
 }
 

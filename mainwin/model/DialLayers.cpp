@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <list>
+#include <numbers>
 
 namespace nemra {
 namespace {
@@ -83,7 +84,19 @@ double ScreenAngle(double lonDeg, int dialType)
     return dialType == 90 ? Normalize360(4.0 * lonDeg) : lonDeg;
 }
 
-DialPairs SpreadGlyphs(const DialPairs& screen, int dialType, int axis)
+GlyphRoom ExtraGlyphRoom(const std::array<int, kFactorCount>& widths, double radius)
+{
+    GlyphRoom room{};
+    if (radius <= 0.0)
+        return room;
+    for (std::size_t f = 0; f < room.size(); ++f) {
+        const double excess = std::max(0, widths[f] - kOneGlyphWidth) / 2.0;
+        room[f] = excess / radius * 180.0 / std::numbers::pi;
+    }
+    return room;
+}
+
+DialPairs SpreadGlyphs(const DialPairs& screen, int dialType, int axis, const GlyphRoom& extraRoom)
 {
     std::list<SpreadNode> sorted;
     for (int f = 0; f < kDialFactorCount; ++f) {
@@ -93,9 +106,11 @@ DialPairs SpreadGlyphs(const DialPairs& screen, int dialType, int axis)
         sorted.insert(at, {f, position});
     }
     std::vector<SpreadNode> p(sorted.begin(), sorted.end());
+    const auto room = [&extraRoom](const SpreadNode& n) { return extraRoom[static_cast<std::size_t>(n.factor)]; };
     for (std::size_t k = 1; k < p.size(); ++k) {
-        if (p[k].position - p[k - 1].position < kMinGlyphGap)
-            p[k].position = p[k - 1].position + kMinGlyphGap;
+        const double gap = kMinGlyphGap + room(p[k - 1]) + room(p[k]);
+        if (p[k].position - p[k - 1].position < gap)
+            p[k].position = p[k - 1].position + gap;
     }
     SpreadNode& last = p[p.size() - 1];
     if (last.position > 357.0 && p[p.size() - 2].position < 354.0)
@@ -122,7 +137,7 @@ LayerPlan PlanLayer(const MainSession& s, DialLayer layer)
         const TFactorPos& pos = source.Factors[static_cast<std::size_t>(f)];
         exact[static_cast<std::size_t>(f)] = {ScreenAngle(pos.Lon, s.FDialType), ScreenAngle(pos.Refl, s.FDialType)};
     }
-    DialPairs spread = SpreadGlyphs(exact, s.FDialType, s.FAxis);
+    DialPairs spread = SpreadGlyphs(exact, s.FDialType, s.FAxis, ExtraGlyphRoom(s.FGlyphWidths, style.trueRadius));
     if (layer == DialLayer::Arc) {
         // The directed ring is the natal ring turned by the arc, spread as the natal one.
         const double turn = s.FDialType == 90 ? 4.0 * s.FArc : s.FArc;
@@ -151,6 +166,26 @@ LayerPlan PlanLayer(const MainSession& s, DialLayer layer)
         plan.factors.push_back(marks);
     }
     return plan;
+}
+
+int CornerTextRoom(int left, int top, int bottom, int centre)
+{
+    // Every glyph place of the top-left quarter (screen angles 0..90) on every ring, true and
+    // reflected, in tenths of a degree: the left edge of the leftmost box across the rows.
+    constexpr int kStepsPerDegree = 10;
+    int nearest = centre;
+    for (const DialLayer layer : {DialLayer::Natal, DialLayer::Arc, DialLayer::Transit}) {
+        const RingStyle& style = StyleOf(layer);
+        for (const double radius : {style.reflectedRadius, style.trueRadius}) {
+            for (int step = 0; step <= 90 * kStepsPerDegree; ++step) {
+                const double angle = static_cast<double>(step) / kStepsPerDegree;
+                const DialPixel box = FactorGlyphTopLeft(DialPoint(angle, radius, centre), radius, centre);
+                if (box.y <= bottom && box.y + kOneGlyphWidth > top)
+                    nearest = std::min(nearest, box.x);
+            }
+        }
+    }
+    return std::max(0, nearest - left);
 }
 
 TChartRecord& LayerGlyphRecord(MainSession& s, DialLayer layer)

@@ -6,8 +6,26 @@
 
 namespace nemra {
 
+TChartInput PlaceDialogInput(const MainSession& s)
+{
+    TChartInput input = s.GChartInput;
+    input.Place = s.FPlaceChoice.Place;
+    input.Latitude = s.FPlaceChoice.Latitude;
+    input.Longitude = s.FPlaceChoice.Longitude;
+    return input;
+}
+
+void TakeChosenPlace(MainSession& s, const TChartInput& chosen)
+{
+    s.FPlaceChoice = chosen;
+    s.GChartInput.Place = chosen.Place;
+    s.GChartInput.Latitude = chosen.Latitude;
+    s.GChartInput.Longitude = chosen.Longitude;
+}
+
 void StartRealTime(MainSession& s)
 {
+    s.FLiveInput = s.GChartInput;
     ResetDialToZodiac(s);
     s.FTransit.Visible = true;
     s.FShowV1 = true;
@@ -15,7 +33,7 @@ void StartRealTime(MainSession& s)
 
 void RealTimeTick(MainSession& s, const LocalDateTime& now)
 {
-    TChartInput input = s.GChartInput;
+    TChartInput input = s.FLiveInput;
     input.Name = kPresentChartName;
     CastTransitAt(s, input, now);
     RefreshIndexPoint(s);

@@ -150,7 +150,13 @@ void SetTrueNode(MainSession& s, bool trueNode)
             UseTrueNode(*rec);
         else
             UseMeanNode(*rec);
+        // The node's reflection follows the node, as a cast with this node forms it.
+        ComputeReflections(*rec, s.FAxis);
     }
+    // The V1 set carries the natal node and its reflection; the arcs and the daily meridian
+    // do not depend on the node.
+    if (s.FProgressed.Computed)
+        FormV1Set(s);
 }
 
 namespace {

@@ -14,6 +14,8 @@
 namespace nemra {
 
 inline constexpr const char* kZodiacDialTitle = "จักรราศี";
+// Pixels: the width and height of a one-letter factor glyph's box on the dial.
+inline constexpr int kOneGlyphWidth = 16;
 inline constexpr const char* kPresentChartName = "ดวงจรขณะนี้"; // the transit chart of this moment
 
 // The eight point sets that can be drawn or reported.
@@ -64,6 +66,13 @@ struct MainSession {
     int FChartSize = 521;
     int FChartCenter = 261;
     bool FHouseLines = false;
+    // Drawn width in pixels of each factor's glyph in the glyph font, as the renderer
+    // measured it; picking and glyph spreading use it. One letter's width until measured.
+    std::array<int, kFactorCount> FGlyphWidths = [] {
+        std::array<int, kFactorCount> widths{};
+        widths.fill(kOneGlyphWidth);
+        return widths;
+    }();
 
     // Dial index.
     double FDialRotation = 90.0; // degrees
@@ -92,6 +101,13 @@ struct MainSession {
     int FSensFactorA = 0;
     int FSensFactorB = 0;
     int FSensFactorC = 0;
+
+    // The live transit: the chart input it casts at every tick, GChartInput as it stood when
+    // the live transit started (the place chosen for it), whatever chart is cast meanwhile.
+    TChartInput FLiveInput;
+    // The place dialog's Place, Latitude and Longitude: the place last chosen in it, or the
+    // start-up place until one is chosen.
+    TChartInput FPlaceChoice;
 
     // The design's globals, held here.
     TChartInput GChartInput;
@@ -137,7 +153,8 @@ void SetDisplayMode(MainSession& s, int mode);
 // the natal reflections and the arc).
 void SetAxis(MainSession& s, int axis);
 
-// The node switch: the true or the mean node in every computed chart.
+// The node switch: the true or the mean node in every computed chart, with every value
+// formed from it (reflections, the V1 set) as a cast with that node gives them.
 void SetTrueNode(MainSession& s, bool trueNode);
 
 // The longitude of factor 0..21 in a chart layer 1..8, and of its reflection.

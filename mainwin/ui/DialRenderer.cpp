@@ -9,10 +9,13 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <utility>
+
 namespace nemra {
 namespace {
 
-constexpr int kTitlePixels = 16; // the arc caption keeps within the 20 pixels above the rule
+constexpr int kTitlePixels = 16;    // the arc caption keeps within the 20 pixels above the rule
+constexpr int kMinTitlePixels = 11; // the smallest size a long title is set in before it is cut
 constexpr int kHouseNumberPixels = 13;
 constexpr int kFactorGlyphPoints = 16;
 constexpr int kMarkerGlyphPoints = 18;
@@ -33,6 +36,42 @@ QString GlyphText(unsigned char code)
     return QString(QChar(static_cast<char16_t>(code)));
 }
 
+// A title line as it fits its corner at (left, top): in the title size when it fits, else
+// in the largest smaller size that fits, else cut with an ellipsis at the smallest size.
+struct FittedLine {
+    QFont font;
+    QString text;
+};
+FittedLine FitCornerLine(const QString& text, int left, int top, int centre)
+{
+    const QFont designFont = DialTextFont(kTitlePixels);
+    const int room = CornerTextRoom(left, top, top + QFontMetrics(designFont).height() - 1, centre);
+    for (int pixels = kTitlePixels; pixels >= kMinTitlePixels; --pixels) {
+        const QFont font = DialTextFont(pixels);
+        if (QFontMetrics(font).boundingRect(text).right() < room)
+            return {font, text};
+    }
+    const QFont smallest = DialTextFont(kMinTitlePixels);
+    const QFontMetrics metrics(smallest);
+    QString cut = metrics.elidedText(text, Qt::ElideRight, room);
+    // The ellipsis may carry a Thai mark past the measured advance: cut on until the ink fits.
+    for (int width = room; !cut.isEmpty() && metrics.boundingRect(cut).right() >= room && width > 0; --width)
+        cut = metrics.elidedText(text, Qt::ElideRight, width);
+    return {smallest, cut};
+}
+
+// Hands the model the drawn width of every factor glyph: from the left edge of the text
+// to the right end of its ink, at the size the rings draw it. "MC" and "AS" are two
+// letters wide; picking and spreading need to know.
+void MeasureGlyphWidths(MainSession& s)
+{
+    const QFontMetrics metrics(GlyphFont(kFactorGlyphPoints));
+    for (std::size_t f = 0; f < s.FGlyphWidths.size(); ++f) {
+        const QChar glyph(static_cast<char16_t>(FactorGlyphs[f]));
+        s.FGlyphWidths[f] = metrics.boundingRect(glyph).right() + 1;
+    }
+}
+
 } // namespace
 
 void DrawChart(MainSession& s, QImage& image)
@@ -43,6 +82,7 @@ void DrawChart(MainSession& s, QImage& image)
 void DialRenderer::Draw(MainSession& s, QImage& image)
 {
     RegisterDialFonts();
+    MeasureGlyphWidths(s);
     // The dial is FChartSize pixels square in logical pixels; an image with a device pixel
     // ratio above 1 (a high-density screen) is drawn on at its full resolution.
     const QSizeF logical = image.deviceIndependentSize();
@@ -260,8 +300,11 @@ void DialRenderer::DrawTitles()
 {
     const QFont font = DialTextFont(kTitlePixels);
     SetPen(DialColour::kRed);
-    Text({1, 1}, FromUtf8(s_->FDialTitle), font, DialColour::kBlack);
-    Text({1, 25}, FromUtf8(s_->FDialSubTitle), font, DialColour::kBlack);
+    // The two title lines keep to the corner, clear of the glyph rings, however long.
+    for (const auto& [top, text] : {std::pair{1, &s_->FDialTitle}, std::pair{25, &s_->FDialSubTitle}}) {
+        const FittedLine line = FitCornerLine(FromUtf8(*text), 1, top, c_);
+        Text({1, top}, line.text, line.font, DialColour::kBlack);
+    }
     if (s_->FNatal.Computed && s_->FTransit.Computed) {
         Text({1, s_->FChartSize - 20}, FromUtf8(ArcLabel(s_->FArcText[0])), font, DialColour::kBlack);
         SetPen(DialColour::kFrame);

@@ -13,6 +13,7 @@
 #include "PositionsExport.h"
 #include "RealTime.h"
 #include "ReportCommands.h"
+#include "SaveFileDialog.h"
 #include "Settings.h"
 #include "SolarArcTable.h"
 #include "ThaiFonts.h"
@@ -31,7 +32,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -123,7 +123,8 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    CheckScreenSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        CheckScreenSize(screen->size());
     BuildLayout();
     BuildActions();
     BuildMainMenu();
@@ -137,6 +138,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
 
     FIniPath = (settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder) + "/" + nemra::kSettingsFileName;
     nemra::ApplySettings(FSession, nemra::ReadSettingsFile(FIniPath.toStdString()));
+    FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
     SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
     SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
@@ -158,19 +160,34 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     CastOwnerChart();
     CastTransitNow();
     ChooseChartList->setCurrentIndex(nemra::kShowAll);
+    CentreOnScreen();
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::CheckScreenSize()
+bool TMainForm::CheckScreenSize(QSize screen)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr || (screen->size().width() >= 800 && screen->size().height() >= 600))
-        return;
+    if (screen.width() >= 800 && screen.height() >= 600)
+        return true;
     QMessageBox box(QMessageBox::Critical, windowTitle(), QStringLiteral("การแสดงผลหน้าจอ (Resolution) ไม่ถูกต้อง!"),
                     QMessageBox::Ok, this);
+    box.setObjectName("ResolutionMessage");
     RunDialog(box);
+    // Quitting closes the window first: it must close without asking whether to end.
+    FEnding = true;
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return false;
+}
+
+// The window, menu bar included, in the middle of the screen's free area.
+void TMainForm::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    adjustSize();
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 // ---------------------------------------------------------------- layout
@@ -609,13 +626,9 @@ int TMainForm::RunDialog(QDialog& dialog)
 
 QString TMainForm::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
 {
-    QFileDialog dialog(this, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, defaultSuffix == "txt"); // text files are appended to
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    // The positions text file is appended to; the picture replaces its file.
+    const auto mode = defaultSuffix == "txt" ? nemra::ui::SaveMode::Append : nemra::ui::SaveMode::Replace;
+    return nemra::ui::RunSaveFileDialog(*nemra::ui::MakeSaveFileDialog(this, title, filter, defaultSuffix, mode));
 }
 
 std::vector<std::filesystem::path> TMainForm::DataDirs()
@@ -852,6 +865,8 @@ void TMainForm::ToggleTrueNode()
     nemra::SetTrueNode(FSession, trueNode);
     if (FSession.FNatal.Computed)
         FillNatalColumn();
+    if (FSession.FProgressed.Computed)
+        FillV1Column();
     if (FSession.FTransit.Computed)
         FillTransitColumn();
     DrawChart();
@@ -928,8 +943,14 @@ void TMainForm::SaveDialBitmap()
 
 bool TMainForm::RunPlaceDialog()
 {
-    TTrplaceDlg dialog(FSession.GChartInput, FSession.Cities, DataDirs(), this);
-    return RunDialog(dialog) == QDialog::Accepted;
+    // The dialog works on its own record, so it opens on the place last chosen in it
+    // whatever chart was cast since, and only OK changes anything.
+    nemra::TChartInput place = nemra::PlaceDialogInput(FSession);
+    TTrplaceDlg dialog(place, FSession.Cities, DataDirs(), this);
+    if (RunDialog(dialog) != QDialog::Accepted)
+        return false;
+    nemra::TakeChosenPlace(FSession, place);
+    return true;
 }
 
 bool TMainForm::StartDetached(const QString& program, const QStringList& arguments)
@@ -1125,6 +1146,11 @@ bool TMainForm::event(QEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (FEnding) {
+        Timer1->stop();
+        event->accept();
+        return;
+    }
     QMessageBox confirm(QMessageBox::Question, QStringLiteral("โปรดยืนยัน!"), QStringLiteral("คุณต้องการเลิกใช้โปรแกรม?"),
                         QMessageBox::NoButton, this);
     confirm.setObjectName("ConfirmClose");

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 
 #include <filesystem>
@@ -51,6 +52,11 @@ class TMainForm : public QMainWindow {
 
     void UpdateCommandState();
     void DrawChart();
+
+    // Start-up on a screen of `screen` pixels: below 800 x 600 the program cannot be used; the
+    // user is told, and the program ends once its event loop runs, without the close
+    // question. False in that case.
+    bool CheckScreenSize(QSize screen);
 
     // Casting flows.
     void CastNatalChart();
@@ -140,7 +146,7 @@ class TMainForm : public QMainWindow {
     void FillColumn(int column);
     void AfterCast(bool natal);
     void ShowHoroscopePage();
-    void CheckScreenSize();
+    void CentreOnScreen();
     void ShowIndexChange();
     std::function<int(QDialog&)> RunDialogFunction();
     std::function<void()> IndexChanged();
@@ -152,6 +158,7 @@ class TMainForm : public QMainWindow {
     nemra::Clock FClock;
     QString FIniPath;
     bool FAboutShown = false;
+    bool FEnding = false; // the program ends without asking (a screen too small)
 
     QTabWidget* Notebook1 = nullptr;
     TChartArea* ChartArea = nullptr;

@@ -1,6 +1,7 @@
 #include "ReportDialog.h"
 
 #include "ReportFile.h"
+#include "SaveFileDialog.h"
 #include "ThaiFonts.h"
 
 #include <QApplication>
@@ -33,14 +34,16 @@ TReportDialog::TReportDialog(QWidget* parent)
     setFont(nemra::ui::DialogFont());
 }
 
+std::unique_ptr<QFileDialog> TReportDialog::SaveFileDialog(const QString& title, const QString& filter,
+                                                           const QString& defaultSuffix)
+{
+    // Reports are appended to a file that exists: there is nothing to replace.
+    return nemra::ui::MakeSaveFileDialog(this, title, filter, defaultSuffix, nemra::ui::SaveMode::Append);
+}
+
 QString TReportDialog::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
 {
-    QFileDialog dialog(this, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return nemra::ui::RunSaveFileDialog(*SaveFileDialog(title, filter, defaultSuffix));
 }
 
 void TReportDialog::ShowMessage(QMessageBox::Icon icon, const QString& text)
@@ -70,20 +73,29 @@ bool TReportDialog::SaveLinesToFile(const std::vector<std::string>& lines, const
 void SetUpReportGrid(QTableWidget& grid, int rowHeight)
 {
     grid.setFont(nemra::ui::LabelFont(14, false));
-    grid.horizontalHeader()->hide();
     grid.verticalHeader()->hide();
     grid.verticalHeader()->setDefaultSectionSize(rowHeight);
+    QHeaderView& header = *grid.horizontalHeader();
+    header.show();
+    header.setFont(grid.font());
+    header.setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header.setHighlightSections(false);
+    header.setFixedHeight(rowHeight);
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells, bool header)
+void SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells)
 {
-    for (std::size_t column = 0; column < cells.size(); ++column) {
-        auto* item = new QTableWidgetItem(QString::fromStdString(cells[column]));
-        if (header)
-            item->setFlags(Qt::ItemIsEnabled);
-        grid.setItem(row, static_cast<int>(column), item);
-    }
+    QStringList labels;
+    for (const std::string& cell : cells)
+        labels << QString::fromStdString(cell);
+    grid.setHorizontalHeaderLabels(labels);
+}
+
+void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells)
+{
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        grid.setItem(row, static_cast<int>(column), new QTableWidgetItem(QString::fromStdString(cells[column])));
 }

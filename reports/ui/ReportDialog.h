@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,8 +21,11 @@ class TReportDialog : public QDialog {
     explicit TReportDialog(QWidget* parent = nullptr);
 
     // Seams: the save-file question (an empty name means cancelled) and the message box.
-    // The defaults run a file dialog and a modal message box.
+    // The defaults run the file dialog below and a modal message box.
     virtual QString AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix);
+    // The file dialog the save-file question shows.
+    std::unique_ptr<QFileDialog> SaveFileDialog(const QString& title, const QString& filter,
+                                                const QString& defaultSuffix);
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
 
   protected:
@@ -31,9 +36,13 @@ class TReportDialog : public QDialog {
     bool SaveLinesToFile(const std::vector<std::string>& lines, const QString& title = QString());
 };
 
-// A report grid as the reports show it: the header in row 0 of the cells, no headings of
-// its own, whole-row selection, read-only, rows `rowHeight` pixels high.
+// A report grid as the reports show it: one fixed header row (the table's own header, so
+// it stays in place when the rows scroll), no row headings, whole-row selection,
+// read-only, rows `rowHeight` pixels high.
 void SetUpReportGrid(QTableWidget& grid, int rowHeight);
 
-// Writes the cells of one grid row; header cells cannot be selected.
-void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells, bool header);
+// The texts of the fixed header row.
+void SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells);
+
+// Writes the cells of one row under the header (row 0 is the first).
+void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells);

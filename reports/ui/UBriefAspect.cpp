@@ -53,7 +53,7 @@ void TFBriefAspect::CreateControls()
     for (int mode = 1; mode <= nemra::kAspectModeCount; ++mode)
         TabControl1->addTab(Q(nemra::AspectModeCaptions[static_cast<std::size_t>(mode - 1)]));
 
-    StringGrid1 = new QTableWidget(2, static_cast<int>(kGridColumns), this);
+    StringGrid1 = new QTableWidget(1, static_cast<int>(kGridColumns), this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     SetUpReportGrid(*StringGrid1, kRowHeight);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
@@ -208,15 +208,15 @@ void TFBriefAspect::FillGrid()
 {
     StringGrid1->setUpdatesEnabled(false);
     const int rows = static_cast<int>(FList.rows.size());
-    StringGrid1->setRowCount(std::max(2, rows + 1));
-    SetReportGridRow(*StringGrid1, 0, nemra::AspectHeaderCells(FList), true);
+    StringGrid1->setRowCount(std::max(1, rows));
+    SetReportGridHeader(*StringGrid1, nemra::AspectHeaderCells(FList));
     for (int r = 0; r < rows; ++r) {
         const auto& row = FList.rows[static_cast<std::size_t>(r)];
         const std::array<std::string, kGridColumns> cells = {row.first, row.angle, row.second, row.deviation};
-        SetReportGridRow(*StringGrid1, r + 1, cells, false);
+        SetReportGridRow(*StringGrid1, r, cells);
     }
-    if (rows == 0)
-        SetReportGridRow(*StringGrid1, 1, std::array<std::string, kGridColumns>{}, false);
+    if (rows == 0) // the grid keeps one row under its header, empty
+        SetReportGridRow(*StringGrid1, 0, std::array<std::string, kGridColumns>{});
     StringGrid1->setUpdatesEnabled(true);
 }
 

@@ -126,7 +126,7 @@ void TFReport::CreateControls()
     LayOutInTwoColumns(sort, {FSortByOrb, FSortByFactor});
 
     QGroupBox* list = MakeGroup(this, "GroupBox3", QStringLiteral("รายการทำมุม"));
-    StringGrid1 = new QTableWidget(2, kGridColumns, list);
+    StringGrid1 = new QTableWidget(1, kGridColumns, list);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     SetUpReportGrid(*StringGrid1, kRowHeight);
     StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
@@ -269,10 +269,15 @@ void TFReport::SearchHits()
 
 void TFReport::FillGrid()
 {
+    // The first row is the header; the studied point and the hits go under it.
     const std::vector<nemra::HitGridRow> rows = nemra::HitGridRows(FSnapshot, FReport);
     StringGrid1->setUpdatesEnabled(false);
-    StringGrid1->setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        SetReportGridRow(*StringGrid1, static_cast<int>(r), rows[r], r == 0);
+    StringGrid1->setRowCount(std::max(0, static_cast<int>(rows.size()) - 1));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r == 0)
+            SetReportGridHeader(*StringGrid1, rows[r]);
+        else
+            SetReportGridRow(*StringGrid1, static_cast<int>(r) - 1, rows[r]);
+    }
     StringGrid1->setUpdatesEnabled(true);
 }

@@ -27,7 +27,7 @@ TFSolRep::TFSolRep(const nemra::SolarArcNatal& natal, QWidget* parent)
 
 void TFSolRep::CreateControls()
 {
-    StringGrid1 = new QTableWidget(nemra::kSolarArcYears + 1, kColumns, this);
+    StringGrid1 = new QTableWidget(nemra::kSolarArcYears, kColumns, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     SetUpReportGrid(*StringGrid1, kRowHeight);
     int width = 0;
@@ -54,9 +54,9 @@ void TFSolRep::CreateControls()
 void TFSolRep::FormCreate()
 {
     FRows = nemra::BuildSolarArcTable(FNatal);
-    SetReportGridRow(*StringGrid1, 0, nemra::SolarArcHeaderCells(), true);
+    SetReportGridHeader(*StringGrid1, nemra::SolarArcHeaderCells());
     for (std::size_t i = 0; i < FRows.size(); ++i)
-        SetReportGridRow(*StringGrid1, static_cast<int>(i) + 1, FRows[i].cells, false);
+        SetReportGridRow(*StringGrid1, static_cast<int>(i), FRows[i].cells);
 }
 
 void TFSolRep::BitBtn2Click()

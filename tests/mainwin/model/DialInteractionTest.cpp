@@ -2,6 +2,7 @@
 
 #include "AngleMath.h"
 #include "DialGeometry.h"
+#include "DialLayers.h"
 #include "WinDeg.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +215,77 @@ TEST(DialPick, AxisMarkers)
     s.FDialType = 90; // on the 90 dial the Cancer marker stands at the top
     ASSERT_TRUE(DoubleClickAt(s, 253, 1));
     EXPECT_EQ(s.FDialTitle, "จุดกรกฎ");
+}
+
+// Picks and spreading go by what is drawn: a two-letter glyph ("MC", "AS") is picked over
+// its whole drawn width and keeps its neighbours off its edges; a reflection picked on the
+// dial or in the grid is the same point and carries no factor code.
+TEST(DialPick, PicksAndSpreadingFollowTheDrawnGlyphs)
+{
+    struct PickCase {
+        const char* name;
+        int meridianWidth; // drawn width of the "MC" glyph in pixels
+        int factor;
+        bool reflected;
+        bool fromGrid;
+        int clickRight; // pixels right of the glyph's left edge
+        bool picked;
+        const char* code;
+    };
+    const PickCase picks[] = {
+        {"right half of a measured MC", 26, kMeridian, false, false, 20, true, "MC"},
+        {"MC not measured: one letter's box", 16, kMeridian, false, false, 20, false, ""},
+        {"right border of a measured MC", 26, kMeridian, false, false, 26, false, ""},
+        {"true Sun on the dial", 16, kSun, false, false, 8, true, "SU"},
+        {"reflected Sun on the dial", 16, kSun, true, false, 8, true, ""},
+        {"reflected Sun in the grid", 16, kSun, true, true, 0, true, ""},
+    };
+    for (const PickCase& c : picks) {
+        MainSession s = ShownRings();
+        s.FGlyphWidths[kMeridian] = c.meridianWidth;
+        s.IndexFactorCode = "JU";
+        bool picked = false;
+        if (c.fromGrid) {
+            s.GridTab = c.reflected ? 1 : 0;
+            picked = PickGridCell(s, 1, c.factor);
+        } else {
+            PlaceGlyph(s.FNatal, c.factor, c.reflected ? kReflectedGlyph : kTrueGlyph, 100, 100);
+            picked = DoubleClickAt(s, 100 + c.clickRight, 108);
+        }
+        EXPECT_EQ(picked, c.picked) << c.name;
+        if (c.picked) {
+            EXPECT_EQ(s.FIndexFactorA, c.factor) << c.name;
+            EXPECT_EQ(s.FIndexMode, c.reflected ? 3 : 2) << c.name;
+            EXPECT_EQ(s.IndexFactorCode, c.code) << c.name;
+        }
+    }
+
+    // MC, AS and the Sun at one place on the natal ring (radius 155): the later factor keeps
+    // the place, the others are pushed on by 5 degrees plus the excess half-widths on the
+    // ring, by hand: (21 - 16) / 2 / 155 rad = 0.92413 deg, (26 - 16) / 2 / 155 rad = 1.84825 deg.
+    struct SpreadCase {
+        int meridianWidth;
+        int ascendantWidth;
+        double sun, ascendant, meridian;
+    };
+    const SpreadCase spreads[] = {
+        {16, 16, 100.0, 105.0, 110.0},
+        {26, 21, 100.0, 105.92413, 113.69651},
+    };
+    for (const SpreadCase& c : spreads) {
+        DialPairs in{};
+        for (std::size_t f = 0; f < in.size(); ++f)
+            in[f] = {Normalize360(200.0 + 7.0 * static_cast<double>(f)), 0.0};
+        in[kMeridian].Lon = in[kAscendant].Lon = in[kSun].Lon = 100.0;
+        std::array<int, kFactorCount> widths{};
+        widths.fill(kOneGlyphWidth);
+        widths[kMeridian] = c.meridianWidth;
+        widths[kAscendant] = c.ascendantWidth;
+        const DialPairs out = SpreadGlyphs(in, 360, 360, ExtraGlyphRoom(widths, 155));
+        EXPECT_NEAR(out[kSun].Lon, c.sun, 1e-5) << c.meridianWidth;
+        EXPECT_NEAR(out[kAscendant].Lon, c.ascendant, 1e-5) << c.meridianWidth;
+        EXPECT_NEAR(out[kMeridian].Lon, c.meridian, 1e-5) << c.meridianWidth;
+    }
 }
 
 TEST(DialPick, OnlyAPlainOrCombinedDoubleClickPicks)

@@ -35,6 +35,53 @@ TEST(RealTime, ATickCastsTheMomentAtTheChosenPlace)
     EXPECT_NEAR(s.FTransit.LatDeg, 8 + 4 / 60.0, 1e-12);
 }
 
+// The live transit keeps the place chosen when it started, whatever chart is cast while it
+// runs (a chart cast through the input dialog leaves its own place in GChartInput), and the
+// place dialog opens on the place last chosen in it.
+TEST(RealTime, TheLiveTransitKeepsThePlaceChosenForIt)
+{
+    TChartInput london = OwnerChartInput();
+    london.Name = "London";
+    london.Place = "London";
+    london.TimeZone = "0.00E";
+    london.Latitude = "51.30N";
+    london.Longitude = "0.07W";
+    struct Case {
+        const char* name;
+        void (*meanwhile)(MainSession&, const TChartInput&);
+    };
+    const Case cases[] = {
+        {"nothing cast", [](MainSession&, const TChartInput&) {}},
+        {"a natal chart from the input dialog",
+         [](MainSession& s, const TChartInput& in) {
+             s.GChartInput = in;
+             CastNatal(s, s.GChartInput);
+         }},
+        {"the owner chart", [](MainSession& s, const TChartInput&) { CastOwner(s); }},
+    };
+    for (const Case& c : cases) {
+        MainSession s = StartedSession();
+        s.FPlaceChoice = s.GChartInput; // the start-up place, as the main window keeps it
+        EXPECT_EQ(PlaceDialogInput(s).Place.str(), "กรุงเทพฯ") << c.name;
+        TChartInput chosen = PlaceDialogInput(s);
+        chosen.Place = "ภูเก็ต";
+        chosen.Latitude = "8.04N";
+        chosen.Longitude = "98.54E";
+        TakeChosenPlace(s, chosen);
+        StartRealTime(s);
+        c.meanwhile(s, london);
+        RealTimeTick(s, {2026, 12, 7, 9, 5, 7});
+        EXPECT_EQ(s.FTransit.Input.Place.str(), "ภูเก็ต") << c.name;
+        EXPECT_EQ(s.FTransit.Input.Latitude.str(), "8.04N") << c.name;
+        EXPECT_EQ(s.FTransit.Input.Longitude.str(), "98.54E") << c.name;
+        EXPECT_EQ(s.FTransit.Input.TimeZone.str(), "105.00E") << c.name;
+        EXPECT_DOUBLE_EQ(s.FTransit.ZoneDeg, 105.0) << c.name;
+        // The next opening of the place dialog: the place chosen, not the last chart's.
+        EXPECT_EQ(PlaceDialogInput(s).Place.str(), "ภูเก็ต") << c.name;
+        EXPECT_EQ(PlaceDialogInput(s).Latitude.str(), "8.04N") << c.name;
+    }
+}
+
 TEST(RealTime, TheIndexFollowsItsOwnChart)
 {
     struct Case {

@@ -7,6 +7,8 @@
 #include "WinPl.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -92,6 +94,75 @@ TEST(Session, AxisSwitchesKeepTheMeaningOfV1Reflections)
     SetAxis(s, 360);
     // Away and back: the same points as the arcs formed them, not shifted by twice the arc.
     EXPECT_NEAR(s.FProgressed.Factors[kSun].Refl, viaArcs, 1e-9);
+}
+
+// After node and axis switches every value formed from the positions equals what a fresh
+// cast with the final switches gives: the reflections, the V1 set, the arcs.
+TEST(Session, SwitchesLeaveWhatAFreshCastGives)
+{
+    struct Step {
+        bool node; // true: a node switch to `trueNode`; false: an axis switch to `axis`
+        bool trueNode;
+        int axis;
+    };
+    struct Case {
+        const char* name;
+        bool startTrueNode;
+        int startAxis;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"true to mean node", true, 360, {{true, false, 0}}},
+        {"mean to true node on the Cancer axis", false, 180, {{true, true, 0}}},
+        {"axis, then node", true, 360, {{false, false, 180}, {true, false, 0}}},
+        {"node, then axis, then node back", true, 180, {{true, false, 0}, {false, false, 360}, {true, true, 0}}},
+    };
+    const TChartInput natal = OwnerChartInput();
+    const TChartInput transit = Chart("07/12/2569", " 9.05.07");
+    for (const Case& c : cases) {
+        MainSession switched;
+        switched.TrueNodeChecked = c.startTrueNode;
+        switched.FAxis = c.startAxis;
+        CastNatal(switched, natal);
+        CastTransit(switched, transit);
+        for (const Step& step : c.steps) {
+            if (step.node)
+                SetTrueNode(switched, step.trueNode);
+            else
+                SetAxis(switched, step.axis);
+        }
+        MainSession fresh;
+        fresh.TrueNodeChecked = switched.TrueNodeChecked;
+        fresh.FAxis = switched.FAxis;
+        CastNatal(fresh, natal);
+        CastTransit(fresh, transit);
+
+        const std::pair<const TChartRecord*, const TChartRecord*> charts[] = {
+            {&switched.FNatal, &fresh.FNatal},
+            {&switched.FTransit, &fresh.FTransit},
+            {&switched.FProgressed, &fresh.FProgressed}};
+        for (const auto& [got, want] : charts) {
+            for (std::size_t f = 0; f <= kLastPositionedFactor; ++f) {
+                EXPECT_NEAR(got->Factors[f].Lon, want->Factors[f].Lon, 1e-9) << c.name << " factor " << f;
+                EXPECT_NEAR(got->Factors[f].Refl, want->Factors[f].Refl, 1e-9) << c.name << " factor " << f;
+                EXPECT_EQ(got->Retro[f], want->Retro[f]) << c.name << " factor " << f;
+            }
+        }
+        EXPECT_NEAR(switched.FArc, fresh.FArc, 1e-9) << c.name;
+        EXPECT_NEAR(switched.FDailyMeridian, fresh.FDailyMeridian, 1e-9) << c.name;
+        for (int column = 1; column <= 3; ++column)
+            EXPECT_EQ(GridCellText(switched, column, kNode), GridCellText(fresh, column, kNode)) << c.name;
+    }
+
+    // The owner chart (24 June 2475, 6.00 at zone 105E: 23 June 1932 23.00 UT) on the mean
+    // node: swetest -b23.6.1932 -ut23:00:00 -pm gives 351.0207830; its reflection about the
+    // Aries axis is 360 less that, 8.9792.
+    MainSession s;
+    CastNatal(s, natal);
+    CastTransit(s, transit);
+    SetTrueNode(s, false);
+    EXPECT_NEAR(s.FNatal.Factors[kNode].Lon, 351.0208, 0.001);
+    EXPECT_NEAR(s.FNatal.Factors[kNode].Refl, 8.9792, 0.001);
 }
 
 TEST(Session, NodeSwitchAndGridCells)

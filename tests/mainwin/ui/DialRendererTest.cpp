@@ -5,6 +5,7 @@
 #include "DialRenderer.h"
 #include "AngleMath.h"
 #include "DialFonts.h"
+#include "DialInteraction.h"
 #include "HouseCusps.h"
 #include "OwnerChart.h"
 #include "Session.h"
@@ -371,6 +372,61 @@ class DialRendererTest : public QObject {
             const Rgb colour = f <= 5 ? DialColour::kRed : DialColour::kBlue;
             QVERIFY2(HasColourNear(img, DialPoint(a, 141, c), colour, 2) || f > 5, qPrintable(QString::number(f)));
             QVERIFY(s.FNatal.GlyphX[i][kTrueGlyph] != -20);
+        }
+    }
+
+    // What the dial draws is what is picked and kept apart: the two-letter "MC" glyph is
+    // picked over the whole of its ink, and long titles stay out of the glyph rings.
+    void drawnGlyphsAndTitlesKeepTheirPlaces()
+    {
+        // The natal Meridian alone on the right of the dial (screen angle 270: the glyph box
+        // starts at its anchor, the leader ends on the box's top row), the others far away.
+        MainSession s = CastSession();
+        SetDisplayMode(s, kShowNatal);
+        s.FMaxContracia = 0;
+        for (std::size_t f = 0; f < kFactorCount; ++f)
+            s.FNatal.Factors[f].Lon = 10.0 * static_cast<double>(f);
+        s.FNatal.Factors[kMeridian].Lon = 270.0;
+        QImage img;
+        DrawChart(s, img);
+        const int left = s.FNatal.GlyphX[kMeridian][kTrueGlyph];
+        const int top = s.FNatal.GlyphY[kMeridian][kTrueGlyph];
+        int inkRight = -1; // the rightmost red pixel of the glyph, read from the picture
+        for (int y = top + 2; y < top + 15; ++y)
+            for (int x = left; x < left + 40; ++x) {
+                const QColor q = img.pixelColor(x, y);
+                if (q.red() > 200 && q.green() < 150 && q.blue() < 150)
+                    inkRight = std::max(inkRight, x);
+            }
+        QVERIFY2(inkRight >= left + kOneGlyphWidth, "MC is drawn wider than one letter");
+        QVERIFY(PickDialPoint(s, inkRight, top + 8));
+        QCOMPARE(s.FIndexFactorA, int(kMeridian));
+        QCOMPARE(s.FIndexMode, 2);
+
+        // Transit glyphs every 5 degrees across the top-left quarter, under long titles.
+        struct Case {
+            const char* title;
+            const char* subtitle;
+        };
+        const Case cases[] = {
+            {"AR+SU-(MC/SU) V2 โค้ง 2 เท่า", "12มษ30"},
+            {"-(อาทิตย์/จันทร์) จร (จุดสะท้อนของศูนย์รังสี)", "-(อาทิตย์/จันทร์)=(พฤหัส/เสาร์) ทำมุมกับ"},
+        };
+        for (const Case& c : cases) {
+            MainSession t = CastSession();
+            SetDisplayMode(t, kShowTransit);
+            for (std::size_t f = 0; f < kFactorCount; ++f)
+                t.FTransit.Factors[f].Lon = 3.0 + 5.0 * static_cast<double>(f);
+            t.FDialTitle = c.title;
+            t.FDialSubTitle = c.subtitle;
+            QImage dial;
+            DrawChart(t, dial);
+            QVERIFY2(CountDark(dial, QRect(1, 1, 60, 44)) > 0, c.title); // the titles are there
+            for (std::size_t f = 1; f <= kLastPositionedFactor; ++f) {
+                const QRect box(t.FTransit.GlyphX[f][kTrueGlyph], t.FTransit.GlyphY[f][kTrueGlyph], t.FGlyphWidths[f],
+                                kOneGlyphWidth);
+                QVERIFY2(CountDark(dial, box) == 0, qPrintable(QStringLiteral("%1: glyph %2").arg(c.title).arg(f)));
+            }
         }
     }
 

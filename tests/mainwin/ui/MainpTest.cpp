@@ -1,4 +1,5 @@
 #include "Mainp.h"
+#include "ScriptedMainForm.h"
 
 #include "ThaiText.h"
 
@@ -18,50 +19,6 @@
 #include <memory>
 
 namespace {
-
-nemra::LocalDateTime FixedNow()
-{
-    return {2026, 12, 7, 9, 5, 7};
-}
-
-// A clock the test moves on.
-struct SteppedClock {
-    std::shared_ptr<nemra::LocalDateTime> now = std::make_shared<nemra::LocalDateTime>(FixedNow());
-    nemra::LocalDateTime operator()() const { return *now; }
-};
-
-// A main window whose dialogs are answered by the test.
-class ScriptedMainForm : public TMainForm {
-  public:
-    using TMainForm::TMainForm;
-    QStringList shown;
-    bool confirmClose = true;
-
-    std::function<int(QDialog&)> answerInput; // answers the chart-input dialog
-    int indexDialogsToAccept = 1000;          // calculation dials accepted before one is cancelled
-    QString saveAs;                           // the file name the save dialogs answer with
-
-    QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
-    bool placeAccepted = true;
-    bool RunPlaceDialog() override { return placeAccepted; }
-
-    int RunDialog(QDialog& dialog) override
-    {
-        shown << dialog.objectName();
-        if (dialog.objectName() == "ConfirmClose")
-            dialog.findChild<QPushButton*>(confirmClose ? "ConfirmYes" : "ConfirmNo")->click();
-        if (dialog.objectName() == "New1" && answerInput)
-            return answerInput(dialog);
-        if (dialog.objectName() == "FMidP1" || dialog.objectName() == "FSelHous") {
-            if (indexDialogsToAccept-- > 0)
-                dialog.accept();
-            else
-                dialog.reject();
-            return dialog.result();
-        }
-        return QDialog::Accepted;
-    }
-};
 
 QString WriteSettings(QTemporaryDir& dir, const std::string& text)
 {
@@ -166,6 +123,10 @@ class MainpTest : public QObject {
         form.item("MnTrueNode")->trigger(); // to the mean node
         QCOMPARE(QString::fromStdString(s.FTransit.Retro[nemra::kNode]), QStringLiteral(" พ"));
         QVERIFY(grid->item(5, 3)->text().endsWith(QStringLiteral(" พ")));
+        // Every column shows the node the switch gave, the V1 one included.
+        for (int column = 1; column <= 3; ++column)
+            QCOMPARE(grid->item(5, column)->text(),
+                     QString::fromStdString(nemra::GridCellText(s, column, nemra::kNode)));
         QCOMPARE(form.item("MnTrueNode")->statusTip(), QStringLiteral("คลิกเพื่อเปลี่ยนเป็นราหูจริง"));
 
         form.item("ToggleDisc")->trigger();
@@ -275,9 +236,12 @@ class MainpTest : public QObject {
         auto& s = form.session();
         auto* stop = form.findChild<QPushButton*>("StopBtn");
 
+        // The place dialog opens on the start-up place, not on the last chart's.
+        s.GChartInput.Place = "London";
         form.placeAccepted = false;
         form.item("MnRtChart")->trigger();
         QVERIFY(!form.RealTimeRunning());
+        QCOMPARE(form.placesShown, QStringList{QStringLiteral("กรุงเทพฯ")});
 
         // An index on the transit Moon: a single factor of the transit chart.
         form.placeAccepted = true;
@@ -297,6 +261,7 @@ class MainpTest : public QObject {
         QCOMPARE(QString::fromStdString(s.FTransit.Input.Date.str()), QStringLiteral("07/12/2569"));
         QCOMPARE(QString::fromStdString(s.FTransit.Input.Time.str()), QStringLiteral(" 9.05.07"));
         QCOMPARE(QString::fromStdString(s.FTransit.Input.Name.str()), QStringLiteral("ดวงจรขณะนี้"));
+        QCOMPARE(QString::fromStdString(s.FTransit.Input.Place.str()), QStringLiteral("กรุงเทพฯ"));
         QVERIFY(!stop->isHidden());
         QCOMPARE(s.FDialRotation, s.FTransit.Factors[nemra::kMoon].Lon); // the index follows the Moon
         const double first = s.FDialRotation;

@@ -5,6 +5,7 @@
 
 #include "DialIndex.h"
 #include "FactorCatalogue.h"
+#include "ReportGridText.h"
 #include "ThaiText.h"
 
 #include <QCheckBox>
@@ -73,8 +74,7 @@ template <class W> W* Child(const QObject& parent, const QString& name)
 
 QString Cell(const QDialog& form, int row, int column)
 {
-    const auto* item = Child<QTableWidget>(form, "StringGrid1")->item(row, column);
-    return item ? item->text() : QString();
+    return GridText(*Child<QTableWidget>(form, "StringGrid1"), row, column);
 }
 
 QString Label(const QDialog& form, const char* name)
@@ -125,7 +125,7 @@ class UreportTest : public QObject {
         QCOMPARE(Cell(form, 1, 2), QString::fromStdString(s.FDialSubTitle));
         const int rows = static_cast<int>(form.report().rows.size());
         QVERIFY(form.report().hitCount > 0);
-        QCOMPARE(Child<QTableWidget>(form, "StringGrid1")->rowCount(), rows + 2);
+        QCOMPARE(GridRows(*Child<QTableWidget>(form, "StringGrid1")), rows + 2);
         QCOMPARE(Label(form, "Label5"), QStringLiteral("พบจุดกระทบ %1 จุด").arg(form.report().hitCount));
     }
 
@@ -161,7 +161,7 @@ class UreportTest : public QObject {
         QCOMPARE(Label(form, "Label5"), QStringLiteral("ไม่มีจุดกระทบ"));
         QVERIFY(!Child<QPushButton>(form, "BitBtn2")->isEnabled());
         QVERIFY(!Child<QPushButton>(form, "BitBtn3")->isEnabled());
-        QCOMPARE(Child<QTableWidget>(form, "StringGrid1")->rowCount(), 2);
+        QCOMPARE(GridRows(*Child<QTableWidget>(form, "StringGrid1")), 2);
         QCOMPARE(Cell(form, 1, 1), QStringLiteral("อาทิตย์"));
     }
 
