@@ -81,12 +81,6 @@ UtMoment MomentOfLocalTime(const CivilTime& local, std::int64_t zoneSeconds)
     return {dayNumber * kSecondsPerDay + local.hour * 3600 + local.minute * 60 + local.second - zoneSeconds};
 }
 
-int BuddhistYearFor(int month, int yearCE)
-{
-    const int later = yearCE + 543;
-    return ChristianYearFor(month, later) == yearCE ? later : yearCE + 542;
-}
-
 CivilTime FirstDayOfYearBE(int yearBE)
 {
     // A year whose January falls in a later Christian year than its December began in April.

@@ -5,6 +5,9 @@
 #pragma once
 
 #include "core/ChartInput.h"
+// BuddhistYearFor, the inverse of ChristianYearFor (January 1941 is 2484, never 2483); it
+// belongs beside ChristianYearFor and is used from where it stands today.
+#include "reports/model/SolarArcTable.h"
 
 #include <compare>
 #include <cstdint>
@@ -42,11 +45,6 @@ struct CivilTime {
 // The local date and time of a moment at a zone given in seconds east of Greenwich, and back.
 CivilTime LocalTimeOf(UtMoment moment, std::int64_t zoneSeconds);
 UtMoment MomentOfLocalTime(const CivilTime& local, std::int64_t zoneSeconds);
-
-// The Buddhist-era year of a Christian month and year, the inverse of ChristianYearFor: of the
-// two years that can name the month, the later one that ChristianYearFor maps back to it (so
-// January 1941 is 2484, never 2483).
-int BuddhistYearFor(int month, int yearCE);
 
 // The first day of a Buddhist-era year, 0h: 1 January, or 1 April where the year began then.
 CivilTime FirstDayOfYearBE(int yearBE);

@@ -2,6 +2,7 @@
 
 #include "core/ThaiText.h"
 #include "input/model/ChartInputForms.h"
+#include "input/model/CityList.h"
 
 #include <array>
 
@@ -42,6 +43,24 @@ std::optional<std::string> PlaceFault(const ChartPlace& place)
     if (auto fault = CheckChartInput(probe))
         return fault->message;
     return std::nullopt;
+}
+
+ChartPlace PlaceOfEntry(const ZoneEntry& zone, const AngleEntry& latitude, const AngleEntry& longitude,
+                        const std::string& name)
+{
+    ChartInputEntry entry;
+    entry.zone = zone;
+    entry.latitude = latitude;
+    entry.longitude = longitude;
+    entry.place = name;
+    TChartInput texts;
+    WriteChartInput(entry, texts);
+    return PlaceOf(texts);
+}
+
+CityEntry EntryOfPlace(const ChartPlace& place)
+{
+    return CityEntryFor({place.Place.str(), "", place.TimeZone, place.Latitude, place.Longitude});
 }
 
 PlaceReading ReadPlace(std::string_view text)

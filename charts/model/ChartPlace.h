@@ -4,6 +4,7 @@
 
 #include "core/ChartInput.h"
 #include "core/ThaiText.h"
+#include "input/model/ChartInputEntry.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,13 @@ void PutPlace(const ChartPlace& place, TChartInput& chart);
 // Nothing when zone, latitude and longitude are texts the chart input accepts, else why not
 // (Thai, for the user).
 std::optional<std::string> PlaceFault(const ChartPlace& place);
+
+// A place as the input dialogs' controls hold it, written in the chart input's text forms; and
+// back: the controls' values of a place, with `failure` naming the first text that cannot be
+// shown in them (the values before it are set).
+ChartPlace PlaceOfEntry(const ZoneEntry& zone, const AngleEntry& latitude, const AngleEntry& longitude,
+                        const std::string& name);
+CityEntry EntryOfPlace(const ChartPlace& place);
 
 // A place written as "ZONE,LAT,LON[,PLACE]" ("7.00H,13.45N,100.30E,กรุงเทพฯ"): blanks around
 // each part are dropped, the place name takes the rest of the line. A part longer than its

@@ -25,6 +25,12 @@ std::string_view LunationName(LunationKind kind)
     return kind == LunationKind::NewMoon ? "จันทร์ดับ" : "จันทร์เพ็ญ";
 }
 
+std::string LunationRow(const Lunation& lunation)
+{
+    return std::string(LunationName(lunation.kind)) + "  " + lunation.chart.Date.str() + "  "
+           + lunation.chart.Time.str();
+}
+
 LunationList FindLunations(int yearBE, std::optional<int> month, const ChartPlace& place, LunationChoice choice)
 {
     if (auto fault = PlaceFault(place))

@@ -33,6 +33,9 @@ struct LunationList {
     std::string refusal;          // Thai, for the user; empty when the list was made
 };
 
+// "จันทร์ดับ  09/04/2567   1.20.49": a lunation as a row of a list, with its local date and time.
+std::string LunationRow(const Lunation& lunation);
+
 // The new moons (the Moon's apparent longitude equal to the Sun's) and full moons (180° from
 // it) whose local date at the place's zone lies in month 1..12 of the Buddhist-era year
 // `yearBE`, or in the whole year when no month is given (a year before 2484 runs from 1 April

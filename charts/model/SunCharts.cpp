@@ -51,6 +51,24 @@ std::string SunIngressName(int yearBE, int sign)
            + std::to_string(yearBE);
 }
 
+int BirthdayYearCE(const TChartInput& natal, int yearBE)
+{
+    TChartRecord rec;
+    rec.Input = natal;
+    ParseChartInput(rec);
+    return ChristianYearFor(rec.Month >= 1 && rec.Month <= 12 ? rec.Month : 1, yearBE);
+}
+
+int IngressMonth(int sign)
+{
+    return (sign + 1) % 12 + 1; // Aries in March ... Pisces in February
+}
+
+int IngressYearCE(int yearBE, int sign)
+{
+    return ChristianYearFor(IngressMonth(sign), yearBE);
+}
+
 ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::optional<ChartPlace>& place)
 {
     const auto natalMoment = MomentOf(natal);
@@ -63,7 +81,7 @@ ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::option
     // The birthday of that year, at the natal clock time and zone, as the first estimate.
     const std::int64_t natalZone = ZoneSeconds(natal.TimeZone);
     CivilTime birthday = LocalTimeOf(*natalMoment, natalZone);
-    const int yearCE = ChristianYearFor(birthday.month, yearBE);
+    const int yearCE = BirthdayYearCE(natal, yearBE);
     birthday.day = DayWithinMonth(birthday.day, birthday.month, yearCE);
     if (auto fault = DateFault(birthday.day, birthday.month, yearBE))
         return Refused(*fault);
@@ -80,12 +98,12 @@ ChartOutcome SunIngress(int yearBE, int sign, const ChartPlace& place)
         return Refused("ราศีต้องอยู่ระหว่าง 1 ถึง 12");
     if (auto fault = PlaceFault(place))
         return Refused(*fault);
-    // The Sun enters Aries about 21 March, each later sign about the 21st of the next month.
+    // The Sun enters each sign about the 21st of its month.
     constexpr int kIngressDay = 21;
-    const int month = (sign + 1) % 12 + 1;
+    const int month = IngressMonth(sign);
     if (auto fault = DateFault(kIngressDay, month, yearBE))
         return Refused(*fault);
-    const CivilTime estimate{ChristianYearFor(month, yearBE), month, kIngressDay, 0, 0, 0};
+    const CivilTime estimate{IngressYearCE(yearBE, sign), month, kIngressDay, 0, 0, 0};
     const double target = (sign - 1) * 30.0;
     return ChartOfSunMoment(SunAtLongitude(target, MomentOfLocalTime(estimate, 0).JulianDay()),
                             SunIngressName(yearBE, sign), place);

@@ -20,6 +20,10 @@ std::string SolarReturnName(int yearBE);
 // exist in that year.
 ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::optional<ChartPlace>& place = {});
 
+// The Christian year in which the natal birthday of the Buddhist-era year `yearBE` falls (that
+// of the natal date's month; a malformed natal date counts as January).
+int BirthdayYearCE(const TChartInput& natal, int yearBE);
+
 // "อาทิตย์ยกราศีเมษ 2567": the name of an ingress chart.
 std::string SunIngressName(int yearBE, int sign);
 
@@ -28,5 +32,10 @@ std::string SunIngressName(int yearBE, int sign);
 // and February), cast at `place`. Refused for a sign outside 1..12, a year outside the years the
 // chart input accepts, an ingress month the year does not have, or a malformed place.
 ChartOutcome SunIngress(int yearBE, int sign, const ChartPlace& place);
+
+// The month (1..12) in which the Sun enters sign 1..12, and the Christian year of that month in
+// the Buddhist-era year `yearBE`.
+int IngressMonth(int sign);
+int IngressYearCE(int yearBE, int sign);
 
 } // namespace nemra

@@ -7,20 +7,9 @@
 namespace nemra {
 namespace {
 
-TEST(ChartMoment, BuddhistYearsFollowTheYearRule)
+// Hand-read from the rule: before 2484 the year began on 1 April; 2483 ran April-December 1940.
+TEST(ChartMoment, BuddhistYearsBeginByTheYearRule)
 {
-    // Hand-read from the rule: before 2484 the year began on 1 April; 2483 ran April-December 1940.
-    struct Case {
-        int month, yearCE, yearBE;
-    };
-    for (const auto& [month, yearCE, yearBE] :
-         {Case{3, 1939, 2481}, Case{4, 1939, 2482}, Case{1, 1940, 2482}, Case{3, 1940, 2482}, Case{4, 1940, 2483},
-          Case{12, 1940, 2483}, Case{1, 1941, 2484}, Case{3, 1941, 2484}, Case{1, 2024, 2567}})
-        EXPECT_EQ(BuddhistYearFor(month, yearCE), yearBE) << month << "/" << yearCE;
-    for (int yearCE = 1; yearCE <= 2999; ++yearCE)
-        for (int month = 1; month <= 12; ++month)
-            ASSERT_EQ(ChristianYearFor(month, BuddhistYearFor(month, yearCE)), yearCE) << month << "/" << yearCE;
-
     struct First {
         int yearBE, yearCE, month;
     };
