@@ -1,28 +1,16 @@
 #include "charts/model/Lunations.h"
 
+#include "tests/charts/ChartsTestKit.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 
 namespace nemra {
 namespace {
 
-const ChartPlace kBangkok{"7.00H", "13.45N", "100.30E", "กรุงเทพฯ"};
+using test::kBangkok;
 const ChartPlace kGreenwich{"0.00E", "51.29N", "0.00E", "Greenwich"};
-
-// Seconds of an ISO 8601 UT time "YYYY-MM-DDTHH:MM" from 1970.
-long long Seconds(const std::string& iso)
-{
-    std::tm t{};
-    t.tm_year = std::atoi(iso.c_str()) - 1900;
-    t.tm_mon = std::atoi(iso.c_str() + 5) - 1;
-    t.tm_mday = std::atoi(iso.c_str() + 8);
-    t.tm_hour = std::atoi(iso.c_str() + 11);
-    t.tm_min = std::atoi(iso.c_str() + 14);
-    t.tm_sec = iso.size() > 17 ? std::atoi(iso.c_str() + 17) : 0;
-    return static_cast<long long>(timegm(&t));
-}
 
 // The phases of the Moon of 2024 as the U.S. Naval Observatory publishes them ("Phases of the
 // Moon", Astronomical Applications Department), UT rounded to the minute; the new moon of
@@ -41,7 +29,7 @@ TEST(Lunations, MeetThePublishedPhasesOf2024)
     ASSERT_EQ(year.events.size(), std::size(published));
     for (std::size_t i = 0; i < year.events.size(); ++i) {
         const Lunation& event = year.events[i];
-        EXPECT_LE(std::llabs(Seconds(IsoUtText(event.moment)) - Seconds(published[i])), 60) << published[i];
+        EXPECT_LE(std::llabs(test::SecondsFrom(published[i], event.moment)), 60) << published[i];
         EXPECT_EQ(event.kind, i % 2 == 0 ? LunationKind::NewMoon : LunationKind::FullMoon) << published[i];
         EXPECT_EQ(event.chart.Name.str(), LunationName(event.kind));
         EXPECT_EQ(MomentOf(event.chart), event.moment);

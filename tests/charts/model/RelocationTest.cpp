@@ -1,5 +1,7 @@
 #include "charts/model/Relocation.h"
 
+#include "tests/charts/ChartsTestKit.h"
+
 #include "core/ChartRecord.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +9,8 @@
 namespace nemra {
 namespace {
 
-const ChartPlace kLondon{"0.00E", "51.30N", "0.08W", "London"};
+using test::kLondon;
 const ChartPlace kLondonHours{"0.00H", "51.30N", "0.08W", "London"};
-
-TChartInput Bangkok(const char* date, const char* time, const char* zone)
-{
-    TChartInput chart;
-    chart.Name = "ดวงจรขณะนี้";
-    chart.Date = date;
-    chart.Time = time;
-    chart.TimeZone = zone;
-    chart.Latitude = "13.45N";
-    chart.Longitude = "100.30E";
-    chart.Place = "กรุงเทพฯ";
-    return chart;
-}
 
 TChartRecord Cast(const TChartInput& input)
 {
@@ -50,7 +39,7 @@ TEST(Relocation, TheMomentStaysAndOnlyTheAnglesMove)
         {"08/04/2567", "12.00.00", "7.00H", kLondon, "08/04/2567", " 5.00.00"},
     };
     for (const Move& m : moves) {
-        const TChartInput bangkok = Bangkok(m.date, m.time, m.zone);
+        const TChartInput bangkok = test::BangkokChart(m.date, m.time, m.zone);
         const ChartOutcome london = Relocate(bangkok, m.to);
         ASSERT_TRUE(london.ok()) << london.refusal;
         EXPECT_EQ(london.chart.Date.str(), m.londonDate);
@@ -75,11 +64,12 @@ TEST(Relocation, TheMomentStaysAndOnlyTheAnglesMove)
 
 TEST(Relocation, RefusesAndReadsPlaces)
 {
-    const TChartInput bangkok = Bangkok("08/04/2567", "12.00.00", "7.00H");
+    const TChartInput bangkok = test::BangkokChart("08/04/2567", "12.00.00", "7.00H");
     // A moment whose date at the new zone leaves the years the charts accept.
-    EXPECT_EQ(Relocate(Bangkok("31/12/3542", "23.30.00", "7.00H"), {"14.00H", "1.52N", "157.24W", ""}).refusal,
-              "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");
-    EXPECT_FALSE(Relocate(Bangkok("30/02/2567", "12.00.00", "7.00H"), kLondon).ok());
+    EXPECT_EQ(
+        Relocate(test::BangkokChart("31/12/3542", "23.30.00", "7.00H"), {"14.00H", "1.52N", "157.24W", ""}).refusal,
+        "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");
+    EXPECT_FALSE(Relocate(test::BangkokChart("30/02/2567", "12.00.00", "7.00H"), kLondon).ok());
 
     const auto read = ReadPlace(" 0.00E , 51.30N,0.08W,London, Ontario");
     ASSERT_TRUE(read.place.has_value()) << read.refusal;

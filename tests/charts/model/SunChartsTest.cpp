@@ -1,5 +1,7 @@
 #include "charts/model/SunCharts.h"
 
+#include "tests/charts/ChartsTestKit.h"
+
 #include "core/AngleMath.h"
 #include "core/ChartRecord.h"
 #include "core/MomentFinder.h"
@@ -7,40 +9,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace nemra {
 namespace {
 
+using test::BangkokChart;
+using test::kBangkok;
+using test::kLondon;
+using test::SecondsFrom;
+
 constexpr double kArcSecond = 1.0 / 3600.0;
-const ChartPlace kBangkok{"7.00H", "13.45N", "100.30E", "กรุงเทพฯ"};
-const ChartPlace kLondon{"0.00E", "51.30N", "0.08W", "London"};
-
-TChartInput Chart(const char* date, const char* time, const char* zone)
-{
-    TChartInput chart;
-    chart.Name = "natal";
-    chart.Date = date;
-    chart.Time = time;
-    chart.TimeZone = zone;
-    chart.Latitude = "13.45N";
-    chart.Longitude = "100.30E";
-    chart.Place = "กรุงเทพฯ";
-    return chart;
-}
-
-// Seconds between the outcome's moment and an ISO 8601 time "YYYY-MM-DDTHH:MM:SS".
-long SecondsFrom(const ChartOutcome& outcome, const char* iso)
-{
-    const std::string text = IsoUtText(outcome.moment);
-    const auto seconds = [](const std::string& t) {
-        const int day = std::atoi(t.c_str() + 8);
-        return day * 86400L + std::atoi(t.c_str() + 11) * 3600L + std::atoi(t.c_str() + 14) * 60L
-               + std::atoi(t.c_str() + 17);
-    };
-    EXPECT_EQ(text.substr(0, 8), std::string(iso).substr(0, 8)) << text;
-    return seconds(text) - seconds(iso);
-}
 
 struct Ingress {
     int sign;
@@ -55,7 +33,7 @@ TEST(SunIngress, MeetsThePublishedSeasonsOf2024)
                                           Ingress{7, "2024-09-22T12:44:00"}, Ingress{10, "2024-12-21T09:21:00"}}) {
         const ChartOutcome outcome = SunIngress(2567, sign, kLondon);
         ASSERT_TRUE(outcome.ok()) << outcome.refusal;
-        EXPECT_LE(std::labs(SecondsFrom(outcome, published)), 60) << published;
+        EXPECT_LE(std::llabs(SecondsFrom(published, outcome.moment)), 60) << published;
         EXPECT_EQ(outcome.chart.Name.str(), SunIngressName(2567, sign));
         EXPECT_EQ(outcome.chart.Place.str(), "London");
         // The texts give the moment back when cast.
@@ -92,10 +70,10 @@ TEST(SolarReturn, TheSunComesBackToTheNatalSun)
         {"01/09/2393", "12.00.00", "0.00E", 2933, 158.6446878, "2390-09-01T01:35:43"},
     };
     for (const auto& c : cases) {
-        const TChartInput natal = Chart(c.date, c.time, c.zone);
+        const TChartInput natal = BangkokChart(c.date, c.time, c.zone);
         const ChartOutcome outcome = SolarReturn(natal, c.yearBE);
         ASSERT_TRUE(outcome.ok()) << outcome.refusal;
-        EXPECT_LE(std::labs(SecondsFrom(outcome, c.moment)), 1) << c.date;
+        EXPECT_LE(std::llabs(SecondsFrom(c.moment, outcome.moment)), 1) << c.date;
         EXPECT_EQ(outcome.chart.Name.str(), SolarReturnName(c.yearBE));
         EXPECT_EQ(PlaceOf(outcome.chart), PlaceOf(natal));
         TChartRecord rec;
@@ -106,7 +84,7 @@ TEST(SolarReturn, TheSunComesBackToTheNatalSun)
     EXPECT_EQ(SolarReturnName(2567), "ดวงทินวรรษ 2567");
 
     // At a chosen place the moment is the same, the clock that of the place.
-    const TChartInput owner = Chart("24/06/2475", " 6.00.00", "105.00E");
+    const TChartInput owner = BangkokChart("24/06/2475", " 6.00.00", "105.00E");
     const ChartOutcome london = SolarReturn(owner, 2567, kLondon);
     EXPECT_EQ(london.moment, SolarReturn(owner, 2567).moment);
     EXPECT_EQ(london.chart.Date.str(), "23/06/2567");
@@ -116,11 +94,11 @@ TEST(SolarReturn, TheSunComesBackToTheNatalSun)
 
 TEST(SunCharts, RefuseWhatCannotBeCast)
 {
-    const TChartInput natal = Chart("24/06/2475", " 6.00.00", "105.00E");
+    const TChartInput natal = BangkokChart("24/06/2475", " 6.00.00", "105.00E");
     const ChartPlace badZone{"7.00X", "13.45N", "100.30E", ""};
     for (const ChartOutcome& outcome :
          {SolarReturn(natal, 543), SolarReturn(natal, 3543), SolarReturn(natal, 2567, badZone),
-          SolarReturn(Chart("32/01/2475", " 6.00.00", "105.00E"), 2567), SunIngress(2567, 0, kBangkok),
+          SolarReturn(BangkokChart("32/01/2475", " 6.00.00", "105.00E"), 2567), SunIngress(2567, 0, kBangkok),
           SunIngress(2567, 13, kBangkok), SunIngress(3543, 1, kBangkok), SunIngress(2567, 1, badZone)})
         EXPECT_FALSE(outcome.ok());
     EXPECT_EQ(SunIngress(2567, 13, kBangkok).refusal, "ราศีต้องอยู่ระหว่าง 1 ถึง 12");

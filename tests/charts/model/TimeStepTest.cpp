@@ -1,6 +1,6 @@
 #include "charts/model/TimeStep.h"
 
-#include "charts/model/ChartPlace.h"
+#include "tests/charts/ChartsTestKit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +9,7 @@ namespace {
 
 TChartInput At(const char* date, const char* time, const char* zone = "7.00H")
 {
-    TChartInput chart;
-    chart.Name = "ดวงกำเนิด";
-    chart.Date = date;
-    chart.Time = time;
-    chart.TimeZone = zone;
-    chart.Latitude = "13.45N";
-    chart.Longitude = "100.30E";
-    chart.Place = "กรุงเทพฯ";
-    return chart;
+    return test::BangkokChart(date, time, zone);
 }
 
 struct Step {

@@ -2,6 +2,8 @@
 // units, and a refused step at the end of the range.
 #include "charts/ui/StepForm.h"
 
+#include "tests/charts/ChartsTestKit.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -15,14 +17,7 @@ namespace {
 
 nemra::TChartInput Chart(const char* date, const char* time)
 {
-    nemra::TChartInput chart;
-    chart.Name = "ดวงกำเนิด";
-    chart.Date = date;
-    chart.Time = time;
-    chart.TimeZone = "7.00H";
-    chart.Latitude = "13.45N";
-    chart.Longitude = "100.30E";
-    return chart;
+    return nemra::test::BangkokChart(date, time);
 }
 
 template <typename T> T* Get(QWidget& form, const char* name)
