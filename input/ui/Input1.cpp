@@ -87,14 +87,7 @@ void TNew1::CreateControls()
     Button1 = new QPushButton(QStringLiteral("จังหวัด/เมือง"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
 
-    const auto zone = nemra::ZoneRangeFor(false);
-    SpinEdit5 = MakeSpin(this, "SpinEdit5", zone.minimum, zone.maximum, 0);
-    SpinEdit6 = MakeSpin(this, "SpinEdit6", 0, 59, 0);
-    CheckBox1 = new QCheckBox(QStringLiteral("ชั่วโมง"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    RadioButton1 = MakeRadio(this, "RadioButton1", QStringLiteral("ตะวันออก"));
-    RadioButton2 = MakeRadio(this, "RadioButton2", QStringLiteral("ตะวันตก"));
-    GroupPair(this, RadioButton1, RadioButton2);
+    std::tie(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2) = MakeZoneControls(this);
 
     std::tie(SpinEdit7, SpinEdit8, RadioButton3, RadioButton4, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6) =
         MakePositionControls(this);
@@ -203,11 +196,7 @@ void TNew1::TabSet1Click(int index)
 
 void TNew1::CheckBox1Click(bool checked)
 {
-    const auto range = nemra::ZoneRangeFor(checked);
-    SpinEdit5->setRange(range.minimum, range.maximum);
-    SpinEdit5->setValue(range.initial);
-    RadioButton1->setEnabled(!checked);
-    RadioButton2->setEnabled(!checked);
+    SwitchZoneUnit(checked, SpinEdit5, RadioButton1, RadioButton2);
 }
 
 void TNew1::Button1Click()
@@ -238,7 +227,7 @@ nemra::ChartInputEntry TNew1::Entry() const
     entry.hour = HoSpin->value();
     entry.minute = MinSpin->value();
     entry.second = SecSpin->value();
-    entry.zone = {SpinEdit5->value(), SpinEdit6->value(), CheckBox1->isChecked(), RadioButton1->isChecked()};
+    entry.zone = ZoneOf(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1);
     entry.latitude = AngleOf(SpinEdit7, SpinEdit8, RadioButton3);
     entry.longitude = AngleOf(SpinEdit9, SpinEdit10, RadioButton5);
     entry.place = Edit2->text().toStdString();
@@ -265,14 +254,9 @@ void TNew1::ShowEntry(const nemra::ChartInputEntry& entry)
     ShowAngle(entry.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
 }
 
-// A zone in hours ticks the hours box, one in degrees clears it, before the values are set.
 void TNew1::ShowZone(const nemra::ZoneEntry& zone)
 {
-    CheckBox1->setChecked(zone.inHours);
-    SpinEdit5->setValue(zone.value);
-    SpinEdit6->setValue(zone.minutes);
-    if (!zone.inHours)
-        (zone.east ? RadioButton1 : RadioButton2)->setChecked(true);
+    ::ShowZone(zone, SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2);
 }
 
 void TNew1::ShowCalendarMonth(int month)

@@ -3,6 +3,7 @@
 #include "ThaiText.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -99,4 +100,43 @@ MakePositionControls(QWidget* parent)
     const auto [east, west] =
         directions("RadioButton5", QStringLiteral("ตะวันออก"), "RadioButton6", QStringLiteral("ตะวันตก"));
     return {latDegrees, latMinutes, north, south, lonDegrees, lonMinutes, east, west};
+}
+
+std::tuple<QSpinBox*, QSpinBox*, QCheckBox*, QRadioButton*, QRadioButton*> MakeZoneControls(QWidget* parent)
+{
+    const auto range = nemra::ZoneRangeFor(false);
+    auto* value = MakeSpin(parent, "SpinEdit5", range.minimum, range.maximum, 0);
+    auto* minutes = MakeSpin(parent, "SpinEdit6", 0, kMaxMinutes, 0);
+    auto* inHours = new QCheckBox(QStringLiteral("ชั่วโมง"), parent);
+    inHours->setObjectName(QStringLiteral("CheckBox1"));
+    auto* east = MakeRadio(parent, "RadioButton1", QStringLiteral("ตะวันออก"));
+    auto* west = MakeRadio(parent, "RadioButton2", QStringLiteral("ตะวันตก"));
+    GroupPair(parent, east, west);
+    return {value, minutes, inHours, east, west};
+}
+
+void SwitchZoneUnit(bool inHours, QSpinBox* value, QRadioButton* east, QRadioButton* west)
+{
+    const auto range = nemra::ZoneRangeFor(inHours);
+    value->setRange(range.minimum, range.maximum);
+    value->setValue(range.initial);
+    east->setEnabled(!inHours);
+    west->setEnabled(!inHours);
+}
+
+void ShowZone(const nemra::ZoneEntry& zone, QSpinBox* value, QSpinBox* minutes, QCheckBox* inHours, QRadioButton* east,
+              QRadioButton* west)
+{
+    inHours->setChecked(zone.inHours);
+    SwitchZoneUnit(zone.inHours, value, east, west); // whether or not the box changed
+    value->setValue(zone.value);
+    minutes->setValue(zone.minutes);
+    if (!zone.inHours)
+        (zone.east ? east : west)->setChecked(true);
+}
+
+nemra::ZoneEntry ZoneOf(const QSpinBox* value, const QSpinBox* minutes, const QCheckBox* inHours,
+                        const QRadioButton* east)
+{
+    return {value->value(), minutes->value(), inHours->isChecked(), east->isChecked()};
 }

@@ -1,6 +1,6 @@
 // Small pieces the input dialogs share: their Thai font, UTF-8 texts of the model as Qt
 // strings, the current directory where the city file is looked for first, and the edits,
-// spins and radio buttons of a place's name and position.
+// spins and radio buttons of a place's name, zone and position.
 #pragma once
 
 #include <tuple>
@@ -40,6 +40,7 @@ inline std::filesystem::path CurrentDirectory()
     return ec ? std::filesystem::path(".") : dir;
 }
 
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -71,3 +72,18 @@ MakePositionControls(QWidget* parent);
 void ShowAngle(const nemra::AngleEntry& angle, QSpinBox* degrees, QSpinBox* minutes, QRadioButton* positive,
                QRadioButton* negative);
 nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, const QRadioButton* positive);
+
+// The zone controls with their design names: SpinEdit5 (degrees of the zone meridian, or hours),
+// SpinEdit6 (minutes), CheckBox1 "ชั่วโมง" (the zone in hours) and RadioButton1/2 (east/west, for
+// a zone in degrees). The dialog connects CheckBox1 to SwitchZoneUnit.
+std::tuple<QSpinBox*, QSpinBox*, QCheckBox*, QRadioButton*, QRadioButton*> MakeZoneControls(QWidget* parent);
+
+// The hours box changed: the value takes the range and start of the unit, and the east/west
+// buttons serve only a zone in degrees.
+void SwitchZoneUnit(bool inHours, QSpinBox* value, QRadioButton* east, QRadioButton* west);
+
+// A zone shown in and read from its controls.
+void ShowZone(const nemra::ZoneEntry& zone, QSpinBox* value, QSpinBox* minutes, QCheckBox* inHours, QRadioButton* east,
+              QRadioButton* west);
+nemra::ZoneEntry ZoneOf(const QSpinBox* value, const QSpinBox* minutes, const QCheckBox* inHours,
+                        const QRadioButton* east);
