@@ -49,10 +49,7 @@ TEST(HostileArguments, AreRefusedWithOneShortPlainLine)
         {{"positions", "--natal", NatalWith(6, "x\r\n"), "--format", "text"},
          "a control character in the place 'x\\r\\n'"},
         {{"positions", "--natal", NatalWith(5, "\x1b[31mred")}, "a control character in the name '\\x1B[31mred'"},
-        {{"positions", "--natal",
-          NatalWith(5, "\xc2\x9b"
-                       "2J")},
-         "a control character in the name '\\xC2\\x9B2J'"},
+        {{"positions", "--natal", NatalWith(5, "\xc2\x9b[2J")}, "a control character in the name '\\xC2\\x9B[2J'"},
         {{"positions", "--natal", NatalWith(5, "a\tb")}, "the name 'a\\tb'"},
         {{"positions", "--natal", NatalWith(5, "a\x7f")}, "the name 'a\\x7F'"},
         {{"positions", "--natal", NatalWith(1, "9.30\n")}, "a control character in the time '9.30\\n'"},
