@@ -185,8 +185,8 @@ std::optional<ChartInputFault> CheckChartInput(const TChartInput& input)
         return fault;
     if (auto fault = CheckZone(input.TimeZone))
         return fault;
-    if (auto fault = CheckAngleText(input.Latitude, "NS", 90.0, false, ChartInputField::Latitude,
-                                    "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
+    if (auto fault = CheckAngleText(input.Latitude, "NS", kMaxLatitudeDegrees + kMaxLatitudeMinutes / 60.0, false,
+                                    ChartInputField::Latitude, "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
         return fault;
     return CheckAngleText(input.Longitude, "EW", 180.0, false, ChartInputField::Longitude,
                           "ลองจิจูดต้องอยู่ในรูป 100.30E หรือ 100.30W");

@@ -38,9 +38,14 @@ struct ChartInputFault {
 // English key of a field, for command-line messages: "date", "time", "zone", ...
 std::string_view FieldKey(ChartInputField field);
 
+// The largest latitude a chart is cast for, 89°59' north or south: at a pole the
+// Ascendant is undefined.
+inline constexpr int kMaxLatitudeDegrees = 89;
+inline constexpr int kMaxLatitudeMinutes = 59;
+
 // The first fault of the input texts, or nothing when every text is in a form the chart
 // computation reads as meant: a real date (day within its month) of the years the
-// ephemeris serves, a clock time, a zone of -12..+14 hours, a latitude up to 90 degrees,
+// ephemeris serves, a clock time, a zone of -12..+14 hours, a latitude up to 89°59',
 // a longitude up to 180 degrees, each with two-digit minutes below 60.
 std::optional<ChartInputFault> CheckChartInput(const TChartInput& input);
 

@@ -56,11 +56,11 @@ std::optional<ZoneEntry> ReadZone(std::string_view text)
     return ZoneEntry{parts->whole, parts->minutes, inHours, parts->letter != 'W'};
 }
 
-std::optional<AngleEntry> ReadAngle(std::string_view text, int maxDegrees, char positiveLetter, char negativeLetter)
+std::optional<AngleEntry> ReadAngle(std::string_view text, AngleLimit limit, char positiveLetter, char negativeLetter)
 {
     const auto parts = ReadAngleParts(text);
     if (!parts || (parts->letter != positiveLetter && parts->letter != negativeLetter)
-        || !InRange(*parts, 0, maxDegrees) || (parts->whole == maxDegrees && parts->minutes != 0))
+        || !InRange(*parts, 0, limit.degrees) || (parts->whole == limit.degrees && parts->minutes > limit.minutes))
         return std::nullopt;
     return AngleEntry{parts->whole, parts->minutes, parts->letter == positiveLetter};
 }

@@ -35,13 +35,17 @@ struct AngleEntry {
     bool positive = true; // north, or east
 };
 
-// The largest latitude and longitude in degrees; at these the minutes can only be 0.
-inline constexpr int kMaxLatitude = 90;
-inline constexpr int kMaxLongitude = 180;
+// The largest latitude and longitude: 89°59' (the chart check's, no pole) and 180°00'.
+struct AngleLimit {
+    int degrees;
+    int minutes; // the largest minutes at the largest degrees
+};
+inline constexpr AngleLimit kMaxLatitude = {kMaxLatitudeDegrees, kMaxLatitudeMinutes};
+inline constexpr AngleLimit kMaxLongitude = {180, 0};
 
 // A latitude text ("13.45N", "8.04S") or a longitude text ("100.30E", "74.00W") as degrees,
 // minutes and direction; nothing when it is not a degrees.minutes number of at most six
-// characters followed by its letter, within 0..90 degrees (latitude) or 0..180 (longitude).
+// characters followed by its letter, up to 89°59' (latitude) or 180°00' (longitude).
 std::optional<AngleEntry> ReadLatitude(std::string_view text);
 std::optional<AngleEntry> ReadLongitude(std::string_view text);
 

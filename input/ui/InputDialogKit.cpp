@@ -57,9 +57,11 @@ void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second)
     first->setChecked(true);
 }
 
-void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes)
+void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes, int minutesAtMaximum)
 {
-    auto limit = [degrees, minutes](int value) { minutes->setMaximum(value == degrees->maximum() ? 0 : kMaxMinutes); };
+    auto limit = [degrees, minutes, minutesAtMaximum](int value) {
+        minutes->setMaximum(value == degrees->maximum() ? minutesAtMaximum : kMaxMinutes);
+    };
     QObject::connect(degrees, &QSpinBox::valueChanged, minutes, limit);
     limit(degrees->value());
 }
@@ -80,10 +82,10 @@ nemra::AngleEntry AngleOf(const QSpinBox* degrees, const QSpinBox* minutes, cons
 std::tuple<QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*, QSpinBox*, QSpinBox*, QRadioButton*, QRadioButton*>
 MakePositionControls(QWidget* parent)
 {
-    const auto angle = [parent](const char* degreesName, const char* minutesName, int maximum) {
-        auto* degrees = MakeSpin(parent, degreesName, 0, maximum, 0);
+    const auto angle = [parent](const char* degreesName, const char* minutesName, nemra::AngleLimit maximum) {
+        auto* degrees = MakeSpin(parent, degreesName, 0, maximum.degrees, 0);
         auto* minutes = MakeSpin(parent, minutesName, 0, 59, 0);
-        LimitMinutesAtMaximum(degrees, minutes);
+        LimitMinutesAtMaximum(degrees, minutes, maximum.minutes);
         return std::pair{degrees, minutes};
     };
     const auto directions = [parent](const char* firstName, const QString& first, const char* secondName,

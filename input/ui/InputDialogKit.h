@@ -58,9 +58,9 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text);
 // Two radio buttons that exclude each other, the first one chosen.
 void GroupPair(QWidget* parent, QRadioButton* first, QRadioButton* second);
 
-// Keeps an angle within its largest value: while the degrees stand at their maximum (90 of
-// latitude, 180 of longitude) the minutes can only be 0.
-void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes);
+// Keeps an angle within its largest value: while the degrees stand at their maximum (89 of
+// latitude, 180 of longitude) the minutes go up to `minutesAtMaximum` (59 and 0).
+void LimitMinutesAtMaximum(QSpinBox* degrees, QSpinBox* minutes, int minutesAtMaximum);
 
 // The latitude and longitude controls both input dialogs share, with their design names:
 // SpinEdit7/8 and RadioButton3/4 (north/south), SpinEdit9/10 and RadioButton5/6 (east/west).

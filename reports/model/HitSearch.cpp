@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace nemra {
 
@@ -25,8 +26,9 @@ namespace {
 
 constexpr int kLastHitFactor = kPoseidon; // factors 0..21 take part; Ketu never does
 
-// A deviation equal to the orb is within it; the margin absorbs the last bit of rounding
-// in sums of longitudes (far below the arc-second the texts show).
+// A deviation equal to the orb is within it, and deviations this close sort as equal; the
+// margin absorbs the last bit of rounding in sums of longitudes (far below the arc-second
+// the texts show).
 constexpr double kOrbMargin = 1e-9;
 
 constexpr const char* kNoHits = "ไม่มีจุดกระทบ";
@@ -85,6 +87,108 @@ bool TripleAdmitted(int kind, int a, int b, int c)
     }
 }
 
+// What a point is, as far as the search forms points: its hit kind 1..8 and its factors in
+// one order, so that every way of writing one point compares equal: a midpoint's pair
+// either way round, A and B of A+B-C and of A/B//C either way round, B and C of A-B-C
+// either way round, and the three factors of A+B+C in any order. Kind 0 is a point no
+// candidate can be.
+struct PointIdentity {
+    int kind = 0;
+    std::array<int, 3> factors{};
+    friend bool operator==(const PointIdentity&, const PointIdentity&) = default;
+};
+
+PointIdentity IdentityOf(int kind, int a, int b = 0, int c = 0)
+{
+    switch (kind) {
+    case 1:
+    case 2:
+        return {kind, {a, 0, 0}};
+    case 3:
+    case 4:
+        return {kind, {std::min(a, b), std::max(a, b), 0}};
+    case 5:
+    case 8:
+        return {kind, {std::min(a, b), std::max(a, b), c}};
+    case 6: {
+        std::array<int, 3> factors = {a, b, c};
+        std::sort(factors.begin(), factors.end());
+        return {kind, factors};
+    }
+    case 7:
+        return {kind, {a, std::min(b, c), std::max(b, c)}};
+    default:
+        return {};
+    }
+}
+
+// The studied point as the search would form it, from the kind of index the dials stored.
+// Its name is no guide: the dials and the search write one point in different forms
+// ("-อท/จท" and "-(อท/จท)", "อท/จท" and "จท/อท").
+PointIdentity StudiedIdentity(const ReportSnapshot& snap)
+{
+    const int a = snap.indexFactorA;
+    const int b = snap.indexFactorB;
+    const int c = snap.indexFactorC;
+    switch (snap.indexMode) {
+    case kIndexHouse:
+    case kIndexFactor:
+        return IdentityOf(1, a);
+    case kIndexFactorReflection:
+        return IdentityOf(2, a);
+    case kIndexMidpoint:
+        return IdentityOf(3, a, b);
+    case kIndexMidpointReflection:
+        return IdentityOf(4, a, b);
+    case kIndexSumMinus:
+    case kIndexSumPlus:
+    case kIndexDiffMinus:
+    case kIndexMidpointOfPair:
+        return IdentityOf(snap.indexMode - kIndexSumMinus + 5, a, b, c);
+    case kIndexZodiac:
+        // The Aries marker's pick: a point of the zodiac that is one chart's factor, the only
+        // zodiac index that keeps a factor code.
+        return snap.indexFactorCode.empty() ? PointIdentity{} : IdentityOf(1, snap.indexCodeFactor);
+    default: // the natal/transit mixtures, the daily meridian, AR+MC-(MC/SU), AR+SU-(MC/SU)
+        return {};
+    }
+}
+
+// Ascending signed deviation, a formula row kept right after its hit. Deviations within
+// kOrbMargin of each other are equal and keep the order in which they were found: one
+// point reached by permuted factors (A+B+C and C+B+A) differs only in the last bit of its
+// sums, and that noise, which changes between compilers, must not order the rows.
+void SortByDeviation(std::vector<HitRow>& rows)
+{
+    struct Hit {
+        std::size_t first; // the hit's row
+        std::size_t count; // the hit and its formula row
+        double deviation;
+    };
+    std::vector<Hit> hits;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].formula && !hits.empty())
+            ++hits.back().count;
+        else
+            hits.push_back({i, 1, rows[i].deviation});
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const Hit& x, const Hit& y) { return x.deviation < y.deviation; });
+    // A run of deviations, each within the margin of the one before, is one value.
+    for (auto run = hits.begin(); run != hits.end();) {
+        auto end = std::next(run);
+        while (end != hits.end() && end->deviation - std::prev(end)->deviation <= kOrbMargin)
+            ++end;
+        std::sort(run, end, [](const Hit& x, const Hit& y) { return x.first < y.first; });
+        run = end;
+    }
+    std::vector<HitRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Hit& hit : hits)
+        for (std::size_t i = hit.first; i < hit.first + hit.count; ++i)
+            sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
+
 // One search: every candidate goes through Consider, which lists it when it is a hit.
 class HitSearcher {
   public:
@@ -92,6 +196,7 @@ class HitSearcher {
         : FSnap(snap)
         , FSettings(settings)
         , FChart(settings.targetLayer == kLayerTransit ? snap.transitFactors : snap.natalFactors)
+        , FStudied(settings.targetLayer == snap.indexLayer ? StudiedIdentity(snap) : PointIdentity{})
     {
     }
 
@@ -107,8 +212,7 @@ class HitSearcher {
             if (FSettings.kinds[static_cast<std::size_t>(kind - 1)])
                 SearchKind(kind);
         if (FSettings.sortByOrb)
-            std::stable_sort(FRows.begin(), FRows.end(),
-                             [](const HitRow& x, const HitRow& y) { return x.deviation < y.deviation; });
+            SortByDeviation(FRows);
         report.hitCount = FHitCount;
         report.rows = std::move(FRows);
         return report;
@@ -140,7 +244,8 @@ class HitSearcher {
     {
         for (int n = first; n <= kLastHitFactor; ++n) {
             const double lon = reflected ? ReflectionPoint(P(n), FSnap.axis) : P(n);
-            Consider(lon, FormulaStyle::Factor, n, [&] { return (reflected ? "-" : "") + FactorName(n); });
+            Consider(lon, FormulaStyle::Factor, n, IdentityOf(reflected ? 2 : 1, n),
+                     [&] { return (reflected ? "-" : "") + FactorName(n); });
         }
     }
 
@@ -150,7 +255,7 @@ class HitSearcher {
             for (int b = a + 1; b <= kLastHitFactor; ++b) {
                 const double mid = FactorMidpoint(FChart, a, b);
                 const double lon = reflected ? ReflectionPoint(mid, FSnap.axis) : mid;
-                Consider(lon, FormulaStyle::Pair, 0,
+                Consider(lon, FormulaStyle::Pair, 0, IdentityOf(reflected ? 4 : 3, a, b),
                          [&] { return reflected ? "-(" + PairName(a, b) + ")" : PairName(a, b); });
             }
     }
@@ -163,20 +268,21 @@ class HitSearcher {
                 for (int b = 1; b <= kLastHitFactor; ++b)
                     if (TripleAdmitted(kind, a, b, c))
                         Consider(SensitivePoint(sensKind, FChart, a, b, c), FormulaStyle::None, 0,
-                                 [&] { return SensitiveName(sensKind, a, b, c); });
+                                 IdentityOf(kind, a, b, c), [&] { return SensitiveName(sensKind, a, b, c); });
     }
 
     // Lists the candidate at `chartLon` (before the shift into the target layer) when it
     // stands within the orb and is not the studied point itself, with its formula row.
-    template <class NameFn> void Consider(double chartLon, FormulaStyle style, int factor, NameFn name)
+    template <class NameFn>
+    void Consider(double chartLon, FormulaStyle style, int factor, const PointIdentity& identity, NameFn name)
     {
         const double lon = ShiftToLayer(chartLon, FSettings.targetLayer, FSnap.arcs);
         const AspectResult r = AspectOf(FSnap.indexPoint, lon, FSettings.base);
         if (std::fabs(r.orb) > FSettings.orb + kOrbMargin)
             return;
-        std::string hitName = name();
-        if (hitName == FSnap.indexName && FSettings.targetLayer == FSnap.indexLayer)
+        if (FStudied.kind != 0 && identity == FStudied)
             return;
+        std::string hitName = name();
         std::string formula = FormulaText(style, hitName, factor);
         FRows.push_back({std::move(hitName), lon, r.aspect, r.orb, false});
         ++FHitCount;
@@ -200,6 +306,7 @@ class HitSearcher {
     const ReportSnapshot& FSnap;
     const HitSettings& FSettings;
     const FactorPositions& FChart;
+    const PointIdentity FStudied; // kind 0 when the target layer is not the studied point's
     std::vector<HitRow> FRows;
     int FHitCount = 0;
 };

@@ -27,7 +27,7 @@ struct HitSettings {
     double base = 45.0;  // degrees, > 0
     double orb = 1.0;    // degrees; 0 means no search
     std::array<bool, kHitKindCount> kinds = kDefaultHitKinds;
-    bool sortByOrb = false; // ascending signed deviation, else loop order
+    bool sortByOrb = false; // ascending signed deviation (within 1e-9 degrees: found order), else loop order
 };
 
 // One listed row: a hit, or the formula row that follows a hit of kinds 1 to 4.

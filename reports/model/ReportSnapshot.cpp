@@ -21,6 +21,10 @@ ReportSnapshot MakeReportSnapshot(const MainSession& s)
     snap.indexFactorCode = s.IndexFactorCode;
     snap.indexCodeFactor = s.IndexCodeFactor;
     snap.indexLayer = s.IndexLayer;
+    snap.indexMode = s.FIndexMode;
+    snap.indexFactorA = s.FIndexFactorA;
+    snap.indexFactorB = s.FIndexFactorB;
+    snap.indexFactorC = s.FIndexFactorC;
     return snap;
 }
 

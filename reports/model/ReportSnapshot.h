@@ -23,11 +23,16 @@ struct ReportSnapshot {
     SolarArcs arcs; // FArc, FHalfArc, FDoubleArc in degrees
     int axis = 360; // reflection axis, 360 or 180
 
-    // The dial index values the report names and skips by.
-    std::string indexName;       // IndexName
-    std::string indexFactorCode; // IndexFactorCode: 2 letters for a factor, 4 for a pair
-    int indexCodeFactor = 0;     // IndexCodeFactor
-    int indexLayer = 0;          // IndexLayer: 0, or the ChartLayer 1..8 of the studied point
+    // The dial index values the report names the studied point by, and those it recognises
+    // the studied point by among the candidates (kind, factors and layer).
+    std::string indexName;        // IndexName
+    std::string indexFactorCode;  // IndexFactorCode: 2 letters for a factor, 4 for a pair
+    int indexCodeFactor = 0;      // IndexCodeFactor
+    int indexLayer = 0;           // IndexLayer: 0, or the ChartLayer 1..8 of the studied point
+    int indexMode = kIndexZodiac; // FIndexMode: what kind of point the studied point is
+    int indexFactorA = 0;         // FIndexFactorA..C: the factors it is formed from
+    int indexFactorB = 0;
+    int indexFactorC = 0;
 };
 
 // The snapshot of the session's present index and charts.

@@ -1,6 +1,7 @@
 // Fuzz target: nemra-chart's argument handling. The input is split at NUL bytes into
 // arguments.
 #include "ChartCommand.h"
+#include "ThaiText.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -24,5 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (status == 2 && err.str().empty())
         std::abort();
+    // A refusal is one line of plain text, whatever bytes the arguments held.
+    const std::string message = err.str();
+    if (status == 2 && (!nemra::IsValidUtf8(message) || message.find('\n') != message.size() - 1))
+        std::abort();
+    for (const char c : message)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F)
+            std::abort();
     return 0;
 }

@@ -1,9 +1,10 @@
 // What the nemra-chart tests share: running a command in-process, splitting its output into
-// lines, and the bytes the report writer puts into a new file.
+// lines, the bytes the report writer puts into a new file, and the test of a one-line message.
 #pragma once
 
 #include "ChartCommand.h"
 #include "ReportFile.h"
+#include "ThaiText.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,19 @@ inline std::string SavedBytes(const std::vector<std::string>& lines)
     bytes << in.rdbuf();
     std::filesystem::remove_all(dir);
     return bytes.str();
+}
+
+// One line of plain text: valid UTF-8, no control character but its final line feed.
+inline bool IsOnePlainLine(const std::string& text)
+{
+    if (text.empty() || text.back() != '\n' || !IsValidUtf8(text))
+        return false;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x20 || byte == 0x7F || (byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0))
+            return false;
+    }
+    return true;
 }
 
 } // namespace nemra::cli::testkit

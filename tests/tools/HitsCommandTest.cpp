@@ -66,6 +66,30 @@ TEST(HitsCommand, DailyMeridianAndUserPointIndexes)
     EXPECT_EQ(lines[1], "จุด,ทดสอบ 00กฎ00 ทำมุมกับ  ดวงกำเนิด");
 }
 
+// The studied point written in another form than the search writes it is still not its own
+// hit: a reflected midpoint ("-อท/จท" against "-(อท/จท)"), a pair given in the other order
+// ("จท/อท" against "อท/จท") and A+B+C in any order. Each would stand at +0.00.
+TEST(HitsCommand, TheStudiedPointIsNotItsOwnHitInAnyForm)
+{
+    const struct {
+        const char* option;
+        const char* index;
+        const char* kinds;
+        std::vector<std::string> self;
+    } cases[] = {
+        {"--index-mid", "3,3,4,r", "00010000", {"-(อท/จท)"}},
+        {"--index-mid", "3,4,3", "00100000", {"อท/จท"}},
+        {"--index-sens", "2,7,8,4,3", "00000100", {"จท+อง+อท", "อท+อง+จท", "อท+จท+อง"}},
+    };
+    for (const auto& c : cases) {
+        const HitsRun r = Hits({"--natal", kNatal, c.option, c.index, "--target", "1", "--kinds", c.kinds});
+        ASSERT_EQ(r.status, 0) << r.err;
+        for (const std::string& line : Lines(r.out))
+            for (const std::string& self : c.self)
+                EXPECT_EQ(line.find("," + self + ","), std::string::npos) << c.index << ": " << line;
+    }
+}
+
 TEST(HitsCommand, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
 {
     const std::vector<std::vector<std::string>> cases = {

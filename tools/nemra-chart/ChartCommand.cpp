@@ -11,6 +11,7 @@
 #include "ReportFile.h"
 #include "Session.h"
 #include "SolarArcTable.h"
+#include "ThaiText.h"
 #include "WinDeg.h"
 
 #include <cmath>
@@ -41,6 +42,88 @@ constexpr const char* kUsage =
 
 // Ends the one line that refuses bad arguments.
 constexpr const char* kSeeHelp = " (nemra-chart --help lists the commands)";
+
+// How much of a text a message quotes, in characters.
+constexpr std::size_t kQuotedChars = 40;
+
+// The length in bytes of the UTF-8 character that `text` starts with; 0 when its first
+// bytes are no character.
+std::size_t CharLength(std::string_view text)
+{
+    for (std::size_t n = 1; n <= 4 && n <= text.size(); ++n)
+        if (IsValidUtf8(text.substr(0, n)))
+            return n;
+    return 0;
+}
+
+// A control character: C0, DEL, or C1 (U+0080..U+009F, in UTF-8 C2 80..C2 9F).
+bool IsControl(std::string_view character)
+{
+    const auto first = static_cast<unsigned char>(character[0]);
+    if (character.size() == 1)
+        return first < 0x20 || first == 0x7F;
+    return character.size() == 2 && first == 0xC2 && static_cast<unsigned char>(character[1]) < 0xA0;
+}
+
+// One byte as a message writes it when it may not stand as it is: \n, \r, \t, \\ or \xHH.
+std::string Escape(unsigned char byte)
+{
+    switch (byte) {
+    case '\n':
+        return "\\n";
+    case '\r':
+        return "\\r";
+    case '\t':
+        return "\\t";
+    case '\\':
+        return "\\\\";
+    default: {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+        return hex;
+    }
+    }
+}
+
+// A text as a message quotes it: in single quotes, at most kQuotedChars characters and then
+// "...", with control characters, backslashes and bytes that are no UTF-8 written as
+// escapes, so that a message stays one short line of plain text.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "'";
+    for (std::size_t chars = 0; !text.empty(); ++chars) {
+        if (chars == kQuotedChars) {
+            quoted += "...";
+            break;
+        }
+        const std::size_t length = CharLength(text);
+        const std::string_view character = text.substr(0, length == 0 ? 1 : length);
+        if (length != 0 && !IsControl(character) && character != "\\") {
+            quoted += character;
+        } else {
+            for (const char byte : character)
+                quoted += Escape(static_cast<unsigned char>(byte));
+        }
+        text.remove_prefix(character.size());
+    }
+    return quoted + "'";
+}
+
+// Why a text may not be copied into the output: a control character (a line break would
+// break the CR LF lines of a file, an escape sequence would reach the terminal) or bytes
+// that are no UTF-8; nothing for plain text.
+std::optional<std::string> TextFault(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t length = CharLength(text);
+        if (length == 0)
+            return "bytes that are not UTF-8";
+        if (IsControl(text.substr(0, length)))
+            return "a control character";
+        text.remove_prefix(length);
+    }
+    return std::nullopt;
+}
 
 std::vector<std::string> SplitFields(const std::string& text)
 {
@@ -92,7 +175,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
                 known = true;
             }
         if (!known) {
-            error = "unknown option '" + arg + "'";
+            error = "unknown option " + Quoted(arg);
             return false;
         }
     }
@@ -228,15 +311,22 @@ std::optional<int> IntOption(const Options& options, const std::string& key, int
     return *value;
 }
 
-// The base angle in degrees: above 0, at most 180.
+// The base angles a report accepts, in degrees: the ones the report dialogs offer (90 down
+// to 7.5, all within these bounds) and any other from half a degree to 180. A smaller base
+// lists nearly every candidate, and one near zero hits the limits of the arithmetic.
+constexpr double kSmallestBase = 0.5;
+constexpr double kLargestBase = 180.0;
+
+// The base angle in degrees.
 std::optional<double> BaseOption(const Options& options, std::ostream& err)
 {
     const auto it = options.values.find("--base");
     if (it == options.values.end())
         return 45.0;
     const auto value = ReadReal(it->second);
-    if (!value || !(*value > 0.0 && *value <= 180.0)) {
-        err << "nemra-chart: --base must be degrees above 0 and at most 180\n";
+    if (!value || !(*value >= kSmallestBase && *value <= kLargestBase)) {
+        err << "nemra-chart: --base must be degrees from 0.5 to 180 (the reports offer 90, 72, 45, 30, 22.5, 15"
+               " and 7.5)\n";
         return std::nullopt;
     }
     return *value;
@@ -395,8 +485,8 @@ std::optional<std::vector<int>> IntFields(const std::vector<std::string>& fields
         values.push_back(*value);
     }
     if (fields.size() != ranges.size() || values.size() != ranges.size()) {
-        err << "nemra-chart: " << key << ": expected " << ranges.size() << " whole numbers within their ranges, got '"
-            << JoinFields(fields) << "'\n";
+        err << "nemra-chart: " << key << ": expected " << ranges.size() << " whole numbers within their ranges, got "
+            << Quoted(JoinFields(fields)) << '\n';
         return std::nullopt;
     }
     return values;
@@ -448,8 +538,12 @@ std::optional<UserPointChoice> UserIndexOption(const std::string& text, std::ost
     const auto values = IntFields(numbers, {{0, 11}, {0, 29}, {0, 59}}, "--index-user", err);
     if (!values)
         return std::nullopt;
-    const std::vector<std::string> nameParts(fields.begin(), fields.end() - 3);
-    return UserPointChoice{JoinFields(nameParts), (*values)[0], (*values)[1], (*values)[2]};
+    const std::string name = JoinFields({fields.begin(), fields.end() - 3});
+    if (const auto fault = TextFault(name)) {
+        err << "nemra-chart: --index-user: " << *fault << " in the name " << Quoted(name) << '\n';
+        return std::nullopt;
+    }
+    return UserPointChoice{name, (*values)[0], (*values)[1], (*values)[2]};
 }
 
 // A source other than the natal chart needs the transit chart; false after a message.
@@ -565,6 +659,12 @@ std::optional<TChartInput> ParseChartArgument(const std::string& text, std::stri
         error = "expected 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'";
         return std::nullopt;
     }
+    static constexpr const char* kFieldNames[] = {"date", "time", "zone", "latitude", "longitude", "name", "place"};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (const auto fault = TextFault(fields[i])) {
+            error = *fault + " in the " + kFieldNames[i] + " " + Quoted(fields[i]);
+            return std::nullopt;
+        }
     TChartInput input;
     input.Date = fields[0];
     input.Time = fields[1];
@@ -577,7 +677,7 @@ std::optional<TChartInput> ParseChartArgument(const std::string& text, std::stri
     const std::string_view given[] = {fields[0], fields[1], fields[2], fields[3], fields[4]};
     if (const auto fault = CheckChartInput(input)) {
         const auto index = kFieldIndex[static_cast<std::size_t>(fault->field)];
-        error = "bad " + std::string(FieldKey(fault->field)) + " '" + std::string(given[index]) + "'";
+        error = "bad " + std::string(FieldKey(fault->field)) + " " + Quoted(given[index]);
         return std::nullopt;
     }
     // A text longer than its field was cut; the cut text may still read as another value.
@@ -617,7 +717,7 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return Houses(options, out, err);
     if (args[0] == "hits")
         return Hits(options, out, err);
-    err << "nemra-chart: unknown command '" << args[0] << "'" << kSeeHelp << '\n';
+    err << "nemra-chart: unknown command " << Quoted(args[0]) << kSeeHelp << '\n';
     return 2;
 }
 

@@ -5,11 +5,13 @@
 namespace nemra {
 namespace {
 
-// The largest angles take no minutes: 90°30' north or 180°30' east is no place the chart
-// computation accepts, so such a text is refused rather than shown clamped.
+// Texts beyond the largest angles are refused rather than shown clamped: a latitude ends
+// at 89°59' (a pole has no Ascendant), a longitude at 180°00'.
 TEST(ReadLatitudeAndLongitude, KeepToTheirRanges)
 {
-    EXPECT_EQ(ReadLatitude("90.00S").value_or(AngleEntry{}).degrees, 90);
+    EXPECT_EQ(ReadLatitude("89.59S").value_or(AngleEntry{}).minutes, 59);
+    EXPECT_FALSE(ReadLatitude("90.00S"));
+    EXPECT_FALSE(ReadLatitude("90.00N"));
     EXPECT_FALSE(ReadLatitude("90.30S"));
     EXPECT_FALSE(ReadLatitude("89.60N"));
     EXPECT_EQ(ReadLongitude("180.00W").value_or(AngleEntry{}).degrees, 180);

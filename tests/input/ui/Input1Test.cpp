@@ -233,8 +233,8 @@ class Input1Test : public QObject {
         Get<QLineEdit>(*dialog, "Edit2")->setText(QStringLiteral("ภูเก็ต"));
         QTest::mouseClick(Get<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
         Get<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
-        Get<QSpinBox>(*dialog, "SpinEdit7")->setValue(90);
-        Get<QSpinBox>(*dialog, "SpinEdit8")->setValue(0);
+        Get<QSpinBox>(*dialog, "SpinEdit7")->setValue(90); // the latitude ends at 89°59'
+        Get<QSpinBox>(*dialog, "SpinEdit8")->setValue(60);
         Get<QRadioButton>(*dialog, "RadioButton4")->setChecked(true);
         Get<QSpinBox>(*dialog, "SpinEdit9")->setValue(98);
         Get<QSpinBox>(*dialog, "SpinEdit10")->setValue(24);
@@ -245,7 +245,7 @@ class Input1Test : public QObject {
         QCOMPARE(FInput.Date.str(), std::string("07/12/2569"));
         QCOMPARE(FInput.Time.str(), std::string(" 9.05.00"));
         QCOMPARE(FInput.TimeZone.str(), std::string("7.30H"));
-        QCOMPARE(FInput.Latitude.str(), std::string("90.00S"));
+        QCOMPARE(FInput.Latitude.str(), std::string("89.59S"));
         QCOMPARE(FInput.Longitude.str(), std::string("98.24E"));
     }
 

@@ -120,7 +120,7 @@ class utrplaceTest : public QObject {
             const char *latitude, *longitude, *shown;
         } cases[] = {{"8.04N", "98.54E", "8 4 N 98 54 E"},
                      {"33.52S", "151.13W", "33 52 S 151 13 W"},
-                     {"90.00S", "180.00W", "90 0 S 180 0 W"}};
+                     {"89.59S", "180.00W", "89 59 S 180 0 W"}};
         for (const auto& c : cases) {
             FInput = StoredTransit("ภูเก็ต", c.latitude, c.longitude);
             const auto stored = FInput;
@@ -133,8 +133,8 @@ class utrplaceTest : public QObject {
         }
     }
 
-    // OK writes place, latitude and longitude from the controls; the rest stays. At 90° of
-    // latitude the minutes fall to 0 and cannot be raised: 90°30' is no place.
+    // OK writes place, latitude and longitude from the controls; the rest stays. The
+    // latitude ends at 89°59': a pole has no Ascendant.
     void okWritesWhatWasTyped()
     {
         FInput = StoredTransit("ภูเก็ต", "8.04N", "98.54E");
@@ -145,21 +145,24 @@ class utrplaceTest : public QObject {
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(typed), Qt::NoModifier);
         auto* degrees = Get<QSpinBox>(*dialog, "SpinEdit7");
         auto* minutes = Get<QSpinBox>(*dialog, "SpinEdit8");
-        minutes->setValue(30);
+        minutes->setValue(59);
         degrees->setValue(90);
+        QCOMPARE(degrees->value(), 89);
         QTest::keyClick(minutes, Qt::Key_Up);
-        QCOMPARE(minutes->value(), 0);
+        QCOMPARE(minutes->value(), 59);
         QTest::mouseClick(Get<QRadioButton>(*dialog, "RadioButton4"), Qt::LeftButton);
         Get<QSpinBox>(*dialog, "SpinEdit9")->setValue(99);
         Get<QSpinBox>(*dialog, "SpinEdit10")->setValue(5);
         QTest::mouseClick(Get<QRadioButton>(*dialog, "RadioButton6"), Qt::LeftButton);
         QTest::mouseClick(Get<QPushButton>(*dialog, "OKBtn"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(FInput, StoredTransit("เชียงราย", "90.00S", "99.05W"));
+        QCOMPARE(FInput, StoredTransit("เชียงราย", "89.59S", "99.05W"));
 
-        degrees->setValue(89);
-        minutes->setValue(59);
-        QCOMPARE(minutes->value(), 59);
+        auto* lonDegrees = Get<QSpinBox>(*dialog, "SpinEdit9");
+        auto* lonMinutes = Get<QSpinBox>(*dialog, "SpinEdit10");
+        lonMinutes->setValue(30);
+        lonDegrees->setValue(180);
+        QCOMPARE(lonMinutes->value(), 0); // 180°30' is no place either
     }
 
     // The reading stops at the first text it cannot read; what came before is shown.

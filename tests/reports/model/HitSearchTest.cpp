@@ -1,11 +1,16 @@
 #include "HitSearch.h"
 
+#include "DialIndex.h"
+#include "DialInteraction.h"
 #include "FactorCatalogue.h"
 #include "ReportFile.h"
+#include "Session.h"
 #include "WinDeg.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -162,6 +167,8 @@ TEST(HitSearch, TheStudiedPointIsSkippedOnlyInItsOwnLayer)
     snap.transitFactors[kMoon].Lon = 0.0;
     snap.indexName = Name(kMoon);
     snap.indexLayer = 1;
+    snap.indexMode = kIndexFactor;
+    snap.indexFactorA = kMoon;
     HitSettings settings = Only(1);
     EXPECT_FALSE(Lists(SearchHits(snap, settings), Name(kMoon)));
     settings.targetLayer = 2;
@@ -172,9 +179,118 @@ TEST(HitSearch, TheStudiedPointIsSkippedOnlyInItsOwnLayer)
 
     snap.indexName = "-" + Name(kMoon); // a reflected index skips the reflection point
     snap.indexLayer = 1;
+    snap.indexMode = kIndexFactorReflection;
     snap.natalFactors[kMoon].Lon = 360.0 - 45.0;
     const HitReport reflections = SearchHits(snap, Only(2));
     EXPECT_FALSE(Lists(reflections, "-" + Name(kMoon)));
+}
+
+// The studied point is recognised by what it is (kind, factors in any order that forms the
+// same point, reflection, layer), not by its name: the dials and the search write one point
+// in different forms. Each row names the candidates that are the studied point, written by
+// hand from the loop order of the search; in the studied point's own layer none of them is
+// listed and no other candidate of those kinds stands exactly on the point, and in any
+// other layer they all are.
+TEST(HitSearch, TheStudiedPointIsRecognisedByWhatItIs)
+{
+    TChartInput natal;
+    natal.Name = "ทดสอบ";
+    natal.Date = "05/12/2540";
+    natal.Time = "9.30";
+    natal.TimeZone = "7.00H";
+    natal.Latitude = "13.45N";
+    natal.Longitude = "100.30E";
+    TChartInput transit = natal;
+    transit.Date = "07/12/2569";
+    transit.Time = "9.05.07";
+    MainSession cast;
+    CastNatal(cast, natal);
+    CastTransit(cast, transit);
+
+    const auto mid = [](int source, int a, int b, bool pair, bool reflect) {
+        return [=](MainSession& s) { SetMidpointIndex(s, {source, a, b, pair, reflect}); };
+    };
+    const auto sens = [](int kind, int a, int b, int c) {
+        return [=](MainSession& s) { SetSensitiveIndex(s, {kind, kSensNatal, a, b, c}); };
+    };
+    struct Case {
+        const char* what;
+        std::function<void(MainSession&)> setIndex;
+        const char* kinds;
+        std::vector<std::string> self;
+    };
+    const std::vector<Case> cases = {
+        {"reflected Sun/Moon, named -อท/จท", mid(kMidNatal, kSun, kMoon, true, true), "00010000", {"-(อท/จท)"}},
+        {"Moon/Sun, named จท/อท", mid(kMidNatal, kMoon, kSun, true, false), "00100000", {"อท/จท"}},
+        {"transit Moon/Sun", mid(kMidTransit, kMoon, kSun, true, false), "00100000", {"อท/จท"}},
+        {"a single factor", mid(kMidNatal, kMoon, 0, false, false), "10000000", {Name(kMoon)}},
+        {"a reflected factor", mid(kMidNatal, kMoon, 0, false, true), "01000000", {"-" + Name(kMoon)}},
+        {"a house dial",
+         [](MainSession& s) {
+             SetHouseIndex(s, {kMoon, false});
+         },
+         "10000000",
+         {Name(kMoon)}},
+        {"the Aries marker",
+         [](MainSession& s) { ASSERT_TRUE(PickDialPoint(s, s.FChartCenter, 5)); },
+         "10000000",
+         {Name(kAries)}},
+        {"Moon+Sun-Mars", sens(1, kMoon, kSun, kMars), "00001000", {"อท+จท-อง"}},
+        // A+B+C in any order: one form for each C of the outer loop.
+        {"Mars+Moon+Sun", sens(2, kMars, kMoon, kSun), "00000100", {"จท+อง+อท", "อท+อง+จท", "อท+จท+อง"}},
+        {"Moon-Sun-Mars", sens(3, kMoon, kSun, kMars), "00000010", {"จท-อง-อท"}},
+        {"Moon/Sun//Mars", sens(4, kMoon, kSun, kMars), "00000001", {"อท/จท//อง"}},
+    };
+    const auto zeroRows = [](const HitReport& report) {
+        std::vector<std::string> names;
+        for (const HitRow& row : report.rows)
+            if (!row.formula && std::fabs(row.deviation) < 1e-7)
+                names.push_back(row.name);
+        return names;
+    };
+    for (const Case& c : cases) {
+        MainSession s = cast;
+        c.setIndex(s);
+        ReportSnapshot snap = MakeReportSnapshot(s);
+        HitSettings settings;
+        settings.targetLayer = snap.indexLayer;
+        for (std::size_t k = 0; k < settings.kinds.size(); ++k)
+            settings.kinds[k] = c.kinds[k] == '1';
+        EXPECT_EQ(zeroRows(SearchHits(snap, settings)), std::vector<std::string>{}) << c.what;
+        snap.indexLayer = snap.indexLayer == kLayerNatal ? kLayerTransit : kLayerNatal;
+        EXPECT_EQ(zeroRows(SearchHits(snap, settings)), c.self) << c.what;
+    }
+}
+
+// A+B+C reached by its three orders differs in the last bit of the sums: with 0.1, 0.2 and
+// 0.4 (IEEE doubles), (0.2 + 0.4) + 0.1 and (0.1 + 0.2) + 0.4 give 0.7000000000000001 but
+// (0.1 + 0.4) + 0.2 gives 0.7 (checked in Python). The sort by orb keeps them in the order
+// they were found, as it does for any deviations within 1e-9 degrees.
+TEST(HitSearch, SortingByOrbTreatsDeviationsWithinRoundingAsEqual)
+{
+    ReportSnapshot snap = QuietSnapshot();
+    snap.natalFactors[1].Lon = 0.1;
+    snap.natalFactors[2].Lon = 0.2;
+    snap.natalFactors[3].Lon = 0.4;
+    snap.indexPoint = 0.7;
+    HitSettings settings = Only(6, 45.0, 1.0 / 60.0);
+    const std::vector<std::string> found = {Abbr(2) + "+" + Abbr(3) + "+" + Abbr(1),
+                                            Abbr(1) + "+" + Abbr(3) + "+" + Abbr(2),
+                                            Abbr(1) + "+" + Abbr(2) + "+" + Abbr(3)};
+    const HitReport unsorted = SearchHits(snap, settings);
+    ASSERT_EQ(Names(unsorted), found);
+    ASSERT_GT(unsorted.rows[0].deviation, unsorted.rows[1].deviation); // the noise is there
+    settings.sortByOrb = true;
+    EXPECT_EQ(Names(SearchHits(snap, settings)), found);
+
+    snap.natalFactors[4].Lon = 0.7 - 0.5 / 60.0; // a deviation of -0:30 still sorts first
+    snap.natalFactors[5].Lon = 0.7 + 1e-6;       // and one of 1e-6 degrees after the three
+    settings.kinds[0] = true;
+    const std::vector<std::string> sorted = Names(SearchHits(snap, settings));
+    ASSERT_EQ(sorted.size(), 5u);
+    EXPECT_EQ(sorted.front(), Name(4));
+    EXPECT_EQ(std::vector<std::string>(sorted.begin() + 1, sorted.end() - 1), found);
+    EXPECT_EQ(sorted.back(), Name(5));
 }
 
 TEST(HitSearch, FormulaRowsFollowTheirHitByTheKindOfStudiedPoint)
