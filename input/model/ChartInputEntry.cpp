@@ -72,10 +72,11 @@ std::string CityFailure(const char* what, std::string_view text)
 
 } // namespace
 
-ChartInputEntry OpeningEntry(const LocalDateTime& now, const TChartInput& current)
+ChartInputEntry OpeningEntry(UtInstant ut, const TChartInput& current)
 {
     ChartInputEntry entry;
     entry.name = kPresentMomentName;
+    const LocalDateTime now = DateTimeInZone(ut, ZoneText(entry.zone));
     entry.day = now.day;
     entry.month = now.month;
     entry.yearBE = now.year + 543;

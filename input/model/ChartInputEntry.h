@@ -60,9 +60,10 @@ struct ChartInputEntry {
     std::string place;
 };
 
-// The values the dialog opens with: the present moment named "ดวงจรขณะนี้", zone 105°00'
-// east, Bangkok's latitude and longitude, and the place already in the chart input.
-ChartInputEntry OpeningEntry(const LocalDateTime& now, const TChartInput& current);
+// The values the dialog opens with: the present moment named "ดวงจรขณะนี้" with the date and
+// clock time of the instant `now` in the zone it opens with, 105°00' east, Bangkok's latitude
+// and longitude, and the place already in the chart input.
+ChartInputEntry OpeningEntry(UtInstant now, const TChartInput& current);
 
 // "(ค.ศ. 1995)": the Christian year shown beside the Buddhist year.
 std::string ChristianYearLabel(int yearCE);

@@ -13,7 +13,7 @@ void StartRealTime(MainSession& s)
     s.FShowV1 = true;
 }
 
-void RealTimeTick(MainSession& s, const LocalDateTime& now)
+void RealTimeTick(MainSession& s, UtInstant now)
 {
     TChartInput input = s.GChartInput;
     input.Name = kPresentChartName;

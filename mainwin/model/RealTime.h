@@ -14,9 +14,10 @@ inline constexpr int kRealTimeIntervalMs = 4000;
 // shown. Nothing is cast until the first tick.
 void StartRealTime(MainSession& s);
 
-// One tick: the transit chart cast for `now` at the place in GChartInput, the arcs formed
-// anew when a natal chart exists, and the dial index recomputed from its kind.
-void RealTimeTick(MainSession& s, const LocalDateTime& now);
+// One tick: the transit chart cast for the instant `now` at the place and in the zone of
+// GChartInput, the arcs formed anew when a natal chart exists, and the dial index recomputed
+// from its kind.
+void RealTimeTick(MainSession& s, UtInstant now);
 
 // The dial index recomputed from its kind on the present charts; the subtitle follows for
 // every index that names a point.

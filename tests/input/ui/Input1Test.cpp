@@ -1,6 +1,8 @@
 #include "Input1.h"
 
 #include "ScriptedCityDialog.h"
+#include "UtMoment.h"
+
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -21,9 +23,11 @@ namespace {
 
 using ScriptedNew1 = ScriptedCityDialog<TNew1>;
 
+// A clock standing at `now` in the zone the dialog opens with, 105°E (UT + 7 hours).
 nemra::Clock FixedClock(nemra::LocalDateTime now)
 {
-    return [now] { return now; };
+    return nemra::test::FixedClock(nemra::test::UtAt(now.year, now.month, now.day, now.hour, now.minute, now.second)
+                                   - std::chrono::hours{7});
 }
 
 const nemra::LocalDateTime kMorning{2026, 12, 7, 9, 5, 0};

@@ -1,6 +1,7 @@
 #include "Mainp.h"
 
 #include "ThaiText.h"
+#include "UtMoment.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -19,15 +20,21 @@
 
 namespace {
 
-nemra::LocalDateTime FixedNow()
+// 7 December 2026, 9.05.07 at the default zone 105°E.
+nemra::UtInstant FixedNow()
 {
-    return {2026, 12, 7, 9, 5, 7};
+    return nemra::test::UtAt(2026, 12, 7, 2, 5, 7);
 }
 
-// A clock the test moves on.
+// A clock the test moves on, set in the time of the zone 105°E (UT + 7 hours).
 struct SteppedClock {
-    std::shared_ptr<nemra::LocalDateTime> now = std::make_shared<nemra::LocalDateTime>(FixedNow());
-    nemra::LocalDateTime operator()() const { return *now; }
+    std::shared_ptr<nemra::LocalDateTime> now =
+        std::make_shared<nemra::LocalDateTime>(nemra::LocalDateTime{2026, 12, 7, 9, 5, 7});
+    nemra::UtInstant operator()() const
+    {
+        return nemra::test::UtAt(now->year, now->month, now->day, now->hour, now->minute, now->second)
+               - std::chrono::hours{7};
+    }
 };
 
 // A main window whose dialogs are answered by the test.
