@@ -42,10 +42,13 @@ struct WriteResult {
     std::string reason;
 };
 
-// Appends the lines to the file at `path` (UTF-8 path), each converted to CP874 and ended
-// with CR LF; creates the file when it is missing. On any failure the file is cut back to
-// the length it had before, so an existing file never loses or gains a partial byte, and
-// the result carries the reason.
+// Appends the lines to the regular file at `path` (UTF-8 path), each converted to CP874 and
+// ended with CR LF; creates the file when it is missing. A name that is not a regular file
+// (a folder, a FIFO, a device) is refused. The append holds an exclusive lock on the file, so
+// copies of the program saving to the same file take turns. On any failure exactly the bytes
+// this call added are taken back (an existing file never loses or gains a partial byte, nor
+// loses what another copy appended), a file the call created is removed again, and the result
+// carries the reason.
 WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines);
 
 // A text of fixed capacity, counted in characters: a longer text is cut on assignment.
