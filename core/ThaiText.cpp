@@ -229,7 +229,22 @@ std::string FromCp874(std::string_view bytes)
 
 std::string DecodeFileText(std::string_view bytes)
 {
-    return IsValidUtf8(bytes) ? std::string(bytes) : FromCp874(bytes);
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark)
+        bytes.remove_prefix(kUtf8Mark.size());
+    // Files edited by hand mix lines of both encodings: each line is judged by itself.
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        if (IsValidUtf8(line))
+            out += line;
+        else
+            out += FromCp874(line);
+        bytes.remove_prefix(line.size());
+    }
+    return out;
 }
 
 WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines)

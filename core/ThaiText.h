@@ -33,7 +33,8 @@ std::string ToCp874(std::string_view utf8);
 // CP874 -> UTF-8. Bytes the code page leaves undefined become U+FFFD.
 std::string FromCp874(std::string_view bytes);
 
-// Text read from a file: taken as UTF-8 when it is valid UTF-8, else as CP874.
+// Text read from a file, line by line: a line that is valid UTF-8 is taken as UTF-8, any
+// other as CP874. A UTF-8 byte-order mark at the start is dropped.
 std::string DecodeFileText(std::string_view bytes);
 
 // Result of a file write. `ok` false carries the system's reason in `reason`.

@@ -1,6 +1,7 @@
 // The two file writers (the appending text writer and the bitmap's whole-file replace) and the
 // reader under hostile conditions: FIFOs, full disks, links, long names, a second copy of the
 // program saving to the same file.
+#include "CityList.h"
 #include "FileReplace.h"
 #include "PosixFile.h"
 #include "TempFiles.h"
@@ -165,6 +166,10 @@ TEST(FileWriteFaults, ReadersTakeOnlyRegularFiles)
     EXPECT_FALSE(fromFifo.ok);
     EXPECT_TRUE(fromFifo.notRegular);
     EXPECT_EQ(fromFifo.reason, kNotRegularFileReason);
+
+    const CityFileLines cities = WithoutHanging<CityFileLines>(fifo, [&fifo] { return ReadCityFile(fifo); });
+    EXPECT_FALSE(cities.ok);
+    EXPECT_NE(cities.reason.find(kNotRegularFileReason), std::string::npos);
 
     const FileBytes fromFolder = ReadRegularFile(dir.path().string(), 10);
     EXPECT_FALSE(fromFolder.ok);
