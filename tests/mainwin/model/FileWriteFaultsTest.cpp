@@ -4,6 +4,7 @@
 #include "CityList.h"
 #include "FileReplace.h"
 #include "PosixFile.h"
+#include "Settings.h"
 #include "TempFiles.h"
 #include "ThaiText.h"
 
@@ -167,6 +168,10 @@ TEST(FileWriteFaults, ReadersTakeOnlyRegularFiles)
     EXPECT_TRUE(fromFifo.notRegular);
     EXPECT_EQ(fromFifo.reason, kNotRegularFileReason);
 
+    const StartSettings settings =
+        WithoutHanging<StartSettings>(fifo, [&fifo] { return ReadSettingsFile(fifo.string()); });
+    EXPECT_EQ(settings.fileProblem, kNotRegularFileReason);
+    EXPECT_EQ(settings.dialType, 360); // the defaults
     const CityFileLines cities = WithoutHanging<CityFileLines>(fifo, [&fifo] { return ReadCityFile(fifo); });
     EXPECT_FALSE(cities.ok);
     EXPECT_NE(cities.reason.find(kNotRegularFileReason), std::string::npos);
