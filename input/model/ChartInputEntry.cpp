@@ -114,6 +114,15 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input)
     input.Longitude = AngleEntryText(entry.longitude, 'E', 'W');
 }
 
+std::optional<std::string> EntryRefusal(const ChartInputEntry& entry)
+{
+    TChartInput written;
+    WriteChartInput(entry, written);
+    if (const auto fault = CheckChartInput(written))
+        return fault->message;
+    return std::nullopt;
+}
+
 std::optional<AngleEntry> ReadLatitude(std::string_view text)
 {
     return ReadAngle(text, kMaxLatitude, 'N', 'S');

@@ -84,6 +84,10 @@ ZoneRange ZoneRangeFor(bool inHours);
 // Latitude, Longitude, each cut to its field's width.
 void WriteChartInput(const ChartInputEntry& entry, TChartInput& input);
 
+// Why the texts the entry would write cannot be cast (Thai, for the user), or nothing when
+// the chart input check takes them: a day of January to March 2483 BE, which never existed.
+std::optional<std::string> EntryRefusal(const ChartInputEntry& entry);
+
 // A city's zone, latitude and longitude as dialog values. They are converted in this order
 // and the first text that is not a number of at most six characters followed by one of its
 // letters, or lies outside its range, stops the conversion: the values before it are set,

@@ -287,6 +287,27 @@ class Input1Test : public QObject {
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, Qt::NoModifier);
         QCOMPARE(name->text(), QStringLiteral("ก€"));
     }
+
+    // January to March 2483 BE never existed: OK names the two dates meant and keeps the dialog
+    // open with the record unchanged.
+    void okRefusesADateThatNeverExisted()
+    {
+        auto dialog = Open();
+        const nemra::TChartInput before = FInput;
+        Get<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
+        Get<QSpinBox>(*dialog, "BESpin")->setValue(2483);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(FInput == before);
+        QCOMPARE(dialog->errors.size(), 1);
+        QVERIFY2(dialog->errors[0].contains(QStringLiteral("07/02/2482 (ค.ศ. 1940)"))
+                     && dialog->errors[0].contains(QStringLiteral("07/02/2484 (ค.ศ. 1941)")),
+                 qPrintable(dialog->errors[0]));
+        Get<QSpinBox>(*dialog, "BESpin")->setValue(2484);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(FInput.Date.str(), std::string("07/02/2484"));
+    }
 };
 
 QTEST_MAIN(Input1Test)
