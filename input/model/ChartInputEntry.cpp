@@ -34,6 +34,8 @@ std::string AngleEntryText(const AngleEntry& angle, char positiveLetter, char ne
 
 std::string ZoneText(const ZoneEntry& zone)
 {
+    if (zone.inHours && zone.value == 0 && !zone.east) // the sign that 0 whole hours cannot carry
+        return "-" + AngleText(0, zone.minutes, 'H');
     return AngleText(zone.value, zone.minutes, zone.inHours ? 'H' : DirectionLetter(zone.east, 'E', 'W'));
 }
 
@@ -53,7 +55,7 @@ std::optional<ZoneEntry> ReadZone(std::string_view text)
     const ZoneRange range = ZoneRangeFor(inHours);
     if (!InRange(*parts, range.minimum, range.maximum))
         return std::nullopt;
-    return ZoneEntry{parts->whole, parts->minutes, inHours, parts->letter != 'W'};
+    return ZoneEntry{parts->whole, parts->minutes, inHours, inHours ? !parts->negative : parts->letter != 'W'};
 }
 
 std::optional<AngleEntry> ReadAngle(std::string_view text, int maxDegrees, char positiveLetter, char negativeLetter)

@@ -25,7 +25,9 @@ struct ZoneEntry {
     int value = 105;
     int minutes = 0;
     bool inHours = false;
-    bool east = true; // direction of a zone in degrees
+    // Direction of a zone in degrees. For a zone in hours it says only whether a zone of 0
+    // whole hours lies west ("-0.30H"); other hours carry their sign in `value`.
+    bool east = true;
 };
 
 // A latitude or longitude in whole degrees and minutes with its direction.

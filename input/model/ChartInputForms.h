@@ -27,6 +27,7 @@ struct AngleParts {
     int whole = 0;
     int minutes = 0;
     char letter = '\0';
+    bool negative = false; // the value is below zero ("-0.30H" has whole 0 and is negative)
 };
 std::optional<AngleParts> ReadAngleParts(std::string_view text);
 

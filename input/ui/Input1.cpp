@@ -45,6 +45,7 @@ TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra
     connect(BESpin, &QSpinBox::valueChanged, this, &TNew1::BESpinChange);
     connect(TabSet1, &QTabBar::currentChanged, this, &TNew1::TabSet1Click);
     connect(CheckBox1, &QCheckBox::toggled, this, &TNew1::CheckBox1Click);
+    connect(SpinEdit5, &QSpinBox::valueChanged, this, &TNew1::SpinEdit5Change);
     connect(Button1, &QPushButton::clicked, this, &TNew1::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
@@ -264,13 +265,21 @@ void TNew1::ShowEntry(const nemra::ChartInputEntry& entry)
 }
 
 // A zone in hours ticks the hours box, one in degrees clears it, before the values are set.
+// The direction buttons show the zone's side of Greenwich in both units (disabled for hours),
+// which is how a zone of 0 whole hours keeps its sign.
 void TNew1::ShowZone(const nemra::ZoneEntry& zone)
 {
     CheckBox1->setChecked(zone.inHours);
     SpinEdit5->setValue(zone.value);
     SpinEdit6->setValue(zone.minutes);
-    if (!zone.inHours)
-        (zone.east ? RadioButton1 : RadioButton2)->setChecked(true);
+    (zone.east ? RadioButton1 : RadioButton2)->setChecked(true);
+}
+
+// In hours the sign of the value is the zone's side; 0 keeps the side it had.
+void TNew1::SpinEdit5Change(int value)
+{
+    if (CheckBox1->isChecked() && value != 0)
+        (value > 0 ? RadioButton1 : RadioButton2)->setChecked(true);
 }
 
 void TNew1::ShowCalendarMonth(int month)

@@ -50,6 +50,7 @@ class TNew1 : public QDialog {
     void TabSet1Click(int index);
     void BESpinChange(int value);
     void CheckBox1Click(bool checked);
+    void SpinEdit5Change(int value);
     void Button1Click();
 
     int BuddhistYear() const { return FBuddhistYear; }

@@ -288,6 +288,26 @@ class Input1Test : public QObject {
         QCOMPARE(name->text(), QStringLiteral("ก€"));
     }
 
+    // A city's zone comes back from OK as it was written, the sign of 0 whole hours included.
+    void aCitysZoneIsWrittenBackWithItsSign()
+    {
+        for (const char* zone : {"-0.30H", "-5.30H", "0.30H", "7.00H", "105.00E", "75.00W"}) {
+            auto dialog = Open();
+            ChooseCity(*dialog, {"X", "Y", zone, "13.45N", "100.30E"});
+            QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(FInput.TimeZone.str()), QString::fromLatin1(zone));
+        }
+        // A zone typed in hours takes its side from its sign; 0 keeps the side it had.
+        auto dialog = Open();
+        QTest::mouseClick(Get<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
+        auto* hours = Get<QSpinBox>(*dialog, "SpinEdit5");
+        hours->setValue(-1);
+        hours->setValue(0);
+        Get<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QCOMPARE(FInput.TimeZone.str(), std::string("-0.30H"));
+    }
+
     // January to March 2483 BE never existed: OK names the two dates meant and keeps the dialog
     // open with the record unchanged.
     void okRefusesADateThatNeverExisted()
