@@ -1,6 +1,6 @@
 // Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
-#include "DialRenderer.h"
 #include "DialIndex.h"
+#include "DialRenderer.h"
 #include "OwnerChart.h"
 #include "RealTime.h"
 #include "Session.h"
@@ -10,6 +10,9 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// 8 December 2026, noon at 105°E.
+const nemra::UtInstant kNoonAt105East = std::chrono::sys_days{std::chrono::year{2026} / 12 / 8} + std::chrono::hours{5};
 
 // The renderer needs a GUI application for its fonts; an offscreen one will do.
 void EnsureGuiApplication()
@@ -30,7 +33,7 @@ nemra::MainSession FullSession(int dialType)
     s.FOwnerInput = nemra::OwnerChartInput();
     s.GChartInput = nemra::OwnerChartInput();
     nemra::CastOwner(s);
-    nemra::CastTransitNow(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, 0});
+    nemra::CastTransitNow(s, kNoonAt105East);
     nemra::SetDisplayMode(s, nemra::kShowAll);
     s.FMaxContracia = 21;
     s.FHouseLines = true;
@@ -62,7 +65,7 @@ void BM_RealTimeTick(benchmark::State& state)
     int second = 0;
     for (auto _ : state) {
         second = (second + 4) % 60;
-        nemra::RealTimeTick(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, second});
+        nemra::RealTimeTick(s, kNoonAt105East + std::chrono::seconds{second});
         nemra::DrawChart(s, image);
         benchmark::DoNotOptimize(image.bits());
     }

@@ -9,13 +9,16 @@
 
 namespace {
 
+// 8 December 2026, noon at 105°E.
+const nemra::UtInstant kNoonAt105East = std::chrono::sys_days{std::chrono::year{2026} / 12 / 8} + std::chrono::hours{5};
+
 nemra::ReportSnapshot MidpointSnapshot()
 {
     nemra::MainSession s;
     s.FOwnerInput = nemra::OwnerChartInput();
     s.GChartInput = nemra::OwnerChartInput();
     nemra::CastOwner(s);
-    nemra::CastTransitNow(s, nemra::LocalDateTime{2026, 12, 8, 12, 0, 0});
+    nemra::CastTransitNow(s, kNoonAt105East);
     nemra::SetMidpointIndex(s, {nemra::kMidNatal, nemra::kSun, nemra::kMoon, true, false});
     return nemra::MakeReportSnapshot(s);
 }

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace nemra {
 namespace {
@@ -51,6 +52,35 @@ ChartInputFault Fault(ChartInputField field, std::string message)
     return {field, std::move(message)};
 }
 
+// 2483 BE began on 1 April 1940, as every year before it, and ended on 31 December 1940, so
+// that 2484 BE began on 1 January 1941: January to March 2483 BE never existed.
+constexpr int kShortYearBE = 2483;
+constexpr int kNewYearMonthAfterShortYear = 4;
+
+std::string DateOf(int day, int month, int yearBE)
+{
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%d", day, month, yearBE);
+    return buf;
+}
+
+// A day of January to March 2483 BE: the user meant the same day of 2482 BE (1940), counting
+// the year from April as it was then, or of 2484 BE (1941), counting it from January.
+ChartInputFault ShortYearFault(int day, int month)
+{
+    std::string meant;
+    for (const int yearBE : {kShortYearBE - 1, kShortYearBE + 1}) {
+        const int year = ChristianYearFor(month, yearBE);
+        if (day < 1 || day > DaysInMonth(month, year))
+            continue;
+        meant += (meant.empty() ? "" : " หรือ ") + DateOf(day, month, yearBE) + " (ค.ศ. " + std::to_string(year) + ")";
+    }
+    if (meant.empty())
+        return Fault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
+    return Fault(ChartInputField::Date, "ไม่มีวันที่ " + DateOf(day, month, kShortYearBE) + ": ปี พ.ศ. "
+                                            + std::to_string(kShortYearBE) + " เริ่มวันที่ 1 เมษายน จึงหมายถึง " + meant);
+}
+
 std::optional<ChartInputFault> CheckDate(std::string_view date)
 {
     const auto first = date.find('/');
@@ -59,7 +89,10 @@ std::optional<ChartInputFault> CheckDate(std::string_view date)
         return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
     const auto dayText = date.substr(0, first);
     const auto monthText = date.substr(first + 1, second - first - 1);
-    const auto yearText = date.substr(second + 1);
+    auto yearText = date.substr(second + 1);
+    if (yearText.size() <= 4) // a year below 1000 is written right-aligned: " 999"
+        while (!yearText.empty() && yearText.front() == ' ')
+            yearText.remove_prefix(1);
     if (!AllDigits(dayText) || !AllDigits(monthText) || !AllDigits(yearText) || dayText.size() > 2
         || monthText.size() > 2 || yearText.size() > 4)
         return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
@@ -68,6 +101,8 @@ std::optional<ChartInputFault> CheckDate(std::string_view date)
     const int yearBE = *ReadInt(yearText);
     if (month < 1 || month > 12)
         return Fault(ChartInputField::Date, "เดือนต้องอยู่ระหว่าง 1 ถึง 12");
+    if (yearBE == kShortYearBE && month < kNewYearMonthAfterShortYear)
+        return ShortYearFault(day, month);
     const int year = ChristianYearFor(month, yearBE);
     if (year < 1 || year > 2999)
         return Fault(ChartInputField::Date, "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");

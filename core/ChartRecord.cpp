@@ -83,6 +83,12 @@ void ClampToSaneRanges(TChartRecord& rec)
 
 } // namespace
 
+double ZoneDegrees(std::string_view zoneText)
+{
+    const AngleText zone = ReadAngleText(zoneText);
+    return zone.letter == 'H' ? zone.value * 15.0 : (zone.letter == 'W' ? -zone.value : zone.value);
+}
+
 const char* MotionMark(double lonAtD, double lonAtNextDay)
 {
     return ShortestArc(lonAtD, lonAtNextDay) < 0.0 ? kRetrogradeMark : kDirectMark;
@@ -93,8 +99,7 @@ void ParseChartInput(TChartRecord& rec)
     rec.InputWellFormed = !CheckChartInput(rec.Input).has_value();
     ParseDate(rec);
 
-    const AngleText zone = ReadAngleText(rec.Input.TimeZone);
-    rec.ZoneDeg = zone.letter == 'H' ? zone.value * 15.0 : (zone.letter == 'W' ? -zone.value : zone.value);
+    rec.ZoneDeg = ZoneDegrees(rec.Input.TimeZone);
     const AngleText lat = ReadAngleText(rec.Input.Latitude);
     rec.LatDeg = lat.letter == 'S' ? -lat.value : lat.value;
     const AngleText lon = ReadAngleText(rec.Input.Longitude);

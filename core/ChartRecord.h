@@ -57,6 +57,10 @@ struct TChartRecord {
     bool InputWellFormed = false;
 };
 
+// The zone of a zone text in degrees east of Greenwich: "105.00E" 105, "75.00W" -75, "7.00H"
+// (hours) 105; any other letter counts as east, an unreadable number as 0.
+double ZoneDegrees(std::string_view zoneText);
+
 // Fills DateWords .. LocalHours and UTHours from the input texts. Malformed texts give
 // defined values (unreadable numbers read as 0) and clear InputWellFormed.
 void ParseChartInput(TChartRecord& rec);

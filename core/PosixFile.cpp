@@ -1,22 +1,74 @@
 #include "PosixFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace nemra {
 
-int WriteAllBytes(int fd, std::string_view data)
+int WriteAllBytes(int fd, std::string_view data, std::size_t* written)
 {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
+    std::size_t done = 0;
+    int err = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return errno;
+            err = errno;
+            break;
         }
-        data.remove_prefix(static_cast<std::size_t>(n));
+        done += static_cast<std::size_t>(n);
     }
-    return 0;
+    if (written != nullptr)
+        *written = done;
+    return err;
+}
+
+FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    FileBytes result;
+    // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        result.missing = errno == ENOENT;
+        result.reason = std::strerror(errno);
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        result.reason = std::strerror(errno);
+        ::close(fd);
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.notRegular = true;
+        result.reason = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : kNotRegularFileReason;
+        ::close(fd);
+        return result;
+    }
+    char buffer[65536];
+    while (result.bytes.size() <= maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes + 1 - result.bytes.size());
+        const ssize_t n = ::read(fd, buffer, want);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.reason = std::strerror(errno);
+            ::close(fd);
+            result.bytes.clear();
+            return result;
+        }
+        if (n == 0)
+            break;
+        result.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    result.ok = true;
+    return result;
 }
 
 } // namespace nemra

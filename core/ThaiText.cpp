@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,6 +119,50 @@ std::string SystemReason(int err)
     return std::strerror(err);
 }
 
+// An exclusive lock on an open file, held until the descriptor is closed. Each copy of the
+// program takes it before it measures the file and keeps it through the append and its
+// roll-back, so no copy's bytes come between another copy's measure and its roll-back.
+class FileLock {
+  public:
+    explicit FileLock(int fd)
+    {
+        while (::flock(fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                error_ = errno;
+                return;
+            }
+        }
+        held_ = true;
+    }
+    bool held() const { return held_; }
+    int error() const { return error_; }
+
+  private:
+    bool held_ = false;
+    int error_ = 0;
+};
+
+// After a failed append under the lock: cuts the file back by exactly the `written` bytes this
+// call added, only when they are still the file's last bytes (so nothing another program
+// appended is lost), and removes a file this call created and left empty.
+void TakeBackOwnBytes(int fd, const std::string& path, const struct stat& before, std::size_t written, bool created)
+{
+    struct stat now {};
+    if (::fstat(fd, &now) != 0 || now.st_size != before.st_size + static_cast<off_t>(written))
+        return;
+    if (written > 0 && ::ftruncate(fd, before.st_size) != 0)
+        return;
+    if (!created || before.st_size != 0)
+        return;
+    // The name may be a link to the created file: remove the file itself, and only if the
+    // name still leads to it.
+    char* real = ::realpath(path.c_str(), nullptr);
+    struct stat named {};
+    if (real != nullptr && ::stat(real, &named) == 0 && named.st_dev == now.st_dev && named.st_ino == now.st_ino)
+        ::unlink(real);
+    std::free(real);
+}
+
 } // namespace
 
 bool IsCp874Storable(char32_t cp)
@@ -183,7 +229,22 @@ std::string FromCp874(std::string_view bytes)
 
 std::string DecodeFileText(std::string_view bytes)
 {
-    return IsValidUtf8(bytes) ? std::string(bytes) : FromCp874(bytes);
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark)
+        bytes.remove_prefix(kUtf8Mark.size());
+    // Files edited by hand mix lines of both encodings: each line is judged by itself.
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const auto end = bytes.find('\n');
+        const std::string_view line = bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        if (IsValidUtf8(line))
+            out += line;
+        else
+            out += FromCp874(line);
+        bytes.remove_prefix(line.size());
+    }
+    return out;
 }
 
 WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines)
@@ -193,28 +254,48 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
         data += ToCp874(line);
         data += "\r\n";
     }
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return {false, SystemReason(errno)};
-    struct stat before {};
-    if (::fstat(fd, &before) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return {false, SystemReason(err)};
-    }
-    int err = WriteAllBytes(fd, data);
-    if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
-        err = errno;
-    if (err != 0) {
-        // Take back what this call added: a regular file keeps exactly its old bytes.
-        if (S_ISREG(before.st_mode) && ::ftruncate(fd, before.st_size) != 0) { /* nothing more can be done */
+    // A removed file (see below) is opened anew; a few rounds are plenty.
+    for (int round = 0; round < 4; ++round) {
+        struct stat named {};
+        const bool existed = ::stat(path.c_str(), &named) == 0;
+        if (existed && S_ISDIR(named.st_mode))
+            return {false, SystemReason(EISDIR)};
+        if (existed && !S_ISREG(named.st_mode))
+            return {false, kNotRegularFileReason};
+        // O_NONBLOCK: should the name become a FIFO meanwhile, the open must not wait for a reader.
+        const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+        if (fd < 0)
+            return {false, SystemReason(errno)};
+        FileLock lock(fd); // every copy of the program appends under this lock
+        struct stat before {};
+        if (!lock.held() || ::fstat(fd, &before) != 0) {
+            const int err = lock.held() ? errno : lock.error();
+            ::close(fd);
+            return {false, SystemReason(err)};
         }
-        ::close(fd);
-        return {false, SystemReason(err)};
+        if (!S_ISREG(before.st_mode)) {
+            ::close(fd);
+            return {false, kNotRegularFileReason};
+        }
+        if (before.st_nlink == 0) { // another copy's failed save removed the file it had created
+            ::close(fd);
+            continue;
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        std::size_t written = 0;
+        int err = WriteAllBytes(fd, data, &written);
+        if (err == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+            err = errno;
+        if (err != 0) {
+            TakeBackOwnBytes(fd, path, before, written, !existed);
+            ::close(fd); // releases the lock
+            return {false, SystemReason(err)};
+        }
+        if (::close(fd) != 0)
+            return {false, SystemReason(errno)};
+        return {true, {}};
     }
-    if (::close(fd) != 0)
-        return {false, SystemReason(errno)};
-    return {true, {}};
+    return {false, SystemReason(ENOENT)};
 }
 
 } // namespace nemra

@@ -33,7 +33,8 @@ std::string ToCp874(std::string_view utf8);
 // CP874 -> UTF-8. Bytes the code page leaves undefined become U+FFFD.
 std::string FromCp874(std::string_view bytes);
 
-// Text read from a file: taken as UTF-8 when it is valid UTF-8, else as CP874.
+// Text read from a file, line by line: a line that is valid UTF-8 is taken as UTF-8, any
+// other as CP874. A UTF-8 byte-order mark at the start is dropped.
 std::string DecodeFileText(std::string_view bytes);
 
 // Result of a file write. `ok` false carries the system's reason in `reason`.
@@ -42,10 +43,13 @@ struct WriteResult {
     std::string reason;
 };
 
-// Appends the lines to the file at `path` (UTF-8 path), each converted to CP874 and ended
-// with CR LF; creates the file when it is missing. On any failure the file is cut back to
-// the length it had before, so an existing file never loses or gains a partial byte, and
-// the result carries the reason.
+// Appends the lines to the regular file at `path` (UTF-8 path), each converted to CP874 and
+// ended with CR LF; creates the file when it is missing. A name that is not a regular file
+// (a folder, a FIFO, a device) is refused. The append holds an exclusive lock on the file, so
+// copies of the program saving to the same file take turns. On any failure exactly the bytes
+// this call added are taken back (an existing file never loses or gains a partial byte, nor
+// loses what another copy appended), a file the call created is removed again, and the result
+// carries the reason.
 WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines);
 
 // A text of fixed capacity, counted in characters: a longer text is cut on assignment.

@@ -3,6 +3,7 @@
 #include "AngleMath.h"
 #include "FactorCatalogue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -67,17 +68,18 @@ std::string ArcText(double arcDeg)
 
 std::string PositionText(double lonDeg)
 {
-    constexpr long long kMinutesPerTurn = 360 * 60;
-    long long totalMinutes = std::llround(Normalize360(std::isfinite(lonDeg) ? lonDeg : 0.0) * 60.0);
-    if (totalMinutes >= kMinutesPerTurn)
-        totalMinutes -= kMinutesPerTurn;
-    const auto sign = static_cast<std::size_t>(totalMinutes / (30 * 60)) + 1;
-    const long long inSign = totalMinutes % (30 * 60);
+    constexpr long long kMinutesPerSign = 30 * 60;
+    const double lon = Normalize360(std::isfinite(lonDeg) ? lonDeg : 0.0);
+    // The sign is the one the longitude lies in; rounding may not carry the text into the
+    // next sign, so the last half minute of a sign reads 29°59' of that sign.
+    const long long sign = std::min(static_cast<long long>(std::floor(lon / 30.0)), 11LL);
+    const long long inSign =
+        std::clamp(std::llround((lon - 30.0 * static_cast<double>(sign)) * 60.0), 0LL, kMinutesPerSign - 1);
     char deg[8];
     char min[8];
     std::snprintf(deg, sizeof deg, "%02lld", inSign / 60);
     std::snprintf(min, sizeof min, "%02lld", inSign % 60);
-    return std::string(deg) + std::string(SignAbbrThai[sign]) + min;
+    return std::string(deg) + std::string(SignAbbrThai[static_cast<std::size_t>(sign) + 1]) + min;
 }
 
 } // namespace nemra::WinDeg

@@ -27,9 +27,10 @@ double Reduce24(double hours);
 // -1.5 -> "-1.30". At most 9 characters for any arc within +-99999 degrees.
 std::string ArcText(double arcDeg);
 
-// A longitude as degrees within the sign, the Thai sign abbreviation and minutes,
-// rounded to the nearest minute with the carry into degrees and sign:
-// 15.5667 -> "15มษ34". Always 6 characters.
+// A longitude as degrees within the sign, the Thai sign abbreviation and minutes, rounded
+// to the nearest minute within its own sign: 15.5667 -> "15มษ34", 29.9990 -> "29มษ59" (never
+// the next sign's 00°00'). Always 6 characters. Every position text of the program is
+// written by this one function.
 std::string PositionText(double lonDeg);
 
 } // namespace nemra::WinDeg

@@ -18,7 +18,7 @@ TMoonPhaseDlg::TMoonPhaseDlg(const nemra::TChartInput& placeOf, nemra::CityListS
                              std::vector<std::filesystem::path> cityDataDirs, QWidget* parent)
     : TChartDialog("MoonPhaseDlg", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), cities, std::move(cityDataDirs), parent)
 {
-    const nemra::LocalDateTime now = clock();
+    const nemra::LocalDateTime now = nemra::DateTimeInZone(clock(), placeOf.TimeZone.str());
     YearSpin = MakeYearSpin(this, "YearSpin", nemra::BuddhistYearFor(now.month, now.year));
     MonthCombo = new QComboBox(this);
     MonthCombo->setObjectName(QStringLiteral("MonthCombo"));

@@ -15,7 +15,7 @@ TSolarReturnDlg::TSolarReturnDlg(const nemra::TChartInput& natal, nemra::CityLis
     : TChartDialog("SolarReturnDlg", QStringLiteral("ดวงทินวรรษ"), cities, std::move(cityDataDirs), parent)
     , FNatal(natal)
 {
-    const nemra::LocalDateTime now = clock();
+    const nemra::LocalDateTime now = nemra::DateTimeInZone(clock(), natal.TimeZone.str());
     YearSpin = MakeYearSpin(this, "YearSpin", nemra::BuddhistYearFor(now.month, now.year));
     YearLabel = MakeLabel(this, "YearLabel", {});
     NatalPlaceRadio = MakeRadio(this, "NatalPlaceRadio", QStringLiteral("สถานที่เกิด"));

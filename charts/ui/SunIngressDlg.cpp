@@ -15,7 +15,7 @@ TSunIngressDlg::TSunIngressDlg(const nemra::TChartInput& placeOf, nemra::CityLis
                                QWidget* parent)
     : TChartDialog("SunIngressDlg", QStringLiteral("อาทิตย์ยกราศี"), cities, std::move(cityDataDirs), parent)
 {
-    const nemra::LocalDateTime now = clock();
+    const nemra::LocalDateTime now = nemra::DateTimeInZone(clock(), placeOf.TimeZone.str());
     YearSpin = MakeYearSpin(this, "YearSpin", nemra::BuddhistYearFor(now.month, now.year));
     YearLabel = MakeLabel(this, "YearLabel", {});
     SignCombo = new QComboBox(this);

@@ -34,6 +34,8 @@ std::string AngleEntryText(const AngleEntry& angle, char positiveLetter, char ne
 
 std::string ZoneText(const ZoneEntry& zone)
 {
+    if (zone.inHours && zone.value == 0 && !zone.east) // the sign that 0 whole hours cannot carry
+        return "-" + AngleText(0, zone.minutes, 'H');
     return AngleText(zone.value, zone.minutes, zone.inHours ? 'H' : DirectionLetter(zone.east, 'E', 'W'));
 }
 
@@ -53,7 +55,7 @@ std::optional<ZoneEntry> ReadZone(std::string_view text)
     const ZoneRange range = ZoneRangeFor(inHours);
     if (!InRange(*parts, range.minimum, range.maximum))
         return std::nullopt;
-    return ZoneEntry{parts->whole, parts->minutes, inHours, parts->letter != 'W'};
+    return ZoneEntry{parts->whole, parts->minutes, inHours, inHours ? !parts->negative : parts->letter != 'W'};
 }
 
 std::optional<AngleEntry> ReadAngle(std::string_view text, AngleLimit limit, char positiveLetter, char negativeLetter)
@@ -72,10 +74,11 @@ std::string CityFailure(const char* what, std::string_view text)
 
 } // namespace
 
-ChartInputEntry OpeningEntry(const LocalDateTime& now, const TChartInput& current)
+ChartInputEntry OpeningEntry(UtInstant ut, const TChartInput& current)
 {
     ChartInputEntry entry;
     entry.name = kPresentMomentName;
+    const LocalDateTime now = DateTimeInZone(ut, ZoneText(entry.zone));
     entry.day = now.day;
     entry.month = now.month;
     entry.yearBE = now.year + 543;
@@ -111,6 +114,15 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input)
     input.TimeZone = ZoneText(entry.zone);
     input.Latitude = AngleEntryText(entry.latitude, 'N', 'S');
     input.Longitude = AngleEntryText(entry.longitude, 'E', 'W');
+}
+
+std::optional<std::string> EntryRefusal(const ChartInputEntry& entry)
+{
+    TChartInput written;
+    WriteChartInput(entry, written);
+    if (const auto fault = CheckChartInput(written))
+        return fault->message;
+    return std::nullopt;
 }
 
 std::optional<AngleEntry> ReadLatitude(std::string_view text)

@@ -25,7 +25,9 @@ struct ZoneEntry {
     int value = 105;
     int minutes = 0;
     bool inHours = false;
-    bool east = true; // direction of a zone in degrees
+    // Direction of a zone in degrees. For a zone in hours it says only whether a zone of 0
+    // whole hours lies west ("-0.30H"); other hours carry their sign in `value`.
+    bool east = true;
 };
 
 // A latitude or longitude in whole degrees and minutes with its direction.
@@ -64,9 +66,10 @@ struct ChartInputEntry {
     std::string place;
 };
 
-// The values the dialog opens with: the present moment named "ดวงจรขณะนี้", zone 105°00'
-// east, Bangkok's latitude and longitude, and the place already in the chart input.
-ChartInputEntry OpeningEntry(const LocalDateTime& now, const TChartInput& current);
+// The values the dialog opens with: the present moment named "ดวงจรขณะนี้" with the date and
+// clock time of the instant `now` in the zone it opens with, 105°00' east, Bangkok's latitude
+// and longitude, and the place already in the chart input.
+ChartInputEntry OpeningEntry(UtInstant now, const TChartInput& current);
 
 // "(ค.ศ. 1995)": the Christian year shown beside the Buddhist year.
 std::string ChristianYearLabel(int yearCE);
@@ -86,6 +89,10 @@ ZoneRange ZoneRangeFor(bool inHours);
 // Writes the seven texts into the chart input in the order Name, Place, Date, Time, TimeZone,
 // Latitude, Longitude, each cut to its field's width.
 void WriteChartInput(const ChartInputEntry& entry, TChartInput& input);
+
+// Why the texts the entry would write cannot be cast (Thai, for the user), or nothing when
+// the chart input check takes them: a day of January to March 2483 BE, which never existed.
+std::optional<std::string> EntryRefusal(const ChartInputEntry& entry);
 
 // A city's zone, latitude and longitude as dialog values. They are converted in this order
 // and the first text that is not a number of at most six characters followed by one of its

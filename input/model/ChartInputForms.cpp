@@ -44,6 +44,7 @@ std::optional<AngleParts> ReadAngleParts(std::string_view text)
     parts.whole = static_cast<int>(whole);
     parts.minutes = static_cast<int>(std::lround(std::fabs(*value - whole) * 100.0));
     parts.letter = letter;
+    parts.negative = *value < 0.0;
     return parts;
 }
 

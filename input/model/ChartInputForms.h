@@ -8,7 +8,8 @@
 
 namespace nemra {
 
-// "07/12/2569": two-digit day and month, the Buddhist year right-aligned in four places.
+// "07/12/2569": two-digit day and month, the Buddhist year right-aligned in four places
+// ("01/06/ 999").
 std::string DateText(int day, int month, int yearBE);
 
 // " 9.05.07": the hour right-aligned in two places (a blank, not a zero, below 10), then
@@ -26,6 +27,7 @@ struct AngleParts {
     int whole = 0;
     int minutes = 0;
     char letter = '\0';
+    bool negative = false; // the value is below zero ("-0.30H" has whole 0 and is negative)
 };
 std::optional<AngleParts> ReadAngleParts(std::string_view text);
 

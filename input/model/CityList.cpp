@@ -1,9 +1,6 @@
 #include "CityList.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
+#include "PosixFile.h"
 
 namespace nemra {
 namespace {
@@ -57,14 +54,15 @@ std::optional<fs::path> CityFileIn(const fs::path& dir)
     return std::nullopt;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-std::string OpenFailure(const fs::path& path, int err)
+std::string OpenFailure(const fs::path& path, const std::string& reason)
 {
-    return "เปิดไฟล์ " + path.string() + " ไม่ได้: " + std::strerror(err);
+    return "เปิดไฟล์ " + path.string() + " ไม่ได้: " + reason;
+}
+
+// Nothing but blanks: such a line names no place.
+bool IsBlank(std::string_view line)
+{
+    return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 bool IsDroppedControl(unsigned char c)
@@ -96,9 +94,10 @@ CityFileLocation LocateCityFile(const fs::path& currentDir, const std::vector<fs
         const auto path = CityFileIn(dir);
         if (!path)
             continue;
-        if (FileHandle file{std::fopen(path->c_str(), "rb")})
+        const FileBytes probe = ReadRegularFile(path->string(), 0);
+        if (probe.ok)
             return {*path, {}};
-        lastFailure = OpenFailure(*path, errno);
+        lastFailure = OpenFailure(*path, probe.reason);
     }
     if (!lastFailure.empty())
         return {std::nullopt, lastFailure};
@@ -110,35 +109,29 @@ std::vector<std::string> SplitCityFileText(std::string_view bytes)
     const std::string text = DecodeFileText(bytes);
     std::vector<std::string> lines;
     std::string line;
-    for (const char c : text) {
-        if (c == '\n') {
+    const auto take = [&lines, &line] {
+        if (!IsBlank(line))
             lines.push_back(CutToChars(line, kMaxCityLineChars));
-            line.clear();
-        } else if (!IsDroppedControl(static_cast<unsigned char>(c))) {
+        line.clear();
+    };
+    for (const char c : text) {
+        if (c == '\n')
+            take();
+        else if (!IsDroppedControl(static_cast<unsigned char>(c)))
             line += c;
-        }
     }
-    if (!line.empty())
-        lines.push_back(CutToChars(line, kMaxCityLineChars));
+    take();
     return lines;
 }
 
 CityFileLines ReadCityFile(const fs::path& path)
 {
-    FileHandle file{std::fopen(path.c_str(), "rb")};
-    if (!file)
-        return {false, {}, OpenFailure(path, errno)};
-    std::string bytes;
-    char buffer[8192];
-    std::size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        bytes.append(buffer, n);
-        if (bytes.size() > kMaxCityFileBytes)
-            return {false, {}, "ไฟล์ " + path.string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"};
-    }
-    if (std::ferror(file.get()))
-        return {false, {}, "อ่านไฟล์ " + path.string() + " ไม่ได้: " + std::strerror(errno)};
-    return {true, SplitCityFileText(bytes), {}};
+    FileBytes file = ReadRegularFile(path.string(), kMaxCityFileBytes);
+    if (!file.ok)
+        return {false, {}, OpenFailure(path, file.reason)};
+    if (file.bytes.size() > kMaxCityFileBytes)
+        return {false, {}, "ไฟล์ " + path.string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"};
+    return {true, SplitCityFileText(file.bytes), {}};
 }
 
 fs::path InstalledDataDir()

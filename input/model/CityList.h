@@ -85,12 +85,13 @@ struct CityFileLines {
 // Longest line kept whole; anything longer is junk and is cut so the list stays usable.
 inline constexpr std::size_t kMaxCityLineChars = 256;
 
-// The lines of a file's bytes, decoded as UTF-8 when valid, else as the Thai code page. CR
-// and other control characters are dropped, empty lines kept (a final line end does not
-// start another line), every line cut to kMaxCityLineChars.
+// The lines of a file's bytes, each decoded as UTF-8 when valid, else as the Thai code page.
+// CR and other control characters are dropped, lines holding nothing but blanks skipped,
+// every line cut to kMaxCityLineChars.
 std::vector<std::string> SplitCityFileText(std::string_view bytes);
 
-// Reads and splits the city file at `path`. Files above 4 MiB are refused.
+// Reads and splits the city file at `path`. Files above 4 MiB, and anything but a regular
+// file, are refused.
 CityFileLines ReadCityFile(const std::filesystem::path& path);
 
 // The installed program-data folder that holds the default city file.

@@ -289,8 +289,14 @@ void TNew1::showEvent(QShowEvent* event)
 
 void TNew1::done(int result)
 {
-    if (result == QDialog::Accepted)
+    if (result == QDialog::Accepted) {
+        // A date the chart cannot be cast from keeps the dialog open, with the reason.
+        if (const auto refusal = nemra::EntryRefusal(Entry())) {
+            ShowError(FromUtf8(*refusal));
+            return;
+        }
         FormClose();
+    }
     QDialog::done(result);
 }
 

@@ -10,9 +10,11 @@
 //     if (dialog.exec() == QDialog::Accepted)
 //         nemra::CastNatal(session, session.GChartInput); // or CastTransit
 //
-// The dialog opens on the present moment of `clock` (only the place is taken from the chart
-// input). On OK it writes Name, Place, Date, Time, TimeZone, Latitude and Longitude; on
-// Cancel it writes nothing, except that a city taken from the list has already set Place.
+// The dialog opens on the present instant of `clock`, as the date and time of the zone it
+// opens with, 105°E (only the place is taken from the chart input). On OK it writes Name,
+// Place, Date, Time, TimeZone, Latitude and Longitude, unless the chart input check refuses
+// them (a date that never existed), which it then says; on Cancel it writes nothing, except
+// that a city taken from the list has already set Place.
 // `cityDataDirs` are the folders searched for CityTown.dat after the current directory.
 #pragma once
 

@@ -114,6 +114,12 @@ std::tuple<QSpinBox*, QSpinBox*, QCheckBox*, QRadioButton*, QRadioButton*> MakeZ
     auto* east = MakeRadio(parent, "RadioButton1", QStringLiteral("ตะวันออก"));
     auto* west = MakeRadio(parent, "RadioButton2", QStringLiteral("ตะวันตก"));
     GroupPair(parent, east, west);
+    // In hours the sign of the value is the zone's side; 0 keeps the side it had, which is
+    // how a zone of 0 whole hours west keeps its sign.
+    QObject::connect(value, &QSpinBox::valueChanged, parent, [inHours, east, west](int hours) {
+        if (inHours->isChecked() && hours != 0)
+            (hours > 0 ? east : west)->setChecked(true);
+    });
     return {value, minutes, inHours, east, west};
 }
 
@@ -133,8 +139,8 @@ void ShowZone(const nemra::ZoneEntry& zone, QSpinBox* value, QSpinBox* minutes, 
     SwitchZoneUnit(zone.inHours, value, east, west); // whether or not the box changed
     value->setValue(zone.value);
     minutes->setValue(zone.minutes);
-    if (!zone.inHours)
-        (zone.east ? east : west)->setChecked(true);
+    // The direction buttons show the zone's side in both units (disabled for hours).
+    (zone.east ? east : west)->setChecked(true);
 }
 
 nemra::ZoneEntry ZoneOf(const QSpinBox* value, const QSpinBox* minutes, const QCheckBox* inHours,

@@ -3,6 +3,7 @@
 #include "PosixFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,23 +28,46 @@ std::string FolderOf(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a name leads to: a symbolic link is followed (a relative link from its own
+// folder), so the save replaces the link's target and the link stays. A loop of links is
+// left as it is; writing through it then fails with the system's reason.
+std::string FollowLinks(std::string path)
+{
+    constexpr int kMaxLinks = 40; // the kernel's own limit on links in one lookup
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::vector<char> target(PATH_MAX + 1);
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
+        if (n < 0)
+            return path;
+        const std::string link(target.data(), static_cast<std::size_t>(n));
+        path = link.front() == '/' ? link : FolderOf(path) + "/" + link;
+    }
+    return path;
+}
+
 } // namespace
 
-WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes)
+WriteResult ReplaceFileContents(const std::string& requested, std::string_view bytes)
 {
-    if (path.empty())
+    if (requested.empty())
         return Failure(ENOENT);
+    const std::string path = FollowLinks(requested);
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
         return Failure(EISDIR);
     if (exists && !S_ISREG(old.st_mode))
-        return {false, "not a regular file"};
+        return {false, kNotRegularFileReason};
 
-    std::string pattern = path + ".XXXXXX";
+    // A short name in the target's folder, so the rename stays on one file system and a
+    // target name near the system's length limit still leaves room for it.
+    std::string pattern = FolderOf(path) + "/.nemra-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
         return Failure(errno);
     const std::string tempPath(name.data());

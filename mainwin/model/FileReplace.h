@@ -1,6 +1,6 @@
-// Replacing a file's whole content safely: the bytes go to a temporary file beside the
-// target, which then takes the target's name, so a failed write never leaves a truncated
-// or half-written file behind.
+// Replacing a file's whole content safely: the bytes go to a temporary file with a short
+// name in the target's folder, which then takes the target's name, so a failed write never
+// leaves a truncated or half-written file behind.
 #pragma once
 
 #include "ThaiText.h"
@@ -11,7 +11,8 @@
 namespace nemra {
 
 // Writes `bytes` as the new content of the regular file at `path` (UTF-8 path), creating it
-// when missing. A path naming a directory or another non-regular file is refused. On any
+// when missing. A symbolic link is followed: its target gets the content, the link stays. A
+// path naming a directory or another non-regular file is refused. On any
 // failure the old file, if there was one, is left as it was, and the result carries the
 // reason.
 WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes);

@@ -31,7 +31,7 @@ void StartRealTime(MainSession& s)
     s.FShowV1 = true;
 }
 
-void RealTimeTick(MainSession& s, const LocalDateTime& now)
+void RealTimeTick(MainSession& s, UtInstant now)
 {
     TChartInput input = s.FLiveInput;
     input.Name = kPresentChartName;

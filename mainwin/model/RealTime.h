@@ -24,10 +24,10 @@ void TakeChosenPlace(MainSession& s, const TChartInput& chosen);
 // the first tick.
 void StartRealTime(MainSession& s);
 
-// One tick: the transit chart cast for `now` at the place kept when the live transit
-// started, the arcs formed anew when a natal chart exists, and the dial index recomputed
-// from its kind.
-void RealTimeTick(MainSession& s, const LocalDateTime& now);
+// One tick: the transit chart cast for the instant `now` at the place and in the zone kept
+// when the live transit started, the arcs formed anew when a natal chart exists, and the dial
+// index recomputed from its kind.
+void RealTimeTick(MainSession& s, UtInstant now);
 
 // The dial index recomputed from its kind on the present charts; the subtitle follows for
 // every index that names a point.

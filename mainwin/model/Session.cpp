@@ -79,13 +79,14 @@ void CastOwner(MainSession& s)
     s.FNatal.Visible = true;
 }
 
-void SetInputToMoment(TChartInput& input, const LocalDateTime& now)
+void SetInputToMoment(TChartInput& input, UtInstant ut)
 {
+    const LocalDateTime now = DateTimeInZone(ut, input.TimeZone);
     input.Date = DateText(now.day, now.month, now.year + 543);
     input.Time = TimeText(now.hour, now.minute, now.second);
 }
 
-void CastTransitAt(MainSession& s, const TChartInput& input, const LocalDateTime& now)
+void CastTransitAt(MainSession& s, const TChartInput& input, UtInstant now)
 {
     TChartInput moment = input;
     SetInputToMoment(moment, now);
@@ -94,7 +95,7 @@ void CastTransitAt(MainSession& s, const TChartInput& input, const LocalDateTime
         ComputeArcs(s);
 }
 
-void CastTransitNow(MainSession& s, const LocalDateTime& now)
+void CastTransitNow(MainSession& s, UtInstant now)
 {
     CastTransitAt(s, s.GChartInput, now);
     ResetDialToZodiac(s);

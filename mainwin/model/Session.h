@@ -126,15 +126,17 @@ struct MainSession {
 void CastNatal(MainSession& s, const TChartInput& input);
 void CastTransit(MainSession& s, const TChartInput& input);
 void CastOwner(MainSession& s);
-// Casts GChartInput with the date and the clock time of `now` as the transit chart.
-void CastTransitNow(MainSession& s, const LocalDateTime& now);
+// Casts GChartInput as the transit chart at the instant `now`, with the date and clock time
+// of that instant in GChartInput's zone.
+void CastTransitNow(MainSession& s, UtInstant now);
 
-// Casts `input` with the date and clock time of `now` as the transit chart and, when a natal
-// chart exists, forms the arcs anew: the common part of the present-moment and live casts.
-void CastTransitAt(MainSession& s, const TChartInput& input, const LocalDateTime& now);
+// Casts `input` at the instant `now` (its date and clock time in the input's own zone) as
+// the transit chart and, when a natal chart exists, forms the arcs anew: the common part of
+// the present-moment and live casts.
+void CastTransitAt(MainSession& s, const TChartInput& input, UtInstant now);
 
-// The present moment's date and time texts written into a chart input.
-void SetInputToMoment(TChartInput& input, const LocalDateTime& now);
+// The date and time texts of `now` in the input's zone written into a chart input.
+void SetInputToMoment(TChartInput& input, UtInstant now);
 
 // Solar arc (one day after birth for every year of age), half and double arc, their
 // texts, the V1 set and the daily meridian. Needs both charts.

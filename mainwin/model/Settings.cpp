@@ -1,11 +1,11 @@
 #include "Settings.h"
 
 #include "ChartInput.h"
+#include "PosixFile.h"
 #include "Session.h"
 #include "ThaiText.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -69,6 +69,36 @@ std::string TextOr(const Entries& entries, const std::string& key, const std::st
     return it == entries.end() ? fallback : it->second;
 }
 
+// A chart input holding the start place of `s` and a well-formed moment: what a place text
+// from the file is checked within.
+TChartInput StartPlaceProbe(const StartSettings& s)
+{
+    TChartInput input;
+    input.Date = "01/01/2569";
+    input.Time = "0.00";
+    input.TimeZone = s.timeZone;
+    input.Latitude = s.latitude;
+    input.Longitude = s.longitude;
+    return input;
+}
+
+void SetPlaceText(TChartInput& input, ChartInputField field, const std::string& text)
+{
+    if (field == ChartInputField::TimeZone)
+        input.TimeZone = text;
+    else if (field == ChartInputField::Latitude)
+        input.Latitude = text;
+    else
+        input.Longitude = text;
+}
+
+std::string PlaceText(const TChartInput& input, ChartInputField field)
+{
+    if (field == ChartInputField::TimeZone)
+        return input.TimeZone.str();
+    return field == ChartInputField::Latitude ? input.Latitude.str() : input.Longitude.str();
+}
+
 } // namespace
 
 StartSettings ParseSettings(std::string_view fileBytes)
@@ -79,9 +109,27 @@ StartSettings ParseSettings(std::string_view fileBytes)
     s.axis = IntOr(entries, "calculations/axis", 360) == 360 ? 360 : 180;
     s.trueNode = IntOr(entries, "calculations/node", 1) != 0;
     s.cityName = TextOr(entries, "place/cityname", s.cityName);
-    s.timeZone = TextOr(entries, "place/timezone", s.timeZone);
-    s.latitude = TextOr(entries, "place/latitude", s.latitude);
-    s.longitude = TextOr(entries, "place/longitude", s.longitude);
+    // Each place text is checked as the chart input will hold it, the other texts being the
+    // (well-formed) defaults.
+    const TChartInput defaults = StartPlaceProbe(s);
+    const struct {
+        const char* key;
+        std::string StartSettings::*value;
+        ChartInputField field;
+    } kPlaceKeys[] = {{"Timezone", &StartSettings::timeZone, ChartInputField::TimeZone},
+                      {"Latitude", &StartSettings::latitude, ChartInputField::Latitude},
+                      {"Longitude", &StartSettings::longitude, ChartInputField::Longitude}};
+    for (const auto& place : kPlaceKeys) {
+        const auto it = entries.find("place/" + Lower(place.key));
+        if (it == entries.end())
+            continue;
+        TChartInput probe = defaults;
+        SetPlaceText(probe, place.field, it->second);
+        if (CheckChartInput(probe))
+            s.ignoredPlaceKeys.push_back(std::string(place.key) + "=" + PlaceText(probe, place.field));
+        else
+            s.*place.value = it->second;
+    }
     const int contracia = IntOr(entries, "dial/maxcontracia", 0);
     s.maxContracia = (contracia == 5 || contracia == 21) ? contracia : 0;
     return s;
@@ -89,14 +137,26 @@ StartSettings ParseSettings(std::string_view fileBytes)
 
 StartSettings ReadSettingsFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const FileBytes file = ReadRegularFile(path, kMaxSettingsBytes);
+    if (!file.ok) {
+        StartSettings defaults;
+        if (file.notRegular)
+            defaults.fileProblem = file.reason;
+        return defaults;
+    }
+    return ParseSettings(file.bytes);
+}
+
+std::string SettingsNotice(const StartSettings& settings)
+{
+    if (!settings.fileProblem.empty())
+        return std::string("ไม่ได้อ่านไฟล์ ") + kSettingsFileName + ": " + settings.fileProblem + " จึงใช้ค่าเริ่มต้นทั้งหมด";
+    if (settings.ignoredPlaceKeys.empty())
         return {};
-    std::string bytes;
-    bytes.resize(kMaxSettingsBytes);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ParseSettings(bytes);
+    std::string keys;
+    for (const auto& key : settings.ignoredPlaceKeys)
+        keys += (keys.empty() ? "" : ", ") + key;
+    return std::string("ค่าสถานที่ในไฟล์ ") + kSettingsFileName + " ไม่ถูกต้อง จึงใช้ค่าเริ่มต้นแทน: " + keys;
 }
 
 void ApplySettings(MainSession& s, const StartSettings& settings)

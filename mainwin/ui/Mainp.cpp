@@ -137,7 +137,11 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     FSession.FIndexDial = 1;
 
     FIniPath = (settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder) + "/" + nemra::kSettingsFileName;
-    nemra::ApplySettings(FSession, nemra::ReadSettingsFile(FIniPath.toStdString()));
+    const nemra::StartSettings settings = nemra::ReadSettingsFile(FIniPath.toStdString());
+    nemra::ApplySettings(FSession, settings);
+    // Said once the window exists, so the message has its parent and the event loop runs.
+    if (const std::string notice = nemra::SettingsNotice(settings); !notice.empty())
+        QTimer::singleShot(0, this, [this, text = Q(notice)] { ShowSettingsNotice(text); });
     FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
     SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
@@ -898,6 +902,13 @@ void TMainForm::ShowMessage(QMessageBox::Icon icon, const QString& text)
 {
     QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
     box.setObjectName(icon == QMessageBox::Critical ? "ErrorMessage" : "InfoMessage");
+    RunDialog(box);
+}
+
+void TMainForm::ShowSettingsNotice(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName("SettingsNotice");
     RunDialog(box);
 }
 

@@ -153,6 +153,7 @@ class TMainForm : public QMainWindow {
     void SetHints(bool on);
     void ShowMessage(QMessageBox::Icon icon, const QString& text);
     void ShowSaveFailure(const QString& path, const QString& reason);
+    void ShowSettingsNotice(const QString& text);
 
     nemra::MainSession FSession;
     nemra::Clock FClock;

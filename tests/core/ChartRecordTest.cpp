@@ -43,15 +43,16 @@ TChartRecord Cast(const TChartInput& in, CastOptions options = {})
 
 TEST(ParseChartInput, ReadsDateAndYearRule)
 {
-    TChartRecord rec = Parsed(Input("15/3/2483", "9.30"));
+    TChartRecord rec = Parsed(Input("15/3/2482", "9.30"));
     EXPECT_EQ(rec.Day, 15);
     EXPECT_EQ(rec.Month, 3);
-    EXPECT_EQ(rec.YearBE, 2483);
-    EXPECT_EQ(rec.Year, 1941);
-    EXPECT_EQ(rec.DateWords, "15 มีนาคม 2483");
+    EXPECT_EQ(rec.YearBE, 2482);
+    EXPECT_EQ(rec.Year, 1940);
+    EXPECT_EQ(rec.DateWords, "15 มีนาคม 2482");
     EXPECT_TRUE(rec.InputWellFormed);
     EXPECT_EQ(Parsed(Input("15/04/2483", "9.30")).Year, 1940);
     EXPECT_EQ(Parsed(Input("15/03/2484", "9.30")).Year, 1941);
+    EXPECT_FALSE(Parsed(Input("15/03/2483", "9.30")).InputWellFormed); // a day that never existed
 }
 
 TEST(ParseChartInput, ReadsZonesLatitudesAndLongitudes)

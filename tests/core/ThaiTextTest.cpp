@@ -1,5 +1,7 @@
 #include "ThaiText.h"
 
+#include "PosixFile.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -95,11 +97,11 @@ TEST(ThaiTextWriter, ReportsFailuresAndKeepsTheFile)
     r = AppendLinesCp874((dir.path() / "missing" / "a.txt").string(), {"x"});
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.reason.empty());
-    // A full disk.
+    // A device (here the full disk /dev/full) is not a regular file.
     if (fs::exists("/dev/full")) {
         r = AppendLinesCp874("/dev/full", {"x"});
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.reason, std::strerror(ENOSPC));
+        EXPECT_EQ(r.reason, kNotRegularFileReason);
     }
     // A folder that cannot be written: a read-only folder for a user, the top of sysfs for root
     // (who may write anywhere else).

@@ -24,14 +24,35 @@ TEST(WinDeg, HoursReduceIntoOneDay)
     EXPECT_DOUBLE_EQ(WinDeg::Reduce24(25.5), 1.5);
 }
 
-TEST(WinDeg, PositionTextRoundsWithCarry)
+// Rounded to the nearest minute, but never into the next sign: a position text always names
+// the sign its longitude lies in. Expected texts by hand (degrees within the sign, minutes).
+TEST(WinDeg, PositionTextStaysInItsSign)
 {
-    EXPECT_EQ(WinDeg::PositionText(15.0 + 34.0 / 60.0), "15มษ34");
-    EXPECT_EQ(WinDeg::PositionText(0.0), "00มษ00");
-    // 29°59'40" rounds to the next sign; 359°59'50" wraps to 0° Aries.
-    EXPECT_EQ(WinDeg::PositionText(29.0 + 59.0 / 60 + 40.0 / 3600), "00พภ00");
-    EXPECT_EQ(WinDeg::PositionText(359.0 + 59.0 / 60 + 50.0 / 3600), "00มษ00");
-    EXPECT_EQ(WinDeg::PositionText(345.5), "15มน30");
+    struct Case {
+        double lon;
+        const char* text;
+    };
+    constexpr double kMinute = 1.0 / 60;
+    constexpr double kSecond = 1.0 / 3600;
+    const Case cases[] = {
+        {15.0 + 34 * kMinute, "15มษ34"},
+        {0.0, "00มษ00"},
+        {20 * kSecond, "00มษ00"},
+        {29.0 + 59 * kMinute + 29 * kSecond, "29มษ59"},
+        {29.0 + 59 * kMinute + 30 * kSecond, "29มษ59"}, // the last half minute of Aries
+        {29.0 + 59 * kMinute + 40 * kSecond, "29มษ59"},
+        {30.0 - 1e-12, "29มษ59"},
+        {30.0, "00พภ00"},
+        {59.9999, "29พภ59"},
+        {345.5, "15มน30"},
+        {359.99210, "29มน59"}, // a natal Moon that was listed as 00มษ00 under Pisces
+        {359.0 + 59 * kMinute + 50 * kSecond, "29มน59"},
+        {360.0, "00มษ00"},
+        {-1e-9, "29มน59"},
+        {720.5, "00มษ30"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WinDeg::PositionText(c.lon), c.text) << c.lon;
     // Fits the grid cell with a whole motion mark: at most 8 characters.
     for (double lon = 0.0; lon < 360.0; lon += 7.3)
         EXPECT_LE(CharCount(WinDeg::PositionText(lon)), 8u);

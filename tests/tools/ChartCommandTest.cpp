@@ -20,7 +20,7 @@ using namespace testkit;
 
 TEST(NemraChart, PositionsTsvHasAHeaderAndEveryFactor)
 {
-    const CommandRun r = RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E"});
+    const CommandRun r = RunArgs({"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,100.30E"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 24u);
@@ -32,7 +32,7 @@ TEST(NemraChart, PositionsTsvHasAHeaderAndEveryFactor)
 
 TEST(NemraChart, AxisAndNodeOptionsChangeTheResult)
 {
-    const std::string natal = "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
+    const std::string natal = "15/03/2484,9.30,105.00E,13.45N,100.30E,ทดสอบ,กรุงเทพฯ";
     const CommandRun base = RunArgs({"positions", "--natal", natal});
     const CommandRun cancer = RunArgs({"positions", "--natal", natal, "--axis", "180"});
     const CommandRun mean = RunArgs({"positions", "--natal", natal, "--mean-node"});
@@ -47,16 +47,16 @@ TEST(NemraChart, AxisAndNodeOptionsChangeTheResult)
 TEST(NemraChart, TextFormatShowsThaiNamesAndPositions)
 {
     const CommandRun r =
-        RunArgs({"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ", "--format", "text"});
+        RunArgs({"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,100.30E,ทดสอบ", "--format", "text"});
     ASSERT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("ทดสอบ\t15 มีนาคม 2483"), std::string::npos);
+    EXPECT_NE(r.out.find("ทดสอบ\t15 มีนาคม 2484"), std::string::npos);
     EXPECT_NE(r.out.find("อาทิตย์\t"), std::string::npos);
     EXPECT_NE(r.out.find("โพไซดอน\t"), std::string::npos);
 }
 
 TEST(NemraChart, PositionsFileIsTheMainWindowsExport)
 {
-    const std::string natal = "15/03/2483,9.30,105.00E,13.45N,100.30E,ทดสอบ";
+    const std::string natal = "15/03/2484,9.30,105.00E,13.45N,100.30E,ทดสอบ";
     const std::string transit = "07/12/2569,9.05.07,7.00H,13.45N,100.30E,ดวงจร";
     const CommandRun r =
         RunArgs({"positions", "--natal", natal, "--transit", transit, "--format", "file", "--tab", "1", "--cp874"});
@@ -86,16 +86,16 @@ TEST(NemraChart, BadInputIsRefusedWithStatusTwoNamingTheField)
     };
     const Case cases[] = {
         {{"positions", "--natal", "15/13/2483,9.30,105.00E,13.45N,100.30E"}, "date"},
-        {{"positions", "--natal", "15/03/2483,9.99,105.00E,13.45N,100.30E"}, "time"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00X,13.45N,100.30E"}, "zone"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00E,95.00N,100.30E"}, "latitude"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30"}, "longitude"},
-        {{"positions", "--natal", "15/03/2483,9.30"}, "DATE,TIME"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,1000.30E"}, "longitude"},
+        {{"positions", "--natal", "15/03/2484,9.99,105.00E,13.45N,100.30E"}, "time"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00X,13.45N,100.30E"}, "zone"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00E,95.00N,100.30E"}, "latitude"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,100.30"}, "longitude"},
+        {{"positions", "--natal", "15/03/2484,9.30"}, "DATE,TIME"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,1000.30E"}, "longitude"},
         {{"positions", "--natal"}, "needs a value"},
         {{"positions"}, "needs --natal"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E", "--axis", "90"}, "--axis"},
-        {{"positions", "--natal", "15/03/2483,9.30,105.00E,13.45N,100.30E", "--format", "xml"}, "--format"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,100.30E", "--axis", "90"}, "--axis"},
+        {{"positions", "--natal", "15/03/2484,9.30,105.00E,13.45N,100.30E", "--format", "xml"}, "--format"},
         {{"positions", "--bogus"}, "unknown option"},
         {{"horoscope"}, "unknown command"},
         {{}, "usage"},

@@ -11,6 +11,6 @@ for file in bin/nemra bin/nemra-chart share/nemra/CityTown.dat share/nemra/fonts
   [ -f "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 cd /
-out=$("$prefix/bin/nemra-chart" positions --natal '15/03/2483,9.30,105.00E,13.45N,100.30E')
+out=$("$prefix/bin/nemra-chart" positions --natal '15/03/2484,9.30,105.00E,13.45N,100.30E')
 [ "$(printf '%s\n' "$out" | wc -l)" -eq 24 ] || { echo "installed nemra-chart printed: $out"; exit 1; }
 echo "1 passed, 0 failed"

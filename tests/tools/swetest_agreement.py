@@ -20,8 +20,9 @@ MEAN_NODE, TRUE_NODE = "m", "t"
 
 
 def christian_to_be(month, year):
-    """The Buddhist-era year that the chart input reads back as `year`."""
-    return year + 542 if (month < 4 and year + 542 < 2484) else year + 543
+    """The Buddhist-era year that the chart input reads back as `year`: before 1941 the year
+    began on 1 April, so January to March 1940 are 2482 BE, and January 1941 began 2484 BE."""
+    return year + 542 if (month < 4 and year < 1941) else year + 543
 
 
 def deg_min(value, digits):

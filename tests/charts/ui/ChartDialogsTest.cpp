@@ -6,8 +6,9 @@
 #include "charts/ui/SolarReturnDlg.h"
 #include "charts/ui/SunIngressDlg.h"
 
-#include "../../input/ui/ScriptedCityDialog.h"
+#include "tests/input/ui/ScriptedCityDialog.h"
 #include "tests/charts/ChartsTestKit.h"
+#include "tests/support/UtMoment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,7 +25,7 @@ using nemra::test::BangkokChart;
 
 nemra::Clock At(int year, int month)
 {
-    return [year, month] { return nemra::LocalDateTime{year, month, 15, 12, 0, 0}; };
+    return nemra::test::FixedClock(nemra::test::UtAt(year, month, 15, 12, 0, 0));
 }
 
 template <typename T> T* Get(QWidget& dialog, const char* name)

@@ -77,6 +77,35 @@ CityChoice City(const char* zone, const char* latitude, const char* longitude)
     return {"C", "D", zone, latitude, longitude};
 }
 
+// A city's zone read into the dialog's values and written back gives the same text, the
+// minus sign of a zone of 0 whole hours included.
+TEST(CityEntryFor, ZoneTextsComeBackAsTheyWere)
+{
+    for (const char* zone :
+         {"-0.30H", "-0.45H", "0.30H", "-5.30H", "7.00H", "12.00H", "-11.00H", "105.00E", "75.00W", "0.00E"}) {
+        ChartInputEntry entry;
+        entry.zone = *CityEntryFor(City(zone, "13.45N", "100.30E")).zone;
+        EXPECT_EQ(Written(entry).TimeZone.str(), zone);
+    }
+}
+
+// What the dialog refuses on OK: only what the chart input check refuses, with its reason.
+TEST(EntryRefusal, NamesTheDatesMeantForTheShortYear)
+{
+    ChartInputEntry entry;
+    entry.day = 7;
+    entry.month = 2;
+    entry.yearBE = 2483;
+    const auto refusal = EntryRefusal(entry);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_NE(refusal->find("07/02/2482 (ค.ศ. 1940)"), std::string::npos) << *refusal;
+    EXPECT_NE(refusal->find("07/02/2484 (ค.ศ. 1941)"), std::string::npos) << *refusal;
+    for (const int yearBE : {2484, 2482, 999, kMinYearBE, kMaxYearBE}) {
+        entry.yearBE = yearBE;
+        EXPECT_FALSE(EntryRefusal(entry).has_value()) << yearBE;
+    }
+}
+
 // A text that cannot be read stops the conversion there; what came before stays converted.
 TEST(CityEntryFor, StopsAtTheFirstTextItCannotRead)
 {

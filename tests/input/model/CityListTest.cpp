@@ -103,11 +103,31 @@ TEST(SplitCityFileText, ReadsTheThaiCodePageAndUtf8Alike)
     EXPECT_EQ(SplitCityFileText(thai + "\n"), std::vector<std::string>{thai});
 }
 
-TEST(SplitCityFileText, KeepsEmptyLinesAndTheLastLineWithoutALineEnd)
+// The one decoder of the files the program reads (the city list and the settings): a
+// byte-order mark, each line's own encoding, lines that name no place.
+TEST(SplitCityFileText, DecodesEachLineAndSkipsEmptyOnes)
 {
-    EXPECT_EQ(SplitCityFileText("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(SplitCityFileText("\n"), std::vector<std::string>{""});
-    EXPECT_TRUE(SplitCityFileText("").empty());
+    const std::string chiangMai = "เชียงใหม่,ไทย,7.00H,18.47N,98.59E";
+    const std::string lampang = "ลำปาง,ไทย,7.00H,18.17N,99.30E";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBF" + chiangMai + "\r\n", {chiangMai}},
+        {"a mark before the Thai code page", "\xEF\xBB\xBF" + ToCp874(lampang), {lampang}},
+        {"UTF-8 and code-page lines mixed",
+         chiangMai + "\r\n" + ToCp874(lampang) + "\r\n" + chiangMai,
+         {chiangMai, lampang, chiangMai}},
+        {"a code-page line first", ToCp874(lampang) + "\n" + chiangMai + "\n", {lampang, chiangMai}},
+        {"empty and blank lines", "a\r\n\r\n \t\r\n\nb", {"a", "b"}},
+        {"the last line without a line end", "a\nb", {"a", "b"}},
+        {"nothing but line ends", std::string(4u << 20, '\n'), {}},
+        {"an empty file", "", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitCityFileText(c.bytes), c.lines) << c.what;
 }
 
 TEST(SplitCityFileText, SurvivesBinaryJunkAndVeryLongLines)

@@ -1,6 +1,7 @@
 // A city line the dialogs cannot take whole is refused in both dialogs that take cities, and
 // the refusal changes nothing: not the controls, not the chart input record, not the city
 // list's choice, also when the dialog is then cancelled.
+#include "UtMoment.h"
 #include "Input1.h"
 #include "utrplace.h"
 
@@ -45,9 +46,9 @@ std::pair<QStringList, QString> RefuseThenCancel(nemra::TChartInput& input, nemr
     return {dialog.errors, shown};
 }
 
-nemra::LocalDateTime Morning()
+nemra::UtInstant Morning()
 {
-    return {2026, 12, 7, 9, 5, 0};
+    return nemra::test::UtAt(2026, 12, 7, 2, 5, 0); // 9.05 at 105°E
 }
 
 } // namespace

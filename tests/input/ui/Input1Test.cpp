@@ -1,6 +1,8 @@
 #include "Input1.h"
 
 #include "ScriptedCityDialog.h"
+#include "UtMoment.h"
+
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -21,9 +23,11 @@ namespace {
 
 using ScriptedNew1 = ScriptedCityDialog<TNew1>;
 
+// A clock standing at `now` in the zone the dialog opens with, 105°E (UT + 7 hours).
 nemra::Clock FixedClock(nemra::LocalDateTime now)
 {
-    return [now] { return now; };
+    return nemra::test::FixedClock(nemra::test::UtAt(now.year, now.month, now.day, now.hour, now.minute, now.second)
+                                   - std::chrono::hours{7});
 }
 
 const nemra::LocalDateTime kMorning{2026, 12, 7, 9, 5, 0};
@@ -282,6 +286,47 @@ class Input1Test : public QObject {
         for (const QString& typed : {QStringLiteral("ก"), QStringLiteral("€"), QStringLiteral("☃")})
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, Qt::NoModifier);
         QCOMPARE(name->text(), QStringLiteral("ก€"));
+    }
+
+    // A city's zone comes back from OK as it was written, the sign of 0 whole hours included.
+    void aCitysZoneIsWrittenBackWithItsSign()
+    {
+        for (const char* zone : {"-0.30H", "-5.30H", "0.30H", "7.00H", "105.00E", "75.00W"}) {
+            auto dialog = Open();
+            ChooseCity(*dialog, {"X", "Y", zone, "13.45N", "100.30E"});
+            QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+            QCOMPARE(QString::fromStdString(FInput.TimeZone.str()), QString::fromLatin1(zone));
+        }
+        // A zone typed in hours takes its side from its sign; 0 keeps the side it had.
+        auto dialog = Open();
+        QTest::mouseClick(Get<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
+        auto* hours = Get<QSpinBox>(*dialog, "SpinEdit5");
+        hours->setValue(-1);
+        hours->setValue(0);
+        Get<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QCOMPARE(FInput.TimeZone.str(), std::string("-0.30H"));
+    }
+
+    // January to March 2483 BE never existed: OK names the two dates meant and keeps the dialog
+    // open with the record unchanged.
+    void okRefusesADateThatNeverExisted()
+    {
+        auto dialog = Open();
+        const nemra::TChartInput before = FInput;
+        Get<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
+        Get<QSpinBox>(*dialog, "BESpin")->setValue(2483);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(FInput == before);
+        QCOMPARE(dialog->errors.size(), 1);
+        QVERIFY2(dialog->errors[0].contains(QStringLiteral("07/02/2482 (ค.ศ. 1940)"))
+                     && dialog->errors[0].contains(QStringLiteral("07/02/2484 (ค.ศ. 1941)")),
+                 qPrintable(dialog->errors[0]));
+        Get<QSpinBox>(*dialog, "BESpin")->setValue(2484);
+        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(FInput.Date.str(), std::string("07/02/2484"));
     }
 };
 

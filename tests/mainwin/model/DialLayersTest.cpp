@@ -4,6 +4,7 @@
 #include "AngleMath.h"
 #include "OwnerChart.h"
 #include "Session.h"
+#include "UtMoment.h"
 
 #include <gtest/gtest.h>
 
@@ -113,7 +114,7 @@ class DialLayersTest : public ::testing::Test {
         s.FOwnerInput = OwnerChartInput();
         s.GChartInput = OwnerChartInput();
         CastOwner(s);
-        CastTransitNow(s, LocalDateTime{2026, 12, 8, 12, 0, 0});
+        CastTransitNow(s, test::UtAt(2026, 12, 8, 5, 0, 0)); // noon at 105°E
         SetDisplayMode(s, kShowAll);
         s.FMaxContracia = 21;
     }

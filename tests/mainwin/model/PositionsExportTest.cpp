@@ -6,6 +6,7 @@
 #include "FileReplace.h"
 #include "OwnerChart.h"
 #include "Session.h"
+#include "UtMoment.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ MainSession WithCharts(bool natal, bool transit)
     if (natal)
         CastOwner(s);
     if (transit)
-        CastTransitNow(s, LocalDateTime{2026, 12, 8, 9, 5, 7});
+        CastTransitNow(s, test::UtAt(2026, 12, 8, 2, 5, 7)); // 9.05.07 at 105°E
     s.FArcText = {"94.12", "47.06", "188.24"};
     return s;
 }

@@ -3,6 +3,7 @@
 #include "DialIndex.h"
 #include "OwnerChart.h"
 #include "Session.h"
+#include "UtMoment.h"
 #include "WinDeg.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ MainSession StartedSession()
     s.FOwnerInput = OwnerChartInput();
     s.GChartInput = OwnerChartInput();
     CastOwner(s);
-    CastTransitNow(s, {2026, 12, 7, 9, 5, 7});
+    CastTransitNow(s, test::UtAt(2026, 12, 7, 2, 5, 7)); // 9.05.07 at 105°E
     return s;
 }
 
@@ -27,7 +28,7 @@ TEST(RealTime, ATickCastsTheMomentAtTheChosenPlace)
     s.GChartInput.Latitude = "8.04N";
     s.GChartInput.Longitude = "98.54E";
     StartRealTime(s);
-    RealTimeTick(s, {2026, 12, 7, 9, 5, 7});
+    RealTimeTick(s, test::UtAt(2026, 12, 7, 2, 5, 7));
     EXPECT_EQ(s.FTransit.Input.Date.str(), "07/12/2569");
     EXPECT_EQ(s.FTransit.Input.Time.str(), " 9.05.07");
     EXPECT_EQ(s.FTransit.Input.Name.str(), kPresentChartName);
@@ -70,7 +71,7 @@ TEST(RealTime, TheLiveTransitKeepsThePlaceChosenForIt)
         TakeChosenPlace(s, chosen);
         StartRealTime(s);
         c.meanwhile(s, london);
-        RealTimeTick(s, {2026, 12, 7, 9, 5, 7});
+        RealTimeTick(s, test::UtAt(2026, 12, 7, 2, 5, 7)); // 9.05.07 at 105°E
         EXPECT_EQ(s.FTransit.Input.Place.str(), "ภูเก็ต") << c.name;
         EXPECT_EQ(s.FTransit.Input.Latitude.str(), "8.04N") << c.name;
         EXPECT_EQ(s.FTransit.Input.Longitude.str(), "98.54E") << c.name;
@@ -94,9 +95,9 @@ TEST(RealTime, TheIndexFollowsItsOwnChart)
         SetMidpointIndex(s, {c.source, kSun, 0, false, false});
         const double set = s.FDialRotation;
         StartRealTime(s);
-        RealTimeTick(s, {2026, 12, 7, 9, 5, 7}); // the moment of the cast: the dial's own point
+        RealTimeTick(s, test::UtAt(2026, 12, 7, 2, 5, 7)); // the moment of the cast: the dial's own point
         EXPECT_NEAR(s.FDialRotation, set, 1e-9) << c.source;
-        RealTimeTick(s, {2027, 3, 7, 9, 5, 7});
+        RealTimeTick(s, test::UtAt(2027, 3, 7, 2, 5, 7));
         EXPECT_EQ(std::abs(s.FDialRotation - set) > 0.01, c.moves) << c.source;
         EXPECT_EQ(s.FDialSubTitle, WinDeg::PositionText(s.FDialRotation));
     }
@@ -108,7 +109,7 @@ TEST(RealTime, ZodiacAndHouseDialsKeepTheirSubtitle)
     SetHouseIndex(s, {kAscendant, false}); // the transit Ascendant
     const double houseSet = s.FDialRotation;
     StartRealTime(s);
-    RealTimeTick(s, {2026, 12, 7, 9, 5, 7});
+    RealTimeTick(s, test::UtAt(2026, 12, 7, 2, 5, 7));
     EXPECT_NEAR(s.FDialRotation, houseSet, 1e-9); // the house dial's own rule: no turn
     EXPECT_TRUE(s.FDialSubTitle.empty());
 }

@@ -3,10 +3,14 @@
 #include "AngleMath.h"
 #include "CommandState.h"
 #include "OwnerChart.h"
+#include "UtMoment.h"
 #include "WinDeg.h"
 #include "WinPl.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -183,14 +187,56 @@ TEST(Session, NodeSwitchAndGridCells)
     EXPECT_EQ(GridCellText(s, 1, 22), "");
 }
 
-TEST(Session, PresentMomentTexts)
+// The clock's instant written as the date and time of the chart's own zone. Expected texts
+// by hand: UT plus the zone (degrees / 15 hours), Buddhist year = Christian year + 543.
+TEST(Session, PresentMomentTextsInTheChartsZone)
 {
-    TChartInput in;
-    SetInputToMoment(in, {2026, 12, 7, 9, 5, 7});
-    EXPECT_EQ(in.Date.str(), "07/12/2569");
-    EXPECT_EQ(in.Time.str(), " 9.05.07");
-    SetInputToMoment(in, {2026, 1, 1, 0, 0, 0});
-    EXPECT_EQ(in.Time.str(), " 0.00.00");
+    struct Case {
+        UtInstant ut;
+        const char* zone;
+        const char* date;
+        const char* time;
+    };
+    const UtInstant morning = test::UtAt(2026, 12, 7, 2, 5, 7);
+    for (const Case& c : {
+             Case{morning, "105.00E", "07/12/2569", " 9.05.07"}, Case{morning, "7.00H", "07/12/2569", " 9.05.07"},
+             Case{morning, "0.00E", "07/12/2569", " 2.05.07"},
+             Case{morning, "75.00W", "06/12/2569", "21.05.07"},                             // the day before
+             Case{morning, "-0.30H", "07/12/2569", " 1.35.07"},                             // half an hour west
+             Case{morning, "100.30E", "07/12/2569", " 8.47.07"},                            // 6 h 42 min
+             Case{test::UtAt(2025, 12, 31, 17, 0, 0), "105.00E", "01/01/2569", " 0.00.00"}, // new year
+         }) {
+        TChartInput in;
+        in.TimeZone = c.zone;
+        SetInputToMoment(in, c.ut);
+        EXPECT_EQ(in.Date.str(), c.date) << c.zone;
+        EXPECT_EQ(in.Time.str(), c.time) << c.zone;
+    }
+}
+
+// The real clock: the present chart is the same instant whatever zone the machine is set to.
+TEST(Session, PresentMomentIgnoresTheMachinesZone)
+{
+    const char* const saved = std::getenv("TZ");
+    const std::string savedZone = saved ? saved : "";
+    for (const char* machineZone : {"UTC0", "<+07>-7", "<-05>5"}) {
+        ::setenv("TZ", machineZone, 1);
+        ::tzset();
+        MainSession s;
+        s.GChartInput.TimeZone = "105.00E";
+        const double before = static_cast<double>(std::time(nullptr));
+        CastTransitNow(s, SystemNow());
+        const double after = static_cast<double>(std::time(nullptr));
+        // Julian day of a Unix time: seconds / 86400 + 2440587.5; the day count adds 2415019.5.
+        const double jd = s.FTransit.DayValue + 2415019.5;
+        EXPECT_GE(jd, before / 86400.0 + 2440587.5 - 1.5 / 86400) << machineZone;
+        EXPECT_LE(jd, after / 86400.0 + 2440587.5 + 1.5 / 86400) << machineZone;
+    }
+    if (saved)
+        ::setenv("TZ", savedZone.c_str(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
 }
 
 TEST(CommandState, FollowsWhichChartsExist)

@@ -44,6 +44,48 @@ TEST(Settings, ReadsEachKeyWithItsRule)
     EXPECT_EQ(ParseSettings("DialType=90\n").dialType, 360); // outside any section
 }
 
+// Place texts are checked as a chart's input: one that no chart could be cast from is
+// ignored like a missing key, and named in the one start-up message.
+TEST(Settings, RefusedPlaceTextsTakeTheirDefaultsAndAreNamed)
+{
+    struct Case {
+        std::string file;
+        std::string zone, latitude, longitude; // as read
+        std::vector<std::string> ignored;
+    };
+    const Case cases[] = {
+        {"[Place]\nTimezone=7.00h\n", "105.00E", "13.45N", "100.30E", {"Timezone=7.00h"}}, // lower-case h
+        {"[Place]\nTimezone=7.00H\nLatitude=8.04S\nLongitude=74.00W\n", "7.00H", "8.04S", "74.00W", {}},
+        {"[Place]\nTimezone=105.00E-long\n", "105.00E-long", "13.45N", "100.30E", {}}, // cut to 105.00E
+        {"[place]\nlatitude=95.00N\nLONGITUDE=100.30\nTimezone=\n",
+         "105.00E",
+         "13.45N",
+         "100.30E",
+         {"Timezone=", "Latitude=95.00N", "Longitude=100.30"}},
+        {"[Place]\nLatitude=13.75N\nLongitude=1e99E\n",
+         "105.00E",
+         "13.45N",
+         "100.30E",
+         {"Latitude=13.75N", "Longitude=1e99E"}}, // 75 minutes; not degrees.minutes
+        // The file saved as UTF-8 with a byte-order mark keeps its first section.
+        {"\xEF\xBB\xBF[Place]\r\nTimezone=7.00x\r\n", "105.00E", "13.45N", "100.30E", {"Timezone=7.00x"}},
+    };
+    for (const Case& c : cases) {
+        const StartSettings s = ParseSettings(c.file);
+        EXPECT_EQ(s.timeZone, c.zone) << c.file;
+        EXPECT_EQ(s.latitude, c.latitude) << c.file;
+        EXPECT_EQ(s.longitude, c.longitude) << c.file;
+        EXPECT_EQ(s.ignoredPlaceKeys, c.ignored) << c.file;
+        const std::string notice = SettingsNotice(s);
+        EXPECT_EQ(notice.empty(), c.ignored.empty()) << c.file;
+        for (const auto& key : c.ignored)
+            EXPECT_NE(notice.find(key), std::string::npos) << notice;
+    }
+    const StartSettings bom = ParseSettings("\xEF\xBB\xBF[Dial]\r\nDialType=90\r\nMaxContracia=21\r\n");
+    EXPECT_EQ(bom.dialType, 90);
+    EXPECT_EQ(bom.maxContracia, 21);
+}
+
 TEST(Settings, ApplyCutsPlaceTextsToTheirFields)
 {
     StartSettings settings = ParseSettings("[Place]\nTimezone=105.00E-long\nCityName=" + std::string(40, 'x') + "\n");

@@ -9,6 +9,7 @@
 #include "HouseCusps.h"
 #include "OwnerChart.h"
 #include "Session.h"
+#include "UtMoment.h"
 
 #include <QFontDatabase>
 #include <QtTest>
@@ -30,7 +31,7 @@ MainSession CastSession()
     s.GChartInput = OwnerChartInput();
     s.GChartInput.Name = "ดวงจรขณะนี้";
     CastOwner(s);
-    CastTransitNow(s, LocalDateTime{2026, 12, 8, 12, 0, 0});
+    CastTransitNow(s, test::UtAt(2026, 12, 8, 5, 0, 0)); // noon at 105°E
     SetDisplayMode(s, kShowAll);
     s.FMaxContracia = 21;
     return s;

@@ -2,6 +2,7 @@
 #include "ScriptedMainForm.h"
 
 #include "ThaiText.h"
+#include "UtMoment.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -14,6 +14,7 @@
 #include "Ureport.h"
 #include "Usenp1.h"
 #include "Usolrep.h"
+#include "UtMoment.h"
 #include "utrplace.h"
 
 #include <QTemporaryDir>
@@ -21,9 +22,10 @@
 
 namespace {
 
-nemra::LocalDateTime FixedNow()
+// 8 December 2026, noon at the default zone 105°E.
+nemra::UtInstant FixedNow()
 {
-    return {2026, 12, 8, 12, 0, 0};
+    return nemra::test::UtAt(2026, 12, 8, 5, 0, 0);
 }
 
 class QuietMainForm : public TMainForm {

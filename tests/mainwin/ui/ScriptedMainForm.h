@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Mainp.h"
+#include "UtMoment.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -11,15 +12,21 @@
 #include <functional>
 #include <memory>
 
-inline nemra::LocalDateTime FixedNow()
+// 7 December 2026, 9.05.07 at the default zone 105°E.
+inline nemra::UtInstant FixedNow()
 {
-    return {2026, 12, 7, 9, 5, 7};
+    return nemra::test::UtAt(2026, 12, 7, 2, 5, 7);
 }
 
-// A clock the test moves on.
+// A clock the test moves on, set in the time of the zone 105°E (UT + 7 hours).
 struct SteppedClock {
-    std::shared_ptr<nemra::LocalDateTime> now = std::make_shared<nemra::LocalDateTime>(FixedNow());
-    nemra::LocalDateTime operator()() const { return *now; }
+    std::shared_ptr<nemra::LocalDateTime> now =
+        std::make_shared<nemra::LocalDateTime>(nemra::LocalDateTime{2026, 12, 7, 9, 5, 7});
+    nemra::UtInstant operator()() const
+    {
+        return nemra::test::UtAt(now->year, now->month, now->day, now->hour, now->minute, now->second)
+               - std::chrono::hours{7};
+    }
 };
 
 class ScriptedMainForm : public TMainForm {

@@ -1,13 +1,13 @@
 #include "ReportFile.h"
 
+#include "TempFiles.h"
+
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace nemra {
@@ -37,27 +37,7 @@ struct TempDir {
     }
 };
 
-// Holds the size limit of files this process writes while in scope.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
 {
