@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -47,21 +48,18 @@ CREATE INDEX charts_by_date ON charts (date_key, time_key);
 CREATE INDEX charts_by_group ON charts (grp, name);
 CREATE VIRTUAL TABLE chart_words USING fts5 (
     name, place, note, grp, content = 'charts', content_rowid = 'id', tokenize = 'trigram');
-CREATE TRIGGER charts_added AFTER INSERT ON charts BEGIN
-    INSERT INTO chart_words (rowid, name, place, note, grp) VALUES (new.id, new.name, new.place, new.note, new.grp);
-END;
-CREATE TRIGGER charts_deleted AFTER DELETE ON charts BEGIN
-    INSERT INTO chart_words (chart_words, rowid, name, place, note, grp)
-        VALUES ('delete', old.id, old.name, old.place, old.note, old.grp);
-END;
-CREATE TRIGGER charts_changed AFTER UPDATE ON charts BEGIN
-    INSERT INTO chart_words (chart_words, rowid, name, place, note, grp)
-        VALUES ('delete', old.id, old.name, old.place, old.note, old.grp);
-    INSERT INTO chart_words (rowid, name, place, note, grp) VALUES (new.id, new.name, new.place, new.note, new.grp);
-END;
 )sql",
 };
 static_assert(std::size(kMigrations) == ChartStore::kSchemaVersion);
+
+// The word index is kept in step by the store itself, right after each change of a chart,
+// with single-row VALUES statements: an index change made by a trigger or by INSERT ...
+// SELECT runs inside a statement savepoint, which writes the index's pending terms out on
+// every row and makes a large import several times slower.
+constexpr const char* kIndexWords =
+    "INSERT INTO chart_words (rowid, name, place, note, grp) VALUES (?1, ?2, ?3, ?4, ?5)";
+constexpr const char* kUnindexWords =
+    "INSERT INTO chart_words (chart_words, rowid, name, place, note, grp) VALUES ('delete', ?1, ?2, ?3, ?4, ?5)";
 
 // A prepared statement, finalized when it goes out of scope.
 class Statement {
@@ -112,6 +110,86 @@ void BindChart(sqlite3_stmt* stmt, const ChartDraft& chart)
     sqlite3_bind_int(stmt, 10, DateSortKey(chart.input));
     sqlite3_bind_int(stmt, 11, TimeSortKey(chart.input));
 }
+
+// The statements that change charts, prepared once for a run of changes; each keeps the
+// word index in step with the table. Every method gives SQLite's result, SQLITE_DONE on
+// success.
+class ChartWriter {
+  public:
+    explicit ChartWriter(sqlite3* db)
+        : db_(db)
+    {
+    }
+    int Insert(const ChartDraft& chart, const std::string& created, const std::string& changed, std::int64_t& id)
+    {
+        insert_.Reset();
+        BindChart(insert_.get(), chart);
+        BindText(insert_.get(), 12, created);
+        BindText(insert_.get(), 13, changed);
+        if (const int code = insert_.Step(); code != SQLITE_DONE)
+            return code;
+        id = sqlite3_last_insert_rowid(db_);
+        return Words(index_, id, chart.input.Name, chart.input.Place, chart.note, chart.group);
+    }
+    // `found` tells whether a chart had the id.
+    int Update(std::int64_t id, const ChartDraft& chart, const std::string& changed, bool& found)
+    {
+        if (const int code = Unindex(id, found); code != SQLITE_DONE || !found)
+            return code;
+        update_.Reset();
+        BindChart(update_.get(), chart);
+        BindText(update_.get(), 12, changed);
+        sqlite3_bind_int64(update_.get(), 13, id);
+        if (const int code = update_.Step(); code != SQLITE_DONE)
+            return code;
+        return Words(index_, id, chart.input.Name, chart.input.Place, chart.note, chart.group);
+    }
+    int Remove(std::int64_t id, bool& found)
+    {
+        if (const int code = Unindex(id, found); code != SQLITE_DONE || !found)
+            return code;
+        remove_.Reset();
+        sqlite3_bind_int64(remove_.get(), 1, id);
+        return remove_.Step();
+    }
+
+  private:
+    // Takes the chart's words out of the index, as they are stored now.
+    int Unindex(std::int64_t id, bool& found)
+    {
+        current_.Reset();
+        sqlite3_bind_int64(current_.get(), 1, id);
+        const int code = current_.Step();
+        found = code == SQLITE_ROW;
+        if (!found)
+            return code == SQLITE_DONE ? SQLITE_DONE : code;
+        const std::string words[4] = {current_.Text(0), current_.Text(1), current_.Text(2), current_.Text(3)};
+        current_.Reset();
+        return Words(unindex_, id, words[0], words[1], words[2], words[3]);
+    }
+    static int Words(Statement& statement, std::int64_t id, std::string_view name, std::string_view place,
+                     std::string_view note, std::string_view group)
+    {
+        statement.Reset();
+        sqlite3_bind_int64(statement.get(), 1, id);
+        BindText(statement.get(), 2, name);
+        BindText(statement.get(), 3, place);
+        BindText(statement.get(), 4, note);
+        BindText(statement.get(), 5, group);
+        return statement.Step();
+    }
+    sqlite3* db_;
+    Statement insert_{db_, "INSERT INTO charts (name, date, time, zone, latitude, longitude, place, note, grp, "
+                           "date_key, time_key, created, changed) "
+                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)"};
+    Statement update_{db_, "UPDATE charts SET name = ?1, date = ?2, time = ?3, zone = ?4, latitude = ?5, "
+                           "longitude = ?6, place = ?7, note = ?8, grp = ?9, date_key = ?10, time_key = ?11, "
+                           "changed = ?12 WHERE id = ?13"};
+    Statement remove_{db_, "DELETE FROM charts WHERE id = ?1"};
+    Statement current_{db_, "SELECT name, place, note, grp FROM charts WHERE id = ?1"};
+    Statement index_{db_, kIndexWords};
+    Statement unindex_{db_, kUnindexWords};
+};
 
 StoredChart ReadChart(const Statement& row)
 {
@@ -287,7 +365,10 @@ constexpr const char* kOrderTerms[][3] = {
     {"grp", "name", "id"},          // Group
 };
 
-std::string OrderBy(ChartColumn column, bool descending)
+// `scanning`: the rows are found by reading the whole table (a word too short for the word
+// index); then they are sorted afterwards ("+" keeps SQLite from walking an index in sort
+// order, which would look up every row of the table one by one, several times slower).
+std::string OrderBy(ChartColumn column, bool descending, bool scanning)
 {
     std::string order = " ORDER BY ";
     for (const char* term : kOrderTerms[static_cast<int>(column)]) {
@@ -295,6 +376,8 @@ std::string OrderBy(ChartColumn column, bool descending)
             break;
         if (order.size() > 10)
             order += ", ";
+        else if (scanning)
+            order += '+';
         order += term;
         if (descending)
             order += " DESC";
@@ -384,7 +467,8 @@ StoreResult<ChartStore> ChartStore::Open(const std::filesystem::path& path, Char
     const bool writable = readOnly.empty();
     sqlite3* db = nullptr;
     const int code = sqlite3_open_v2(
-        file.c_str(), &db, writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY, nullptr);
+        file.c_str(), &db,
+        (writable ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
     ChartStore store(db, path, std::move(options));
     if (code != SQLITE_OK)
         return store.Fault(code, "เปิดไฟล์ข้อมูลดวงชะตา");
@@ -395,8 +479,8 @@ StoreResult<ChartStore> ChartStore::Open(const std::filesystem::path& path, Char
         // A database in write-ahead mode in a folder nobody may write cannot get its shared
         // memory file; as no copy can write it either, it is read as unchanging.
         sqlite3* immutable = nullptr;
-        const int again =
-            sqlite3_open_v2(ImmutableUri(file).c_str(), &immutable, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+        const int again = sqlite3_open_v2(ImmutableUri(file).c_str(), &immutable,
+                                          SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
         ChartStore retry(immutable, path, store.options_);
         retry.readOnlyReason_ = store.readOnlyReason_;
         if (again != SQLITE_OK)
@@ -570,11 +654,13 @@ StoreResult<ChartPage> ChartStore::Find(const ChartQuery& query) const
     if (query.group)
         where += " AND grp = " + parameter(*query.group);
     std::string match;
+    bool scanning = false;
     for (const std::string& word : SplitWords(query.text)) {
         if (CharCount(word) >= 3) {
             match += (match.empty() ? "" : " ") + FtsString(word);
             continue;
         }
+        scanning = true;
         const std::string p = parameter(LikePattern(word));
         where += " AND (name LIKE " + p + " ESCAPE '\\' OR place LIKE " + p + " ESCAPE '\\' OR note LIKE " + p
                  + " ESCAPE '\\' OR grp LIKE " + p + " ESCAPE '\\')";
@@ -589,10 +675,13 @@ StoreResult<ChartPage> ChartStore::Find(const ChartQuery& query) const
     ChartPage page;
     const std::string limit =
         " LIMIT " + std::to_string(std::max(query.limit, 0)) + " OFFSET " + std::to_string(std::max(query.offset, 0));
-    auto rows = Select(kChartColumns + where + OrderBy(query.sortBy, query.descending) + limit, bindAll);
+    auto rows = Select(
+        kChartColumns + where + OrderBy(query.sortBy, query.descending, scanning && match.empty()) + limit, bindAll);
     if (!rows)
         return rows.fault();
     page.rows = std::move(*rows);
+    if (!query.countMatches)
+        return page;
     Statement count(db_, "SELECT count(*) FROM charts" + where);
     bindAll(count.get());
     if (const int code = count.Step(); code != SQLITE_ROW)
@@ -671,23 +760,14 @@ StoreResult<std::int64_t> ChartStore::Add(const ChartDraft& chart, IfNameExists 
         if (!ids->empty())
             id = ids->front();
     }
+    ChartWriter writer(db_);
     const std::string now = Now();
-    Statement write(db_, id != 0 ? "UPDATE charts SET name = ?1, date = ?2, time = ?3, zone = ?4, latitude = ?5, "
-                                   "longitude = ?6, place = ?7, note = ?8, grp = ?9, date_key = ?10, "
-                                   "time_key = ?11, changed = ?12 WHERE id = ?13"
-                                 : "INSERT INTO charts (name, date, time, zone, latitude, longitude, place, note, "
-                                   "grp, date_key, time_key, created, changed) "
-                                   "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?12)");
-    BindChart(write.get(), chart);
-    BindText(write.get(), 12, now);
-    if (id != 0)
-        sqlite3_bind_int64(write.get(), 13, id);
-    if (const int code = write.Step(); code != SQLITE_DONE)
+    bool found = false;
+    const int code = id != 0 ? writer.Update(id, chart, now, found) : writer.Insert(chart, now, now, id);
+    if (code != SQLITE_DONE)
         return Fault(code, "บันทึกดวงชะตา");
-    if (id == 0)
-        id = sqlite3_last_insert_rowid(db_);
-    if (const int code = transaction.Commit(); code != SQLITE_OK)
-        return Fault(code, "บันทึกดวงชะตา");
+    if (const int commit = transaction.Commit(); commit != SQLITE_OK)
+        return Fault(commit, "บันทึกดวงชะตา");
     return id;
 }
 
@@ -700,15 +780,11 @@ StoreResult<Done> ChartStore::Update(std::int64_t id, const ChartDraft& chart)
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "แก้ไขดวงชะตา");
-    Statement write(db_, "UPDATE charts SET name = ?1, date = ?2, time = ?3, zone = ?4, latitude = ?5, "
-                         "longitude = ?6, place = ?7, note = ?8, grp = ?9, date_key = ?10, time_key = ?11, "
-                         "changed = ?12 WHERE id = ?13");
-    BindChart(write.get(), chart);
-    BindText(write.get(), 12, Now());
-    sqlite3_bind_int64(write.get(), 13, id);
-    if (const int code = write.Step(); code != SQLITE_DONE)
+    ChartWriter writer(db_);
+    bool found = false;
+    if (const int code = writer.Update(id, chart, Now(), found); code != SQLITE_DONE)
         return Fault(code, "แก้ไขดวงชะตา");
-    if (sqlite3_changes(db_) == 0)
+    if (!found)
         return StoreFault{StoreFaultKind::NotFound, "ไม่พบดวงชะตาหมายเลข " + std::to_string(id), {}};
     if (const int code = transaction.Commit(); code != SQLITE_OK)
         return Fault(code, "แก้ไขดวงชะตา");
@@ -722,14 +798,13 @@ StoreResult<int> ChartStore::Delete(std::span<const std::int64_t> ids)
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "ลบดวงชะตา");
-    Statement remove(db_, "DELETE FROM charts WHERE id = ?1");
+    ChartWriter writer(db_);
     int deleted = 0;
     for (const std::int64_t id : ids) {
-        remove.Reset();
-        sqlite3_bind_int64(remove.get(), 1, id);
-        if (const int code = remove.Step(); code != SQLITE_DONE)
+        bool found = false;
+        if (const int code = writer.Remove(id, found); code != SQLITE_DONE)
             return Fault(code, "ลบดวงชะตา");
-        deleted += sqlite3_changes(db_);
+        deleted += found ? 1 : 0;
     }
     if (const int code = transaction.Commit(); code != SQLITE_OK)
         return Fault(code, "ลบดวงชะตา");
@@ -745,14 +820,16 @@ StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const Im
         return *plan.fileFault;
     ImportReport report;
     report.faults = std::move(plan.faults);
+    // A large import touches far more pages than the default cache holds; a larger cache
+    // while it runs keeps them from being written out and read back.
+    Execute("PRAGMA cache_size = -65536");
+    const std::shared_ptr<void> restoreCache(nullptr, [this](void*) { Execute("PRAGMA cache_size = -2000"); });
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "นำเข้าดวงชะตา");
     Statement same(db_, "SELECT 1 FROM charts WHERE name = ?1 AND date = ?2 AND time = ?3 AND zone = ?4 AND "
                         "latitude = ?5 AND longitude = ?6 AND place = ?7 AND note = ?8 AND grp = ?9 LIMIT 1");
-    Statement insert(db_, "INSERT INTO charts (name, date, time, zone, latitude, longitude, place, note, grp, "
-                          "date_key, time_key, created, changed) "
-                          "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)");
+    ChartWriter writer(db_);
     const std::string now = Now();
     const int total = static_cast<int>(plan.rows.size());
     for (int i = 0; i < total; ++i) {
@@ -763,11 +840,10 @@ StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const Im
         if (code == SQLITE_ROW) {
             ++report.unchanged;
         } else if (code == SQLITE_DONE) {
-            insert.Reset();
-            BindChart(insert.get(), row.chart);
-            BindText(insert.get(), 12, row.created.empty() ? now : row.created);
-            BindText(insert.get(), 13, row.changed.empty() ? (row.created.empty() ? now : row.created) : row.changed);
-            if ((code = insert.Step()) != SQLITE_DONE)
+            const std::string& created = row.created.empty() ? now : row.created;
+            std::int64_t id = 0;
+            if ((code = writer.Insert(row.chart, created, row.changed.empty() ? created : row.changed, id))
+                != SQLITE_DONE)
                 return Fault(code, "นำเข้าดวงชะตา");
             ++report.added;
         } else {

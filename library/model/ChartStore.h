@@ -52,11 +52,12 @@ struct ChartQuery {
     bool descending = false;
     int limit = 200;
     int offset = 0;
+    bool countMatches = false; // also count the matches of all pages (a second pass)
 };
 
 struct ChartPage {
     std::vector<StoredChart> rows;
-    std::int64_t total = 0; // charts matching the query, all pages together
+    std::int64_t total = -1; // charts matching the query, all pages together, when counted
 };
 
 // What storing a chart under a name that is stored already does.

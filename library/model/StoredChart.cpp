@@ -22,6 +22,8 @@ StoreFault Refusal(std::string reason)
 // a malformed byte sequence counts as such a character.
 std::optional<std::string> FirstForeignCharacter(std::string_view text)
 {
+    if (IsCp874Text(text)) // the usual case, checked in one pass
+        return std::nullopt;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t length = 1;
         const auto lead = static_cast<unsigned char>(text[at]);

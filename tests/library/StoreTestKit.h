@@ -83,6 +83,7 @@ inline ChartQuery Query(std::string text, ChartColumn sortBy = ChartColumn::Name
     query.descending = descending;
     query.limit = limit;
     query.offset = offset;
+    query.countMatches = true;
     return query;
 }
 
