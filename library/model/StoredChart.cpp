@@ -1,5 +1,6 @@
 #include "library/model/StoredChart.h"
 
+#include "core/ChartRecord.h"
 #include "core/ThaiText.h"
 
 #include <cmath>
@@ -117,31 +118,21 @@ void TextsOfChartInput(const TChartInput& input, std::string (&fields)[7])
     fields[6] = input.Place.str();
 }
 
+// Both keys read the texts as casting reads them.
 int DateSortKey(const TChartInput& input)
 {
-    const std::string_view date = input.Date;
-    const auto first = date.find('/');
-    const auto second = date.find('/', first + 1);
-    if (first == std::string_view::npos || second == std::string_view::npos)
-        return 0;
-    const int day = ReadInt(date.substr(0, first)).value_or(0);
-    const int month = ReadInt(date.substr(first + 1, second - first - 1)).value_or(0);
-    const int yearBE = ReadInt(date.substr(second + 1)).value_or(0);
-    return ChristianYearFor(month, yearBE) * 10000 + month * 100 + day;
+    TChartRecord record;
+    record.Input = input;
+    ParseChartInput(record);
+    return record.Year * 10000 + record.Month * 100 + record.Day;
 }
 
 int TimeSortKey(const TChartInput& input)
 {
-    std::string time = input.Time.str();
-    if (time.size() == 7)
-        time = "0" + time;
-    if (time.size() <= 5) { // hours.minutes as one number
-        const double value = ReadReal(time).value_or(0.0);
-        const double hours = std::floor(value);
-        return static_cast<int>(hours) * 3600 + static_cast<int>(std::lround((value - hours) * 100.0)) * 60;
-    }
-    const auto field = [&time](std::size_t at) { return ReadInt(std::string_view(time).substr(at, 2)).value_or(0); };
-    return field(0) * 3600 + field(3) * 60 + field(6);
+    TChartRecord record;
+    record.Input = input;
+    ParseChartInput(record);
+    return static_cast<int>(std::lround(record.LocalHours * 3600.0));
 }
 
 std::string StampText(int year, int month, int day, int hour, int minute, int second)
