@@ -857,6 +857,45 @@ StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const Im
     return report;
 }
 
+StoreResult<ImportReport> ChartStore::ImportCsvFile(const std::filesystem::path& file, const ImportProgress& progress)
+{
+    const std::string name = file.string();
+    const auto failed = [&name](const std::string& why) {
+        return StoreFault{StoreFaultKind::BadFile, "อ่านไฟล์ " + name + " ไม่ได้ (" + why + ")", why};
+    };
+    struct stat status {};
+    if (::stat(name.c_str(), &status) != 0)
+        return failed(SystemReason(errno));
+    if (!S_ISREG(status.st_mode))
+        return failed("not a regular file");
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(SystemReason(errno));
+    std::string bytes;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
+        if (got > 0)
+            bytes.append(buffer, static_cast<std::size_t>(got));
+    const int err = got < 0 ? errno : 0;
+    ::close(fd);
+    if (err != 0)
+        return failed(SystemReason(err));
+    return ImportCsv(bytes, progress);
+}
+
+std::string DescribeImport(const ImportReport& report)
+{
+    std::string text = "นำเข้าดวงชะตา " + std::to_string(report.added) + " ดวง";
+    if (report.unchanged > 0)
+        text += ", มีอยู่แล้ว " + std::to_string(report.unchanged) + " ดวง";
+    if (!report.faults.empty())
+        text += "\nไม่ได้นำเข้า " + std::to_string(report.faults.size()) + " แถว:";
+    for (const CsvRowFault& fault : report.faults)
+        text += "\nบรรทัด " + std::to_string(fault.line) + ": " + fault.reason;
+    return text;
+}
+
 StoreResult<int> ChartStore::ExportCsv(const std::filesystem::path& file, std::span<const std::int64_t> ids) const
 {
     auto charts =

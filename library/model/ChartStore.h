@@ -73,6 +73,10 @@ struct ImportReport {
     std::vector<CsvRowFault> faults;
 };
 
+// What an import did, in Thai for the user: how many charts were stored and left out as
+// already stored, then each row that was not stored, with its line and reason.
+std::string DescribeImport(const ImportReport& report);
+
 // Called after each imported row with the rows done and the rows to do.
 using ImportProgress = std::function<void(int done, int total)>;
 
@@ -111,6 +115,8 @@ class ChartStore {
     // Imports a CSV text (see PlanCsvImport): every row is checked first, rows with faults
     // are listed and left out, the others are stored in one transaction.
     StoreResult<ImportReport> ImportCsv(std::string_view bytes, const ImportProgress& progress = {});
+    // The same for a file; a file that cannot be read is reported with the system's reason.
+    StoreResult<ImportReport> ImportCsvFile(const std::filesystem::path& file, const ImportProgress& progress = {});
     // Writes the charts with the ids (all charts, by name, when `ids` is empty) as a CSV
     // file, replacing `file` only once the whole text is written; gives how many.
     StoreResult<int> ExportCsv(const std::filesystem::path& file, std::span<const std::int64_t> ids) const;
