@@ -79,8 +79,8 @@ TChartEdit::TChartEdit(nemra::ChartStore& store, nemra::CityListState& cities,
     auto* right = new QVBoxLayout;
     right->addWidget(Form, 1);
     auto* extra = new QFormLayout;
-    extra->addRow(QStringLiteral("กลุ่ม"), GroupCombo);
-    extra->addRow(QStringLiteral("หมายเหตุ"), NoteEdit);
+    AddNamedRow(extra, QStringLiteral("กลุ่ม"), GroupCombo);
+    AddNamedRow(extra, QStringLiteral("หมายเหตุ"), NoteEdit);
     right->addLayout(extra);
     auto* columns = new QHBoxLayout;
     columns->addWidget(List, 1);

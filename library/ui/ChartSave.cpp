@@ -41,9 +41,9 @@ TChartSave::TChartSave(nemra::ChartStore& store, const nemra::TChartInput& chart
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ChartTexts);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("นาม"), NameEdit);
-    form->addRow(QStringLiteral("กลุ่ม"), GroupCombo);
-    form->addRow(QStringLiteral("หมายเหตุ"), NoteEdit);
+    AddNamedRow(form, QStringLiteral("นาม"), NameEdit);
+    AddNamedRow(form, QStringLiteral("กลุ่ม"), GroupCombo);
+    AddNamedRow(form, QStringLiteral("หมายเหตุ"), NoteEdit);
     layout->addLayout(form, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -3,6 +3,8 @@
 #include "InputDialogKit.h"
 
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +29,14 @@ QComboBox* MakeGroupCombo(QWidget* parent, const nemra::ChartStore& store)
     combo->addItems(groups);
     combo->lineEdit()->setMaxLength(static_cast<int>(nemra::kGroupChars));
     return combo;
+}
+
+void AddNamedRow(QFormLayout* form, const QString& text, QWidget* field)
+{
+    auto* label = new QLabel(text, field->parentWidget());
+    label->setObjectName(field->objectName() + QStringLiteral("Label"));
+    label->setBuddy(field);
+    form->addRow(label, field);
 }
 
 bool AskYesNo(QWidget* parent, const QString& question)
