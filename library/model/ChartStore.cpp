@@ -269,8 +269,10 @@ std::uint32_t BigEndian32(const unsigned char* bytes)
 
 // Reads the first 100 bytes (the database header) without letting the database engine near
 // the file: an empty file is an empty database; anything else must start with the SQLite
-// header and be as long as the header says.
-std::optional<StoreFault> CheckHeader(const std::string& file, off_t size)
+// header. A file shorter than the pages its header counts gives `shorter`, the fault to
+// report if the database engine then refuses the file: only the engine can tell a cut file
+// from one another copy is extending at this moment (its header is written first).
+std::optional<StoreFault> CheckHeader(const std::string& file, off_t size, std::optional<StoreFault>& shorter)
 {
     if (size == 0)
         return std::nullopt;
@@ -301,7 +303,7 @@ std::optional<StoreFault> CheckHeader(const std::string& file, off_t size)
     const std::uint32_t pages = BigEndian32(header + 28);
     const bool pagesValid = BigEndian32(header + 24) == BigEndian32(header + 92);
     if (pagesValid && static_cast<std::uint64_t>(pageSize) * pages > static_cast<std::uint64_t>(size))
-        return truncated(std::to_string(size) + " bytes of " + std::to_string(std::uint64_t{pageSize} * pages));
+        shorter = truncated(std::to_string(size) + " bytes of " + std::to_string(std::uint64_t{pageSize} * pages));
     return std::nullopt;
 }
 
@@ -444,12 +446,13 @@ StoreResult<ChartStore> ChartStore::Open(const std::filesystem::path& path, Char
     const std::string file = path.string();
     const std::string folder = FolderOf(path);
     std::string readOnly;
+    std::optional<StoreFault> shorter;
     struct stat status {};
     if (::stat(file.c_str(), &status) == 0) {
         if (!S_ISREG(status.st_mode))
             return StoreFault{StoreFaultKind::NotADatabase, "เปิดไฟล์ข้อมูลดวงชะตาไม่ได้: " + file + " ไม่ใช่ไฟล์ธรรมดา",
                               "not a regular file"};
-        if (auto fault = CheckHeader(file, status.st_size))
+        if (auto fault = CheckHeader(file, status.st_size, shorter))
             return *fault;
         readOnly = WhyNotWritable(file, folder);
     } else if (errno == ENOENT) {
@@ -486,11 +489,11 @@ StoreResult<ChartStore> ChartStore::Open(const std::filesystem::path& path, Char
         if (again != SQLITE_OK)
             return retry.Fault(again, "เปิดไฟล์ข้อมูลดวงชะตา");
         if (!(prepared = retry.Prepare(false)))
-            return prepared.fault();
+            return shorter && prepared.fault().kind != StoreFaultKind::Busy ? *shorter : prepared.fault();
         return retry;
     }
     if (!prepared)
-        return prepared.fault();
+        return shorter && prepared.fault().kind != StoreFaultKind::Busy ? *shorter : prepared.fault();
     return store;
 }
 
