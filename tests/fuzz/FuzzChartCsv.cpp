@@ -9,8 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const nemra::CsvImportPlan plan =
-        nemra::PlanCsvImport(std::string_view(reinterpret_cast<const char*>(data), size));
+    const nemra::CsvImportPlan plan = nemra::PlanCsvImport(std::string_view(reinterpret_cast<const char*>(data), size));
     if (plan.fileFault && (!plan.rows.empty() || !plan.faults.empty()))
         std::abort();
     std::vector<nemra::StoredChart> charts;
