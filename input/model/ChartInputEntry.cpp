@@ -1,6 +1,9 @@
 #include "ChartInputEntry.h"
 
 #include "ChartInputForms.h"
+#include "ChartRecord.h"
+
+#include <cmath>
 
 #include <string_view>
 
@@ -133,6 +136,30 @@ std::optional<AngleEntry> ReadLatitude(std::string_view text)
 std::optional<AngleEntry> ReadLongitude(std::string_view text)
 {
     return ReadAngle(text, kMaxLongitude, 'E', 'W');
+}
+
+ChartInputEntry EntryForChartInput(const TChartInput& input)
+{
+    ChartInputEntry entry;
+    entry.name = input.Name.str();
+    entry.place = input.Place.str();
+    TChartRecord record; // the date and time as casting reads them
+    record.Input = input;
+    ParseChartInput(record);
+    entry.day = record.Day;
+    entry.month = record.Month;
+    entry.yearBE = record.YearBE;
+    const long seconds = std::lround(record.LocalHours * 3600.0);
+    entry.hour = static_cast<int>(seconds / 3600 % 24);
+    entry.minute = static_cast<int>(seconds / 60 % 60);
+    entry.second = static_cast<int>(seconds % 60);
+    if (const auto zone = ReadZone(input.TimeZone))
+        entry.zone = *zone;
+    if (const auto latitude = ReadLatitude(input.Latitude))
+        entry.latitude = *latitude;
+    if (const auto longitude = ReadLongitude(input.Longitude))
+        entry.longitude = *longitude;
+    return entry;
 }
 
 CityEntry CityEntryFor(const CityChoice& city)

@@ -94,6 +94,12 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input);
 // the chart input check takes them: a day of January to March 2483 BE, which never existed.
 std::optional<std::string> EntryRefusal(const ChartInputEntry& entry);
 
+// The dialog's values showing a chart input that passes CheckChartInput, the inverse of
+// WriteChartInput: its name and place, date, time to the second, zone, latitude and
+// longitude. A text the controls cannot hold (a zone beyond their range) keeps the value the
+// dialog opens with.
+ChartInputEntry EntryForChartInput(const TChartInput& input);
+
 // A city's zone, latitude and longitude as dialog values. They are converted in this order
 // and the first text that is not a number of at most six characters followed by one of its
 // letters, or lies outside its range, stops the conversion: the values before it are set,

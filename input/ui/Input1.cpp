@@ -1,30 +1,20 @@
 #include "Input1.h"
 
+#include "ChartInputPanel.h"
 #include "InputDialogKit.h"
 #include "Ucity.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTableView>
-
-namespace {
-
-const char* const kMonthTabs[] = {"ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.",
-                                  "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค."};
-
-} // namespace
+#include <QVBoxLayout>
 
 TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra::Clock clock,
              std::vector<std::filesystem::path> cityDataDirs, QWidget* parent)
@@ -37,145 +27,50 @@ TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra
     setObjectName(QStringLiteral("New1"));
     setWindowTitle(QStringLiteral("ข้อมูลดวงชะตา"));
     setFont(ThaiDialogFont(9));
-    CreateControls();
-    LayOutControls();
-    SetTabOrder();
-    setFixedSize(465, 467);
-
-    connect(BESpin, &QSpinBox::valueChanged, this, &TNew1::BESpinChange);
-    connect(TabSet1, &QTabBar::currentChanged, this, &TNew1::TabSet1Click);
-    connect(CheckBox1, &QCheckBox::toggled, this, &TNew1::CheckBox1Click);
-    connect(Button1, &QPushButton::clicked, this, &TNew1::Button1Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TNew1::CreateControls()
-{
-    Edit1 = MakeEdit(this, "Edit1");
-    Edit1->setText(QStringLiteral("ดวงจรขณะนี้"));
-    Edit1->setToolTip(QStringLiteral("ไม่เกิน 30 ตัวอักษร"));
-
-    Calendar1 = new QCalendarWidget(this);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
-    Calendar1->setFirstDayOfWeek(Qt::Sunday);
-    Calendar1->setNavigationBarVisible(false); // month and year come from TabSet1 and BESpin
-    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Calendar1->setToolTip(QStringLiteral("คลิกช่องวันที่ที่ต้องการ"));
-    for (auto* view : Calendar1->findChildren<QTableView*>())
-        view->installEventFilter(this);
-
-    TabSet1 = new QTabBar(this);
-    TabSet1->setObjectName(QStringLiteral("TabSet1"));
-    TabSet1->setToolTip(QStringLiteral("ปุ่มด้านขวาใช้เลื่อนหาชื่อเดือนได้"));
-    TabSet1->setUsesScrollButtons(true);
-    TabSet1->setExpanding(false);
-    TabSet1->setShape(QTabBar::RoundedSouth);
-    for (const char* month : kMonthTabs)
-        TabSet1->addTab(QString::fromUtf8(month));
-
-    BESpin = MakeSpin(this, "BESpin", nemra::kMinYearBE, nemra::kMaxYearBE, FBuddhistYear);
-    Label8 = new QLabel(QStringLiteral("ค.ศ.(1995)"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-
-    HoSpin = MakeSpin(this, "HoSpin", 0, 23, 0);
-    MinSpin = MakeSpin(this, "MinSpin", 0, 59, 0);
-    SecSpin = MakeSpin(this, "SecSpin", 0, 59, 0);
-
-    Edit2 = MakeEdit(this, "Edit2");
-    Button1 = new QPushButton(QStringLiteral("จังหวัด/เมือง"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-
-    std::tie(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2) = MakeZoneControls(this);
-
-    std::tie(SpinEdit7, SpinEdit8, RadioButton3, RadioButton4, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6) =
-        MakePositionControls(this);
-
+    Panel = new TChartInputPanel(this);
     BitBtn1 = new QPushButton(QStringLiteral("ตกลง"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     BitBtn2 = new QPushButton(QStringLiteral("ยกเลิก"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-}
 
-void TNew1::LayOutControls()
-{
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(10, 6, 10, 6);
-    grid->setVerticalSpacing(3);
-    grid->setRowStretch(1, 1);
-    grid->setColumnStretch(6, 1);
-    int row = 0;
-    grid->addWidget(label(QStringLiteral("นาม")), row, 0);
-    grid->addWidget(Edit1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("วันที่")), row, 0, Qt::AlignTop);
-    grid->addWidget(Calendar1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("เดือน")), row, 0);
-    grid->addWidget(TabSet1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("พ.ศ.")), row, 0);
-    grid->addWidget(BESpin, row, 1);
-    grid->addWidget(Label8, row++, 2, 1, 5);
-
-    grid->addWidget(label(QStringLiteral("เวลา")), row, 0);
-    auto* time = new QHBoxLayout;
-    time->addWidget(HoSpin);
-    time->addWidget(label(QStringLiteral("นาฬิกา")));
-    time->addWidget(MinSpin);
-    time->addWidget(label(QStringLiteral("นาที")));
-    time->addWidget(SecSpin);
-    time->addWidget(label(QStringLiteral("วินาที")));
-    time->addStretch();
-    grid->addLayout(time, row++, 1, 1, 6);
-
-    grid->addWidget(label(QStringLiteral("จังหวัด/เมือง")), row, 0);
-    grid->addWidget(Edit2, row, 1, 1, 4);
-    grid->addWidget(Button1, row++, 5, 1, 2);
-
-    grid->addWidget(label(QStringLiteral("เขตเวลา")), row, 0);
-    grid->addWidget(SpinEdit5, row, 1);
-    grid->addWidget(SpinEdit6, row, 2);
-    grid->addWidget(CheckBox1, row, 3);
-    grid->addWidget(RadioButton1, row, 4);
-    grid->addWidget(RadioButton2, row++, 5);
-
-    grid->addWidget(label(QStringLiteral("แลตติจูด")), row, 0);
-    grid->addWidget(SpinEdit7, row, 1);
-    grid->addWidget(SpinEdit8, row, 2);
-    grid->addWidget(RadioButton3, row, 4);
-    grid->addWidget(RadioButton4, row++, 5);
-
-    grid->addWidget(label(QStringLiteral("ลองกิจูด")), row, 0);
-    grid->addWidget(SpinEdit9, row, 1);
-    grid->addWidget(SpinEdit10, row, 2);
-    grid->addWidget(RadioButton5, row, 4);
-    grid->addWidget(RadioButton6, row++, 5);
-
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 6, 10, 6);
+    layout->setSpacing(3);
+    layout->addWidget(Panel, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
-    grid->addLayout(buttons, row, 0, 1, 7);
+    layout->addLayout(buttons);
+    SetTabOrder();
+    setFixedSize(465, 467);
+
+    connect(Panel->Button1, &QPushButton::clicked, this, &TNew1::Button1Click);
+    connect(Panel, &TChartInputPanel::EnterOnCalendar, BitBtn1, &QPushButton::click); // Enter there is OK too
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 // Edit1, the calendar and its month tabs, the year, the time, the zone and angle spins, the
 // radio buttons, OK, Cancel, the city button, the hours box and the place.
 void TNew1::SetTabOrder()
 {
-    QWidget* const order[] = {Edit1,        Calendar1,    TabSet1,      BESpin,       HoSpin,       MinSpin,
-                              SecSpin,      SpinEdit5,    SpinEdit6,    SpinEdit7,    SpinEdit8,    SpinEdit9,
-                              SpinEdit10,   RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
-                              RadioButton6, BitBtn1,      BitBtn2,      Button1,      CheckBox1,    Edit2};
+    const TChartInputPanel& p = *Panel;
+    QWidget* const order[] = {p.Edit1,        p.Calendar1,    p.TabSet1,      p.BESpin,       p.HoSpin,
+                              p.MinSpin,      p.SecSpin,      p.SpinEdit5,    p.SpinEdit6,    p.SpinEdit7,
+                              p.SpinEdit8,    p.SpinEdit9,    p.SpinEdit10,   p.RadioButton1, p.RadioButton2,
+                              p.RadioButton3, p.RadioButton4, p.RadioButton5, p.RadioButton6, BitBtn1,
+                              BitBtn2,        p.Button1,      p.CheckBox1,    p.Edit2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
 void TNew1::FormActivate()
 {
-    ShowEntry(nemra::OpeningEntry(FClock(), FChartInput));
-    Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).path.has_value());
-    Edit1->setFocus();
+    Panel->ShowEntry(nemra::OpeningEntry(FClock(), FChartInput));
+    Panel->Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).path.has_value());
+    Panel->Edit1->setFocus();
 }
 
 void TNew1::FormClose()
@@ -185,18 +80,17 @@ void TNew1::FormClose()
 
 void TNew1::BESpinChange(int value)
 {
-    FBuddhistYear = value;
-    ShowCalendarMonth(Calendar1->selectedDate().month());
+    Panel->BESpinChange(value);
 }
 
 void TNew1::TabSet1Click(int index)
 {
-    ShowCalendarMonth(index + 1);
+    Panel->TabSet1Click(index);
 }
 
 void TNew1::CheckBox1Click(bool checked)
 {
-    SwitchZoneUnit(checked, SpinEdit5, RadioButton1, RadioButton2);
+    Panel->CheckBox1Click(checked);
 }
 
 void TNew1::Button1Click()
@@ -205,77 +99,20 @@ void TNew1::Button1Click()
     RunCityDialog();
     if (!FCities.CityChosen)
         return;
-    const auto city = nemra::CityEntryFor(FCities.CityChoice);
-    if (city.failure) { // a line that does not read whole changes nothing, the record included
-        undo.Undo();
-        ShowError(FromUtf8(*city.failure));
-        return;
+    if (const auto failure = Panel->ShowCity(FCities.CityChoice)) {
+        undo.Undo(); // a line that does not read whole changes nothing, the record included
+        ShowError(FromUtf8(*failure));
     }
-    Edit2->setText(FromUtf8(city.place));
-    ShowZone(*city.zone);
-    ShowAngle(*city.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
-    ShowAngle(*city.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
+}
+
+int TNew1::BuddhistYear() const
+{
+    return Panel->BuddhistYear();
 }
 
 nemra::ChartInputEntry TNew1::Entry() const
 {
-    nemra::ChartInputEntry entry;
-    entry.name = Edit1->text().toStdString();
-    entry.day = Calendar1->selectedDate().day();
-    entry.month = Calendar1->selectedDate().month();
-    entry.yearBE = BESpin->value();
-    entry.hour = HoSpin->value();
-    entry.minute = MinSpin->value();
-    entry.second = SecSpin->value();
-    entry.zone = ZoneOf(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1);
-    entry.latitude = AngleOf(SpinEdit7, SpinEdit8, RadioButton3);
-    entry.longitude = AngleOf(SpinEdit9, SpinEdit10, RadioButton5);
-    entry.place = Edit2->text().toStdString();
-    return entry;
-}
-
-void TNew1::ShowEntry(const nemra::ChartInputEntry& entry)
-{
-    Edit1->setText(FromUtf8(entry.name));
-    Edit2->setText(FromUtf8(entry.place));
-    {
-        const QSignalBlocker yearBlocker(BESpin);
-        const QSignalBlocker monthBlocker(TabSet1);
-        BESpin->setValue(entry.yearBE);
-        TabSet1->setCurrentIndex(entry.month - 1);
-    }
-    FBuddhistYear = BESpin->value();
-    ShowCalendarDate(nemra::ChristianYearFor(entry.month, FBuddhistYear), entry.month, entry.day);
-    HoSpin->setValue(entry.hour);
-    MinSpin->setValue(entry.minute);
-    SecSpin->setValue(entry.second);
-    ShowZone(entry.zone);
-    ShowAngle(entry.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
-    ShowAngle(entry.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
-}
-
-void TNew1::ShowZone(const nemra::ZoneEntry& zone)
-{
-    ::ShowZone(zone, SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2);
-}
-
-void TNew1::ShowCalendarMonth(int month)
-{
-    ShowCalendarDate(nemra::ChristianYearFor(month, FBuddhistYear), month, Calendar1->selectedDate().day());
-}
-
-// The calendar shows only the one month, so a click cannot leave the month and year that the
-// tabs and the year field hold; a day the month lacks becomes the month's last day.
-void TNew1::ShowCalendarDate(int yearCE, int month, int day)
-{
-    const QDate first(yearCE, month, 1);
-    if (!first.isValid())
-        return;
-    const QSignalBlocker blocker(Calendar1);
-    Calendar1->setDateRange(first, first.addDays(first.daysInMonth() - 1));
-    Calendar1->setSelectedDate(QDate(yearCE, month, nemra::DayWithinMonth(day, month, yearCE)));
-    Calendar1->setCurrentPage(yearCE, month);
-    Label8->setText(FromUtf8(nemra::ChristianYearLabel(yearCE)));
+    return Panel->Entry();
 }
 
 void TNew1::showEvent(QShowEvent* event)
@@ -298,19 +135,6 @@ void TNew1::done(int result)
         FormClose();
     }
     QDialog::done(result);
-}
-
-// Enter on the calendar closes with OK, as it does on every other control.
-bool TNew1::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BitBtn1->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TNew1::RunCityDialog()

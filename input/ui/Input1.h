@@ -13,8 +13,7 @@
 // The dialog opens on the present instant of `clock`, as the date and time of the zone it
 // opens with, 105°E (only the place is taken from the chart input). On OK it writes Name,
 // Place, Date, Time, TimeZone, Latitude and Longitude, unless the chart input check refuses
-// them (a date that never existed), which it then says; on Cancel it writes nothing, except
-// that a city taken from the list has already set Place.
+// them (a date that never existed), which it then says; on Cancel it writes nothing.
 // `cityDataDirs` are the folders searched for CityTown.dat after the current directory.
 #pragma once
 
@@ -28,14 +27,8 @@
 #include <filesystem>
 #include <vector>
 
-class QCalendarWidget;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QTabBar;
+class TChartInputPanel;
 
 class TNew1 : public QDialog {
     Q_OBJECT
@@ -52,58 +45,28 @@ class TNew1 : public QDialog {
     void CheckBox1Click(bool checked);
     void Button1Click();
 
-    int BuddhistYear() const { return FBuddhistYear; }
+    int BuddhistYear() const;
     // The values the controls hold now.
     nemra::ChartInputEntry Entry() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Shows the city list modally; tests replace it to choose a city without a person.
     virtual void RunCityDialog();
     // Shows a problem to the user in a modal box; tests replace it.
     virtual void ShowError(const QString& text);
 
   private:
-    void CreateControls();
-    void LayOutControls();
     void SetTabOrder();
-    void ShowEntry(const nemra::ChartInputEntry& entry);
-    void ShowZone(const nemra::ZoneEntry& zone);
-    void ShowCalendarMonth(int month);
-    void ShowCalendarDate(int yearCE, int month, int day);
 
     nemra::TChartInput& FChartInput;
     nemra::CityListState& FCities;
     nemra::Clock FClock;
     std::vector<std::filesystem::path> FCityDataDirs;
-    int FBuddhistYear = 2538;
     bool FActivated = false;
 
-    QLineEdit* Edit1 = nullptr;
-    QCalendarWidget* Calendar1 = nullptr;
-    QTabBar* TabSet1 = nullptr;
-    QSpinBox* BESpin = nullptr;
-    QLabel* Label8 = nullptr;
-    QSpinBox* HoSpin = nullptr;
-    QSpinBox* MinSpin = nullptr;
-    QSpinBox* SecSpin = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QSpinBox* SpinEdit5 = nullptr;
-    QSpinBox* SpinEdit6 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QSpinBox* SpinEdit7 = nullptr;
-    QSpinBox* SpinEdit8 = nullptr;
-    QRadioButton* RadioButton3 = nullptr;
-    QRadioButton* RadioButton4 = nullptr;
-    QSpinBox* SpinEdit9 = nullptr;
-    QSpinBox* SpinEdit10 = nullptr;
-    QRadioButton* RadioButton5 = nullptr;
-    QRadioButton* RadioButton6 = nullptr;
+    TChartInputPanel* Panel = nullptr; // Edit1 .. Edit2 with their design names
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
-    QPushButton* Button1 = nullptr;
 };

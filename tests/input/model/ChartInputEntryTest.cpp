@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace nemra {
 namespace {
 
@@ -135,6 +137,35 @@ TEST(CityEntryFor, StopsAtTheFirstTextItCannotRead)
         EXPECT_FALSE(entry.longitude) << label;
         EXPECT_EQ(entry.place, "C");
     }
+}
+
+// A stored chart shown in the dialog's controls: texts in the forms people type, read back to
+// the values a person would set (hand-read from the texts).
+TEST(EntryForChartInput, ShowsTheTextsAsTheControlsHoldThem)
+{
+    TChartInput input;
+    input.Name = "ก";
+    input.Place = "ภูเก็ต";
+    input.Date = "5/3/2483";
+    input.Time = "9.3";
+    input.TimeZone = "-5.30H";
+    input.Latitude = "8.04S";
+    input.Longitude = "98.24W";
+    const ChartInputEntry entry = EntryForChartInput(input);
+    EXPECT_EQ(entry.name, "ก");
+    EXPECT_EQ(entry.place, "ภูเก็ต");
+    EXPECT_EQ(std::tie(entry.day, entry.month, entry.yearBE), std::make_tuple(5, 3, 2483));
+    EXPECT_EQ(std::tie(entry.hour, entry.minute, entry.second), std::make_tuple(9, 30, 0));
+    EXPECT_EQ(std::tie(entry.zone.value, entry.zone.minutes, entry.zone.inHours), std::make_tuple(-5, 30, true));
+    EXPECT_EQ(std::tie(entry.latitude.degrees, entry.latitude.minutes, entry.latitude.positive),
+              std::make_tuple(8, 4, false));
+    EXPECT_EQ(std::tie(entry.longitude.degrees, entry.longitude.minutes, entry.longitude.positive),
+              std::make_tuple(98, 24, false));
+    // The dialog's own forms come back unchanged.
+    const TChartInput written = Written(entry);
+    EXPECT_EQ(EntryForChartInput(written).second, 0);
+    EXPECT_EQ(Written(EntryForChartInput(written)), written);
+    EXPECT_EQ(written.Time.str(), " 9.30.00");
 }
 
 } // namespace
