@@ -86,7 +86,7 @@ void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale,
     painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    DialRenderer().Paint(s, painter, lineWidth);
+    DialRenderer().Paint(s, painter, true, lineWidth);
     painter.restore();
 }
 
@@ -103,14 +103,15 @@ void DialRenderer::Draw(MainSession& s, QImage& image)
     Paint(s, painter);
 }
 
-void DialRenderer::Paint(MainSession& s, QPainter& painter, double lineWidth)
+void DialRenderer::Paint(MainSession& s, QPainter& painter, bool paper, double lineWidth)
 {
     RegisterDialFonts();
     MeasureGlyphWidths(s);
     s_ = &s;
     p_ = &painter;
     c_ = s.FChartCenter;
-    lineWidth_ = lineWidth;
+    lineWidth_ = paper ? lineWidth : 0.0;
+    paper_ = paper;
 
     if (s.FDialType == 90)
         Draw90Dial();
@@ -425,7 +426,7 @@ void DialRenderer::Text(DialPixel topLeft, const QString& text, const QFont& fon
     if (text.isEmpty())
         return;
     const QPen pen = p_->pen();
-    p_->setFont(font);
+    p_->setFont(paper_ ? PaperFont(font) : font);
     p_->setPen(ToQColor(colour));
     p_->drawText(topLeft.x, topLeft.y + QFontMetrics(font).ascent(), text);
     p_->setPen(pen);

@@ -28,10 +28,10 @@ class DialRenderer {
     // Repaints `image`; an image not FChartSize square in 32-bit RGB is first made so.
     void Draw(MainSession& s, QImage& image);
 
-    // Paints the dial on `painter` in dial pixels, through the painter's transform.
-    // `lineWidth`: 0 draws every line one device pixel wide (the bitmap); above 0, lines are
-    // that many dial pixels wide (paper, where a device pixel is too fine to see).
-    void Paint(MainSession& s, QPainter& painter, double lineWidth = 0.0);
+    // Paints the dial on `painter` in dial pixels, through the painter's transform, as on
+    // screen; on `paper`, lines are `lineWidth` dial pixels wide rather than one device pixel
+    // (too fine to see on a printer) and texts are set in their PaperFont.
+    void Paint(MainSession& s, QPainter& painter, bool paper = false, double lineWidth = 0.0);
 
   private:
     void Draw360Dial();
@@ -68,13 +68,14 @@ class DialRenderer {
     QPainter* p_ = nullptr;
     int c_ = 0;
     double lineWidth_ = 0.0;
+    bool paper_ = false;
 };
 
 // DrawChart: the design's name for the repaint.
 void DrawChart(MainSession& s, QImage& image);
 
-// Paints the dial with its top-left corner at `topLeft` (device units of the painter),
-// `scale` device units to a dial pixel, lines `lineWidth` dial pixels wide (0: hairlines),
+// Paints the dial on paper with its top-left corner at `topLeft` (device units of the
+// painter), `scale` device units to a dial pixel, lines `lineWidth` dial pixels wide,
 // smoothed. The painter's state is restored afterwards.
 void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth);
 
