@@ -52,17 +52,16 @@ QString Poppler(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+QString NoBlanks(QString text)
+{
+    return text.remove(QRegularExpression("\\s"));
+}
+
 // The text of a PDF's pages `first`..`last` without blanks and line ends, as pdftotext
 // extracts it (it may split a line where the layout leaves room).
 QString PdfText(const QString& pdf, int first = 1, int last = 1000)
 {
-    QString text = Poppler("pdftotext", {"-f", QString::number(first), "-l", QString::number(last), pdf, "-"});
-    return text.remove(QRegularExpression("\\s"));
-}
-
-QString NoBlanks(QString text)
-{
-    return text.remove(QRegularExpression("\\s"));
+    return NoBlanks(Poppler("pdftotext", {"-f", QString::number(first), "-l", QString::number(last), pdf, "-"}));
 }
 
 QString WriteDocument(const QTemporaryDir& dir, const QString& name, const print::PrintDocument& document,
