@@ -18,6 +18,7 @@ CommandState ComputeCommandState(const MainSession& s)
         c.MnMcDay = c.MnReportMc = false;
         c.MnHideShowChart = false;
     }
+    c.MnPrint = c.MnSompusFile;
     c.MnReportIndex = !s.FDialSubTitle.empty();
     c.MnReportIndexCaption = c.MnReportIndex ? kReportIndexCaptionPrefix + s.FDialTitle : kNoReportIndexCaption;
     return c;

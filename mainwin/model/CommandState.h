@@ -17,6 +17,8 @@ struct CommandState {
     bool MnReport = false;
     bool MnSompusFile = false;
     bool MnHideShowChart = false;
+    // Every print entry of the menu and the pop-up menus: something to print.
+    bool MnPrint = false;
     // Left as they are when neither chart is computed.
     std::optional<bool> MnMcDay;
     std::optional<bool> MnReportMc;

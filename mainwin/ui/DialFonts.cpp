@@ -49,4 +49,11 @@ QFont DialTextFont(int pixelSize)
     return font;
 }
 
+QFont PaperFont(QFont font)
+{
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    return font;
+}
+
 } // namespace nemra

@@ -21,4 +21,10 @@ QFont GlyphFont(int pointSize);
 // The Thai text font at a pixel size.
 QFont DialTextFont(int pixelSize);
 
+// `font` set without glyph substitutions, for paper: a PDF maps each glyph it embeds back to
+// one character only when the glyph is the font's own for that character, so Thai text
+// shaped with substituted marks loses them when searched or copied. The Thai text font
+// places its marks well without substitutions.
+QFont PaperFont(QFont font);
+
 } // namespace nemra

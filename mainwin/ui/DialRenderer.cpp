@@ -79,10 +79,19 @@ void DrawChart(MainSession& s, QImage& image)
     DialRenderer().Draw(s, image);
 }
 
+void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth)
+{
+    painter.save();
+    painter.translate(topLeft);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    DialRenderer().Paint(s, painter, true, lineWidth);
+    painter.restore();
+}
+
 void DialRenderer::Draw(MainSession& s, QImage& image)
 {
-    RegisterDialFonts();
-    MeasureGlyphWidths(s);
     // The dial is FChartSize pixels square in logical pixels; an image with a device pixel
     // ratio above 1 (a high-density screen) is drawn on at its full resolution.
     const QSizeF logical = image.deviceIndependentSize();
@@ -91,9 +100,18 @@ void DialRenderer::Draw(MainSession& s, QImage& image)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false); // 1-pixel lines in their exact colours
     painter.setRenderHint(QPainter::TextAntialiasing, true);
+    Paint(s, painter);
+}
+
+void DialRenderer::Paint(MainSession& s, QPainter& painter, bool paper, double lineWidth)
+{
+    RegisterDialFonts();
+    MeasureGlyphWidths(s);
     s_ = &s;
     p_ = &painter;
     c_ = s.FChartCenter;
+    lineWidth_ = paper ? lineWidth : 0.0;
+    paper_ = paper;
 
     if (s.FDialType == 90)
         Draw90Dial();
@@ -360,7 +378,7 @@ void DialRenderer::DrawGlyphMark(const GlyphMark& mark, const std::vector<Leader
 
 void DialRenderer::SetPen(Rgb colour, bool dotted)
 {
-    p_->setPen(QPen(ToQColor(colour), 0, dotted ? Qt::DotLine : Qt::SolidLine));
+    p_->setPen(QPen(ToQColor(colour), lineWidth_, dotted ? Qt::DotLine : Qt::SolidLine));
 }
 
 void DialRenderer::SetBrush(Rgb colour)
@@ -408,7 +426,7 @@ void DialRenderer::Text(DialPixel topLeft, const QString& text, const QFont& fon
     if (text.isEmpty())
         return;
     const QPen pen = p_->pen();
-    p_->setFont(font);
+    p_->setFont(paper_ ? PaperFont(font) : font);
     p_->setPen(ToQColor(colour));
     p_->drawText(topLeft.x, topLeft.y + QFontMetrics(font).ascent(), text);
     p_->setPen(pen);

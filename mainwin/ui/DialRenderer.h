@@ -1,13 +1,17 @@
-// DialRenderer: the one repaint of the dial (DrawChart). Paints the whole dial bitmap from
-// the session: the 360 or 90 degree face, the titles and the arc caption, then the natal,
+// DialRenderer: the one drawing of the dial (DrawChart). Paints the whole dial from the
+// session: the 360 or 90 degree face, the titles and the arc caption, then the natal,
 // transit and directed factor rings that are cast and shown. Stores where each factor glyph
 // was drawn in the chart records (GlyphX/GlyphY) for the mouse handlers.
+//
+// The drawing is in dial pixels (FChartSize square); the same code paints the screen's
+// bitmap and, through PaintDial, any other painter (a printer, a PDF) at any scale.
 #pragma once
 
 #include "DialGeometry.h"
 #include "DialLayers.h"
 
 #include <QImage>
+#include <QPointF>
 
 #include <array>
 #include <initializer_list>
@@ -23,6 +27,11 @@ class DialRenderer {
   public:
     // Repaints `image`; an image not FChartSize square in 32-bit RGB is first made so.
     void Draw(MainSession& s, QImage& image);
+
+    // Paints the dial on `painter` in dial pixels, through the painter's transform, as on
+    // screen; on `paper`, lines are `lineWidth` dial pixels wide rather than one device pixel
+    // (too fine to see on a printer) and texts are set in their PaperFont.
+    void Paint(MainSession& s, QPainter& painter, bool paper = false, double lineWidth = 0.0);
 
   private:
     void Draw360Dial();
@@ -58,9 +67,16 @@ class DialRenderer {
     MainSession* s_ = nullptr;
     QPainter* p_ = nullptr;
     int c_ = 0;
+    double lineWidth_ = 0.0;
+    bool paper_ = false;
 };
 
 // DrawChart: the design's name for the repaint.
 void DrawChart(MainSession& s, QImage& image);
+
+// Paints the dial on paper with its top-left corner at `topLeft` (device units of the
+// painter), `scale` device units to a dial pixel, lines `lineWidth` dial pixels wide,
+// smoothed. The painter's state is restored afterwards.
+void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth);
 
 } // namespace nemra

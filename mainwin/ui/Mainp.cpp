@@ -21,11 +21,13 @@
 #include "Uhouse.h"
 #include "Umidp1.h"
 #include "Urasi.h"
+#include "Ureport.h"
 #include "Uselhous.h"
 #include "Usenp1.h"
 #include "Usolrep.h"
 #include "Uuserp1.h"
 #include "WinPl.h"
+#include "printing/ui/PrintOutput.h"
 #include "utrplace.h"
 
 #include <QApplication>
@@ -39,7 +41,10 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +55,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QtMath>
+
+using nemra::print::PageKind;
 
 namespace {
 
@@ -117,6 +124,7 @@ constexpr const char* kTrueNodeHintUnchecked = "คลิกเพื่อเ�
 TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget* parent)
     : QMainWindow(parent)
     , FClock(std::move(clock))
+    , FPageLayout(nemra::print::DefaultPageLayout())
 {
     setObjectName("MainForm");
     setWindowTitle(QStringLiteral("โหราศาสตร์ยูเรเนียน"));
@@ -526,23 +534,25 @@ void TMainForm::BuildMainMenu()
                       {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), {}}});
 
     QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
-    AddEntries(exportMenu, {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
-                            {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"),
-                             [this] {
-                                 ShowHoroscopePage();
-                                 SaveDialBitmap();
-                             }},
-                            {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"),
-                             [this] {
-                                 ShowHoroscopePage();
-                                 ExportPositionsText();
-                             }},
-                            {nullptr, {}, {}},
-                            {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), {}},
-                            {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
-                            {"MnPrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
-                            {"MnPrintSompus", QStringLiteral("พิมพ์สมผุสดวง"), {}},
-                            {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), {}}});
+    AddEntries(
+        exportMenu,
+        {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
+         {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"),
+          [this] {
+              ShowHoroscopePage();
+              SaveDialBitmap();
+          }},
+         {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"),
+          [this] {
+              ShowHoroscopePage();
+              ExportPositionsText();
+          }},
+         {nullptr, {}, {}},
+         {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
+         {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
+         {"MnPrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
+         {"MnPrintSompus", QStringLiteral("พิมพ์สมผุสดวง"), [this] { PrintPages(PageKind::Positions); }},
+         {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), [this] { OpenPageSetup(); }}});
 
     QMenu* manage = AddSubMenu(nullptr, "Manage", QStringLiteral("&7 จัดการไฟล์/อื่น ๆ"));
     AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), {}},
@@ -580,15 +590,17 @@ void TMainForm::BuildPopupMenus()
     AddContraciaEntries(AddSubMenu(PopupMenu1, "Pop1Contracia", QStringLiteral("แสดงจุดสะท้อน")), true);
     AddAxisEntries(AddSubMenu(PopupMenu1, "Pop1Reflect", QStringLiteral("แกนจุดสะท้อน")), true);
     AddEntry(PopupMenu1, {"Pop1HouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
-    AddEntries(PopupMenu1, {{nullptr, {}, {}},
-                            {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
-                            {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), [this] { SaveDialBitmap(); }},
-                            {nullptr, {}, {}},
-                            {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), {}},
-                            {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), {}},
-                            {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), {}},
-                            {nullptr, {}, {}},
-                            {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ReportOnIndex(); }}});
+    AddEntries(
+        PopupMenu1,
+        {{nullptr, {}, {}},
+         {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
+         {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), [this] { SaveDialBitmap(); }},
+         {nullptr, {}, {}},
+         {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
+         {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
+         {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
+         {nullptr, {}, {}},
+         {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ReportOnIndex(); }}});
     ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ChartArea, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
@@ -603,7 +615,7 @@ void TMainForm::BuildPopupMenus()
                             {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
                             {nullptr, {}, {}},
                             {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), [this] { ExportPositionsText(); }},
-                            {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), {}}});
+                            {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), [this] { PrintPages(PageKind::Positions); }}});
     connect(StringGrid1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu2->popup(StringGrid1->viewport()->mapToGlobal(at)); });
 }
@@ -662,6 +674,9 @@ void TMainForm::UpdateCommandState()
         item("MnReportMc")->setEnabled(*c.MnReportMc);
     const QString shortcut = item("Send_Report")->shortcut().toString(QKeySequence::NativeText);
     item("MnReportIndex")->setText(Q(c.MnReportIndexCaption) + "\t" + shortcut);
+    for (const char* name : {"MnPrintChart", "MnPrintDisc12", "MnPrintDisc15", "MnPrintSompus", "Pop1Print",
+                             "Pop1PrintDisc12", "Pop1PrintDisc15", "Pop2Print"})
+        item(name)->setEnabled(c.MnPrint);
     item("MnReportIndex")->setEnabled(c.MnReportIndex);
     item("Send_Report")->setEnabled(c.MnReportIndex);
 }
@@ -950,6 +965,58 @@ void TMainForm::SaveDialBitmap()
         ShowSaveFailure(path, outcome.reason);
 }
 
+// ---------------------------------------------------------------- printing
+
+void TMainForm::PrintPages(nemra::print::PageKind kind)
+{
+    RunPrintPreview(nemra::print::SessionDocument(FSession, kind, PrintedAt()));
+}
+
+void TMainForm::PrintHitReport(const TFReport& report)
+{
+    RunPrintPreview(
+        nemra::print::ReportDocument(nemra::HitReportPrint(report.windowTitle().toStdString(), report.snapshot(),
+                                                           report.settings().targetLayer, report.report(), PrintedAt())));
+}
+
+// The date of printing in the zone the program casts the present moment in.
+nemra::LocalDateTime TMainForm::PrintedAt() const
+{
+    return nemra::DateTimeInZone(FClock(), FSession.GChartInput.TimeZone.str());
+}
+
+void TMainForm::RunPrintPreview(const nemra::print::PrintDocument& document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(FPageLayout);
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    const auto preview = nemra::print::MakePrintPreview(
+        printer, document, [this, &document](const QPageLayout& layout) { SavePrintPdf(document, layout); }, parent);
+    RunDialog(*preview);
+    FPageLayout = printer.pageLayout(); // a page set up in the preview holds for later printing
+}
+
+void TMainForm::SavePrintPdf(const nemra::print::PrintDocument& document, const QPageLayout& layout)
+{
+    const QString path =
+        AskSaveFileName(QStringLiteral("บันทึก PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    const nemra::SaveOutcome outcome = nemra::print::WritePdf(path, document, layout);
+    if (!outcome.ok)
+        ShowSaveFailure(path, outcome.reason);
+}
+
+void TMainForm::OpenPageSetup()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(FPageLayout);
+    QPageSetupDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PageSetup"));
+    if (RunDialog(dialog) == QDialog::Accepted)
+        FPageLayout = printer.pageLayout();
+}
+
 // ---------------------------------------------------------------- live transit
 
 bool TMainForm::RunPlaceDialog()
@@ -1075,7 +1142,12 @@ bool TMainForm::RunIndexDial(const IndexDial& dial)
 
 std::function<int(QDialog&)> TMainForm::RunDialogFunction()
 {
-    return [this](QDialog& dialog) { return RunDialog(dialog); };
+    return [this](QDialog& dialog) {
+        // The hit-point report prints through the main window's page setup and preview.
+        if (auto* report = qobject_cast<TFReport*>(&dialog))
+            connect(report, &TFReport::printRequested, this, [this, report] { PrintHitReport(*report); });
+        return RunDialog(dialog);
+    };
 }
 
 std::function<void()> TMainForm::IndexChanged()

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +32,12 @@ class QTableWidget;
 class QTimer;
 class TChartArea;
 class TDialMouse;
+class TFReport;
+
+namespace nemra::print {
+class PrintDocument;
+enum class PageKind;
+} // namespace nemra::print
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -77,6 +84,16 @@ class TMainForm : public QMainWindow {
     void ExportPositionsText();
     void CopyDialToClipboard();
     void SaveDialBitmap();
+
+    // Printing: the preview of the pages of a kind or of the hit-point report; the page
+    // setup, held for the session.
+    void PrintPages(nemra::print::PageKind kind);
+    void PrintHitReport(const TFReport& report);
+    void OpenPageSetup();
+    const QPageLayout& pageLayout() const { return FPageLayout; }
+    // Seam for tests: the print preview of a document, from which the user prints or saves
+    // a PDF.
+    virtual void RunPrintPreview(const nemra::print::PrintDocument& document);
 
     // Live transit.
     void StartRealTimeTransit();
@@ -154,12 +171,15 @@ class TMainForm : public QMainWindow {
     void ShowMessage(QMessageBox::Icon icon, const QString& text);
     void ShowSaveFailure(const QString& path, const QString& reason);
     void ShowSettingsNotice(const QString& text);
+    void SavePrintPdf(const nemra::print::PrintDocument& document, const QPageLayout& layout);
+    nemra::LocalDateTime PrintedAt() const;
 
     nemra::MainSession FSession;
     nemra::Clock FClock;
     QString FIniPath;
     bool FAboutShown = false;
     bool FEnding = false; // the program ends without asking (a screen too small)
+    QPageLayout FPageLayout;
 
     QTabWidget* Notebook1 = nullptr;
     TChartArea* ChartArea = nullptr;

@@ -193,6 +193,7 @@ void TFReport::ConnectControls()
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TFReport::ComboBox3Change);
     connect(FSortByOrb, &QRadioButton::toggled, this, &TFReport::SortGroupClick);
     connect(BitBtn2, &QPushButton::clicked, this, &TFReport::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TFReport::BitBtn3Click);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -254,6 +255,11 @@ void TFReport::SortGroupClick()
 void TFReport::BitBtn2Click()
 {
     SaveLinesToFile(nemra::HitReportFileLines(FSnapshot, FTargetLayer, FReport));
+}
+
+void TFReport::BitBtn3Click()
+{
+    emit printRequested();
 }
 
 void TFReport::SearchHits()

@@ -40,8 +40,13 @@ class TFReport : public TReportDialog {
     void ComboBox3Change();
     void SortGroupClick();
     void BitBtn2Click();
+    void BitBtn3Click();
 
     void SearchHits();
+
+  signals:
+    // BitBtn3 "พิมพ์": whoever opened the report prints it (the main window's preview).
+    void printRequested();
 
   private:
     void CreateControls();
