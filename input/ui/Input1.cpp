@@ -1,5 +1,6 @@
 #include "Input1.h"
 
+#include "FactorCatalogue.h"
 #include "InputDialogKit.h"
 #include "Ucity.h"
 
@@ -18,13 +19,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
-
-namespace {
-
-const char* const kMonthTabs[] = {"ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.",
-                                  "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค."};
-
-} // namespace
 
 TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra::Clock clock,
              std::vector<std::filesystem::path> cityDataDirs, QWidget* parent)
@@ -72,8 +66,8 @@ void TNew1::CreateControls()
     TabSet1->setUsesScrollButtons(true);
     TabSet1->setExpanding(false);
     TabSet1->setShape(QTabBar::RoundedSouth);
-    for (const char* month : kMonthTabs)
-        TabSet1->addTab(QString::fromUtf8(month));
+    for (int month = 1; month <= 12; ++month)
+        TabSet1->addTab(QString::fromUtf8(nemra::MonthAbbrThai[static_cast<std::size_t>(month)]));
 
     BESpin = MakeSpin(this, "BESpin", nemra::kMinYearBE, nemra::kMaxYearBE, FBuddhistYear);
     Label8 = new QLabel(QStringLiteral("ค.ศ.(1995)"), this);
