@@ -1,28 +1,17 @@
 // Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
-#include "DialRenderer.h"
 #include "DialIndex.h"
+#include "DialRenderer.h"
 #include "OwnerChart.h"
 #include "RealTime.h"
 #include "Session.h"
 
-#include <QGuiApplication>
+#include "BenchKit.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// The renderer needs a GUI application for its fonts; an offscreen one will do.
-void EnsureGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "nemra_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
+using nemra::bench::EnsureGuiApplication;
 
 nemra::MainSession FullSession(int dialType)
 {
