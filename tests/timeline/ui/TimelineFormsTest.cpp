@@ -139,10 +139,9 @@ class TimelineFormsTest : public QObject {
         TimelineSettings settings = test::SettingsFrom("01/01/2567", 12, DefaultMovers(), DefaultFixedPoints());
         TGraphEphemerisForm graph(test::TimelineNatal(), settings);
         graph.resize(1280, 780);
-        graph.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        QTest::mouseMove(graph.Graph(), QPoint(graph.Graph()->width() / 2, 300));
         Screenshot(graph, "graphic-ephemeris");
+        QTest::mouseMove(graph.Graph(), QPoint(graph.Graph()->width() / 2, 300));
+        Screenshot(graph, "graphic-ephemeris-readout");
         TTimingListForm list(test::TimelineNatal(), settings);
         list.resize(1180, 720);
         Screenshot(list, "timing-list");
