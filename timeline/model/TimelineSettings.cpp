@@ -102,7 +102,7 @@ std::string FixedPointName(const FixedPoint& point)
 {
     switch (point.kind) {
     case FixedKind::Reflection:
-        return "-" + std::string(Code(point.a));
+        return std::string("-").append(Code(point.a));
     case FixedKind::Midpoint:
         return std::string(Code(point.a)) + "/" + std::string(Code(point.b));
     default:

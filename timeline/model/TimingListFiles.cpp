@@ -165,8 +165,11 @@ std::string TimingCsv(const std::vector<TimingHit>& hits, std::int64_t zoneSecon
 {
     const auto line = [](const std::vector<std::string>& fields) {
         std::string text;
-        for (const std::string& field : fields)
-            text += (text.empty() ? "" : ",") + CsvField(field);
+        for (const std::string& field : fields) {
+            if (!text.empty())
+                text += ',';
+            text += CsvField(field);
+        }
         return text + "\r\n";
     };
     const auto h = TimingHeaderCells();
