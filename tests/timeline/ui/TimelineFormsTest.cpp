@@ -52,6 +52,19 @@ std::string FileBytes(const QString& path)
     return bytes.str();
 }
 
+// Every widget the window builds has a name: its own children, those of the choices and of
+// every group box.
+void ExpectNamed(QWidget& window)
+{
+    std::vector<QWidget*> owners = {&window};
+    for (QWidget* owner : window.findChildren<QWidget*>())
+        if (qobject_cast<TTimelineChoices*>(owner) || owner->inherits("QGroupBox"))
+            owners.push_back(owner);
+    for (QWidget* owner : owners)
+        for (QWidget* child : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
+}
+
 // Saves the window's picture into NEMRA_SCREENSHOTS when that names a folder.
 void Screenshot(QWidget& window, const char* name)
 {
@@ -139,11 +152,13 @@ class TimelineFormsTest : public QObject {
         TimelineSettings settings = test::SettingsFrom("01/01/2567", 12, DefaultMovers(), DefaultFixedPoints());
         TGraphEphemerisForm graph(test::TimelineNatal(), settings);
         graph.resize(1280, 780);
+        ExpectNamed(graph);
         Screenshot(graph, "graphic-ephemeris");
         QTest::mouseMove(graph.Graph(), QPoint(graph.Graph()->width() / 2, 300));
         Screenshot(graph, "graphic-ephemeris-readout");
         TTimingListForm list(test::TimelineNatal(), settings);
         list.resize(1180, 720);
+        ExpectNamed(list);
         Screenshot(list, "timing-list");
     }
 };
