@@ -5,7 +5,7 @@
 #include "RealTime.h"
 #include "Session.h"
 
-#include <QGuiApplication>
+#include "BenchKit.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,18 +14,7 @@ namespace {
 // 8 December 2026, noon at 105°E.
 const nemra::UtInstant kNoonAt105East = std::chrono::sys_days{std::chrono::year{2026} / 12 / 8} + std::chrono::hours{5};
 
-// The renderer needs a GUI application for its fonts; an offscreen one will do.
-void EnsureGuiApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "nemra_bench";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
+using nemra::bench::EnsureGuiApplication;
 
 nemra::MainSession FullSession(int dialType)
 {

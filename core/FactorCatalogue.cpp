@@ -72,6 +72,10 @@ const std::array<std::string_view, 13> MonthNamesThai = {
     "กรกฎาคม", "สิงหาคม", "กันยายน",  "ตุลาคม", "พฤศจิกายน", "ธันวาคม",
 };
 
+const std::array<std::string_view, 13> MonthAbbrThai = {
+    "", "ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.", "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค.",
+};
+
 const std::array<std::string_view, 9> ChartLayerLabels = {
     "", " กำเนิด", " จร ", " V1", " V2", " V1 ครึ่งโค้ง", " V2 ครึ่งโค้ง", " V1 โค้ง 2 เท่า", " V2 โค้ง 2 เท่า",
 };

@@ -52,6 +52,7 @@ extern const std::array<unsigned char, 13> SignGlyphs;
 extern const std::array<std::string_view, 13> SignRulerText;
 extern const std::array<std::string_view, 13> TwoDigitNumbers;
 extern const std::array<std::string_view, 13> MonthNamesThai;
+extern const std::array<std::string_view, 13> MonthAbbrThai; // "ม.ค." .. "ธ.ค."
 
 extern const std::array<std::string_view, 9> ChartLayerLabels;
 extern const std::array<std::string_view, 9> ChartLayerPointLabels;

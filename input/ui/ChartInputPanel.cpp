@@ -2,6 +2,8 @@
 
 #include "InputDialogKit.h"
 
+#include "FactorCatalogue.h"
+
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,13 +17,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
-
-namespace {
-
-const char* const kMonthTabs[] = {"ม.ค.", "ก.พ.", "มี.ค.", "เมย.", "พ.ค.", "มิ.ย.",
-                                  "ก.ค.", "ส.ค.", "ก.ย.", "ต.ค.", "พ.ย.", "ธ.ค."};
-
-} // namespace
 
 TChartInputPanel::TChartInputPanel(QWidget* parent)
     : QWidget(parent)
@@ -56,8 +51,8 @@ void TChartInputPanel::CreateControls()
     TabSet1->setUsesScrollButtons(true);
     TabSet1->setExpanding(false);
     TabSet1->setShape(QTabBar::RoundedSouth);
-    for (const char* month : kMonthTabs)
-        TabSet1->addTab(QString::fromUtf8(month));
+    for (int month = 1; month <= 12; ++month)
+        TabSet1->addTab(QString::fromUtf8(nemra::MonthAbbrThai[static_cast<std::size_t>(month)]));
 
     BESpin = MakeSpin(this, "BESpin", nemra::kMinYearBE, nemra::kMaxYearBE, FBuddhistYear);
     Label8 = new QLabel(QStringLiteral("ค.ศ.(1995)"), this);

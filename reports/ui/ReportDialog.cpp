@@ -37,8 +37,9 @@ TReportDialog::TReportDialog(QWidget* parent)
 std::unique_ptr<QFileDialog> TReportDialog::SaveFileDialog(const QString& title, const QString& filter,
                                                            const QString& defaultSuffix)
 {
-    // Reports are appended to a file that exists: there is nothing to replace.
-    return nemra::ui::MakeSaveFileDialog(this, title, filter, defaultSuffix, nemra::ui::SaveMode::Append);
+    // Reports are appended to a file that exists: there is nothing to replace, unless the save
+    // being asked for replaces its file.
+    return nemra::ui::MakeSaveFileDialog(this, title, filter, defaultSuffix, FSaveMode);
 }
 
 QString TReportDialog::AskSaveFileName(const QString& title, const QString& filter, const QString& defaultSuffix)
@@ -54,13 +55,23 @@ void TReportDialog::ShowMessage(QMessageBox::Icon icon, const QString& text)
 
 bool TReportDialog::SaveLinesToFile(const std::vector<std::string>& lines, const QString& title)
 {
-    const QString path = AskSaveFileName(title.isEmpty() ? kSaveTitle : title, kSaveFilter, kSaveSuffix);
+    return SaveToFile(title.isEmpty() ? kSaveTitle : title, kSaveFilter, kSaveSuffix, nemra::ui::SaveMode::Append,
+                      [&lines](const std::string& path) { return nemra::SaveReportLines(path, lines); });
+}
+
+bool TReportDialog::SaveToFile(const QString& title, const QString& filter, const QString& defaultSuffix,
+                               nemra::ui::SaveMode mode,
+                               const std::function<nemra::WriteResult(const std::string& path)>& write)
+{
+    FSaveMode = mode;
+    const QString path = AskSaveFileName(title, filter, defaultSuffix);
+    FSaveMode = nemra::ui::SaveMode::Append;
     if (path.isEmpty())
         return false;
     nemra::WriteResult result;
     {
         BusyCursor busy;
-        result = nemra::SaveReportLines(path.toStdString(), lines);
+        result = write(path.toStdString());
     }
     if (!result.ok) {
         ShowMessage(QMessageBox::Critical, kNotSaved.arg(path, QString::fromStdString(result.reason)));

@@ -8,6 +8,10 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "SaveFileDialog.h"
+#include "ThaiText.h"
+
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -34,6 +38,14 @@ class TReportDialog : public QDialog {
     // "บันทึกไฟล์เรียบร้อยแล้ว!" on success or the system's reason on failure. True when
     // the lines were saved; false when cancelled or failed.
     bool SaveLinesToFile(const std::vector<std::string>& lines, const QString& title = QString());
+
+    // The same for any file: asks for a name (the file dialog asks about replacing an existing
+    // file when `mode` is Replace), runs `write` on the chosen path and shows how it went.
+    bool SaveToFile(const QString& title, const QString& filter, const QString& defaultSuffix, nemra::ui::SaveMode mode,
+                    const std::function<nemra::WriteResult(const std::string& path)>& write);
+
+  private:
+    nemra::ui::SaveMode FSaveMode = nemra::ui::SaveMode::Append; // of the question being asked
 };
 
 // A report grid as the reports show it: one fixed header row (the table's own header, so

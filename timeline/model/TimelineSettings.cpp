@@ -1,0 +1,131 @@
+#include "timeline/model/TimelineSettings.h"
+
+#include "charts/model/ChartMoment.h"
+#include "core/WinPl.h"
+#include "dials/model/PointFormulas.h"
+#include "mainwin/model/Session.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nemra {
+namespace {
+
+std::string_view Code(int factor)
+{
+    return FactorCodeThai[static_cast<std::size_t>(std::clamp(factor, 0, static_cast<int>(kFactorCount) - 1))];
+}
+
+int DaysInMonth(int month, int year)
+{
+    const int next = WinPl::DayNumber(1, month % 12 + 1, month == 12 ? year + 1 : year);
+    return next - WinPl::DayNumber(1, month, year);
+}
+
+std::optional<std::string> SettingsFault(const TimelineSettings& s)
+{
+    if (auto fault = DateFault(s.startDay, s.startMonth, s.startYearBE))
+        return fault;
+    if (s.months < kShortestPeriodMonths || s.months > kLongestPeriodMonths)
+        return "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี";
+    if (std::find(kGraphModuli.begin(), kGraphModuli.end(), s.modulus) == kGraphModuli.end())
+        return "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา";
+    // The multiples of the base close around the circle only when it divides 360.
+    if (!(s.base > 0.0 && s.base <= 180.0) || std::fabs(360.0 / s.base - std::round(360.0 / s.base)) > 1e-9)
+        return "ขนาดของมุมต้องหาร 360 องศาลงตัว";
+    if (!(s.orb >= 0.0 && s.orb < s.base / 2.0))
+        return "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม";
+    const bool moon = std::find(s.movers.begin(), s.movers.end(), Mover{MoverLayer::Transit, kMoon}) != s.movers.end();
+    if (moon && s.months > kLongestMoonPeriodMonths)
+        return "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<Mover> DefaultMovers()
+{
+    std::vector<Mover> movers = {{MoverLayer::Transit, kSun}, {MoverLayer::Transit, kNode}};
+    for (int f = kMercury; f <= kPoseidon; ++f)
+        movers.push_back({MoverLayer::Transit, f});
+    return movers;
+}
+
+std::vector<Mover> DirectedMovers()
+{
+    std::vector<Mover> movers;
+    for (int f = kFirstPositionedFactor; f <= kLastPositionedFactor; ++f)
+        movers.push_back({MoverLayer::Directed, f});
+    return movers;
+}
+
+std::vector<FixedPoint> DefaultFixedPoints()
+{
+    std::vector<FixedPoint> points;
+    for (int f = kFirstPositionedFactor; f <= kLastPositionedFactor; ++f)
+        points.push_back({FixedKind::Factor, f, f});
+    return points;
+}
+
+PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSeconds)
+{
+    PeriodOutcome outcome;
+    if (auto fault = SettingsFault(settings)) {
+        outcome.refusal = *fault;
+        return outcome;
+    }
+    CivilTime start;
+    start.year = ChristianYearFor(settings.startMonth, settings.startYearBE);
+    start.month = settings.startMonth;
+    start.day = settings.startDay;
+    const int monthIndex = start.month - 1 + settings.months;
+    CivilTime end;
+    end.year = start.year + monthIndex / 12;
+    end.month = monthIndex % 12 + 1;
+    end.day = std::min(start.day, DaysInMonth(end.month, end.year));
+    if (auto fault = YearFault(BuddhistYearFor(end.month, end.year))) {
+        outcome.refusal = *fault;
+        return outcome;
+    }
+    outcome.period = {MomentOfLocalTime(start, zoneSeconds).JulianDay(),
+                      MomentOfLocalTime(end, zoneSeconds).JulianDay(), zoneSeconds};
+    return outcome;
+}
+
+std::string MoverName(const Mover& mover)
+{
+    return std::string(Code(mover.factor))
+           + std::string(LayerTitleSuffix(mover.layer == MoverLayer::Transit ? kLayerTransit : kLayerV1));
+}
+
+std::string FixedPointName(const FixedPoint& point)
+{
+    switch (point.kind) {
+    case FixedKind::Reflection:
+        return std::string("-").append(Code(point.a));
+    case FixedKind::Midpoint:
+        return std::string(Code(point.a)) + "/" + std::string(Code(point.b));
+    default:
+        return std::string(Code(point.a));
+    }
+}
+
+std::string PictureText(const Mover& mover, const FixedPoint& point)
+{
+    return MoverName(mover) + " = " + FixedPointName(point);
+}
+
+double FixedPointLongitude(const TChartRecord& natal, const FixedPoint& point)
+{
+    const auto factor = [](int f) { return static_cast<std::size_t>(std::clamp(f, 0, kLastPositionedFactor)); };
+    switch (point.kind) {
+    case FixedKind::Reflection:
+        return natal.Factors[factor(point.a)].Refl;
+    case FixedKind::Midpoint:
+        return FactorMidpoint(natal.Factors, static_cast<int>(factor(point.a)), static_cast<int>(factor(point.b)));
+    default:
+        return natal.Factors[factor(point.a)].Lon;
+    }
+}
+
+} // namespace nemra
