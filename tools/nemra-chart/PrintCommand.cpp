@@ -105,8 +105,9 @@ void Print(const PrintArgs& args, const Context& context)
             if (args.command->get_option(option)->count() > 0
                 && std::find(taken.begin(), taken.end(), option) == taken.end())
                 Refuse(option + " is not an option of --what " + *args.what);
-    NeedGuiApplication();
+    // The pages are made first, so a refusal comes before any graphical application.
     const print::PrintDocument document = Document(args, context);
+    NeedGuiApplication();
     const QPageSize::PageSizeId paper = args.paper.value_or("A4") == "Letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = QString::fromStdString(*args.pdf);
     const SaveOutcome written = print::WritePdf(path, document, print::DefaultPageLayout(paper));
