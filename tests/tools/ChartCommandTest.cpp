@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -106,6 +107,27 @@ TEST(NemraChart, BadInputIsRefusedWithStatusTwoNamingTheField)
         EXPECT_TRUE(r.out.empty()) << c.expected;
         EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
     }
+}
+
+// Every command has its help; the program has a version.
+TEST(NemraChart, HelpForEachCommandAndTheVersion)
+{
+    const CommandRun help = RunArgs({"--help"});
+    ASSERT_EQ(help.status, 0);
+    const char* commands[] = {"positions", "arcs", "aspects",      "solar-arc", "signs",     "houses", "hits",
+                              "relocate",  "step", "solar-return", "ingress",   "lunations", "charts", "print"};
+    for (const char* command : commands) {
+        EXPECT_NE(help.out.find("\n  " + std::string(command) + " "), std::string::npos) << command;
+        const CommandRun own = RunArgs({command, "--help"});
+        EXPECT_EQ(own.status, 0) << command;
+        EXPECT_NE(own.out.find("Usage: nemra-chart " + std::string(command)), std::string::npos) << own.out;
+    }
+    EXPECT_NE(RunArgs({"hits", "--help"}).out.find("--index-mid SOURCE,A[,B][,r]"), std::string::npos);
+    EXPECT_NE(RunArgs({"charts", "backup", "--help"}).out.find("Usage: nemra-chart charts backup"), std::string::npos);
+    const CommandRun version = RunArgs({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("nemra-chart ", 0), 0u);
+    EXPECT_EQ(std::count(version.out.begin(), version.out.end(), '.'), 2) << version.out; // 0.1.0
 }
 
 } // namespace

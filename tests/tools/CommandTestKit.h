@@ -1,5 +1,6 @@
-// What the nemra-chart tests share: running a command in-process, splitting its output into
-// lines, the bytes the report writer puts into a new file, and the test of a one-line message.
+// What the nemra-chart tests share: running a command in-process or the program itself,
+// splitting its output into lines, the bytes the report writer puts into a new file, and the
+// test of a one-line message.
 #pragma once
 
 #include "ChartCommand.h"
@@ -8,10 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -42,6 +45,36 @@ inline CommandRun RunArgs(const std::vector<std::string>& args)
     std::ostringstream err;
     const int status = RunChartCommand(args, out, err);
     return {status, out.str(), err.str()};
+}
+
+// A text as one word of the shell.
+inline std::string ShellWord(const std::string& text)
+{
+    std::string word = "'";
+    for (const char c : text)
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
+}
+
+// Runs the program itself, as a script would, with its output and error streams caught.
+inline CommandRun RunProgram(const std::vector<std::string>& args)
+{
+    char pattern[] = "/tmp/nemra-run-XXXXXX";
+    const std::filesystem::path dir = ::mkdtemp(pattern);
+    std::string line = ShellWord(NEMRA_CHART_PROGRAM);
+    for (const std::string& arg : args)
+        line += " " + ShellWord(arg);
+    line += " >" + ShellWord((dir / "out").string()) + " 2>" + ShellWord((dir / "err").string());
+    const int status = std::system(line.c_str());
+    const auto read = [&dir](const char* name) {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    };
+    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("out"), read("err")};
+    std::filesystem::remove_all(dir);
+    return run;
 }
 
 // The bytes the report-file writer puts into a new file for these lines.

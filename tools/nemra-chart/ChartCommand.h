@@ -11,16 +11,17 @@
 namespace nemra::cli {
 
 // A chart given as 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]' in the texts of the chart
-// input. Writes a one-line reason into `error` and returns nothing when the text has the
-// wrong number of fields, a field is not well-formed, or a field holds a control character
-// or bytes that are no UTF-8.
+// input; the place takes the rest of the text, commas included. Writes a one-line reason into `error` and returns
+// nothing when the text has the wrong number of fields, a field is not well-formed, or a field holds a control
+// character or bytes that are no UTF-8.
 std::optional<TChartInput> ParseChartArgument(const std::string& text, std::string& error);
 
-// Exit statuses: 0 done, 1 the output could not be written, 2 bad arguments or input; a
-// failure leaves one line with its reason on the error stream.
+// Exit statuses: 0 done, 1 the output (or a --pdf file) could not be written, 2 bad arguments
+// or input, or a fault of the chart library; a failure leaves one line with its reason on the
+// error stream.
 inline constexpr int kOutputFailed = 1;
 
-// Runs one command (`args` without the program name) writing to `out`; returns 0 or 2. A
+// Runs one command (`args` without the program name) writing to `out`; returns 0, 1 or 2. A
 // message quotes at most 40 characters of a text, with control characters and bytes that
 // are no UTF-8 escaped.
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
