@@ -25,8 +25,8 @@ std::string Fixed(double value, int decimals)
     return text;
 }
 
-// An angle or a time in sexagesimal parts, the last with four decimals: 23°26'15.6851"
-// (marks "°", "'", "\"") or 17h16m02.1872s (marks "h", "m", "s").
+// An angle or a time in sexagesimal parts, the last with four decimals: 23:26:15.6851 or
+// 17h16m02.1872s. The marks are ones the Thai code page stores (it has no degree sign).
 std::string Sexagesimal(double value, const char* whole, const char* minutes, const char* seconds)
 {
     const long long units = std::llround(std::fabs(value) * 3600.0 * 1e4); // 1/10000 of a second
@@ -41,7 +41,7 @@ std::string Sexagesimal(double value, const char* whole, const char* minutes, co
 
 std::string Degrees(double value)
 {
-    return Sexagesimal(value, "°", "'", "\"");
+    return Sexagesimal(value, ":", ":", "");
 }
 
 // A moment as the local clock of a zone shows it, to a tenth of a second: "06:41:37.9".

@@ -76,16 +76,17 @@ TEST(AstroData, AgreesWithSwetest)
     for (const auto& [key, value] : figures)
         EXPECT_EQ(tsv[key], value) << key;
 
-    // The window's text: sexagesimal figures as swetest prints them, blanks as zeros.
+    // The window's text: sexagesimal figures as swetest prints them, with ":" for its degree
+    // and minute marks and zeros for its blanks.
     std::string text;
     for (const std::string& line : AstroTextLines(sheet))
         text += line + "\n";
     const char* shown[] = {
         "17h16m02.1872s",  // ARMC 17h16' 2.1872 (-house100.5,13.75,E)
-        "23°26'15.6851\"", // Epsilon (t) 23°26'15.6851
-        "0°00'08.9783\"",  // Nutation 0° 0' 8.9783 (longitude)
-        "0°00'06.8929\"",  // Nutation 0° 0' 6.8929 (obliquity)
-        "24°14'08.9211\"", // ayanamsa = 24°14' 8.9211 (Lahiri), with -sid1
+        "23:26:15.6851",   // Epsilon (t) 23°26'15.6851
+        "0:00:08.9783",    // Nutation 0° 0' 8.9783 (longitude)
+        "0:00:06.8929",    // Nutation 0° 0' 6.8929 (obliquity)
+        "24:14:08.9211",   // ayanamsa = 24°14' 8.9211 (Lahiri), with -sid1
         "15h25m51.7398s",  // Moon 15h25'51.7398 (-fPA)
         "06:28:51.8",      // swetest -b6.12.2026 -ut17:00 -p0 -geopos100.5,13.75,0 -rise:
         "17:49:42.4",      //   rise 23:28:51.8 UT, set 10:49:42.4 UT; + 7 h for Bangkok's clock
