@@ -298,4 +298,13 @@ std::vector<std::string> AstroTsvLines(const std::vector<AstroSheet>& sheets)
     return lines;
 }
 
+std::vector<std::string> AstroLinesOfChart(const TChartInput& natal, const CastOptions& options, bool tsv)
+{
+    TChartRecord chart;
+    chart.Input = natal;
+    CastChart(chart, options);
+    const AstroSheet sheet = AstroSheetOf(chart, "ดวงกำเนิด", "natal", options.trueNode);
+    return tsv ? AstroTsvLines({sheet}) : AstroTextLines(sheet);
+}
+
 } // namespace nemra

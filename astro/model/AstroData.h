@@ -57,4 +57,9 @@ std::vector<std::string> AstroTextLines(const AstroSheet& sheet);
 // (UT), distances AU (the Moon's km), the sidereal time hours; a missing rise or set "none".
 std::vector<std::string> AstroTsvLines(const std::vector<AstroSheet>& sheets);
 
+// What `nemra-chart astro --natal CHART [--format tsv|text]` prints: the natal chart cast with
+// `options` (its node switch also chooses the node listed), as tab-separated lines or as the
+// window's text.
+std::vector<std::string> AstroLinesOfChart(const TChartInput& natal, const CastOptions& options, bool tsv);
+
 } // namespace nemra
