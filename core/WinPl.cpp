@@ -119,6 +119,11 @@ const EphemerisInfo& Ephemeris()
     return info;
 }
 
+int EphemerisFlag()
+{
+    return CalcFlags();
+}
+
 void SetPreferredEphemerisPath(const std::string& folder)
 {
     PreferredPath() = folder;

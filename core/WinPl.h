@@ -30,6 +30,10 @@ struct EphemerisInfo {
 };
 const EphemerisInfo& Ephemeris();
 
+// The Swiss Ephemeris flag of the ephemeris in use (SEFLG_SWIEPH or SEFLG_MOSEPH), for the
+// layer's other files, which ask the library exactly as this one does.
+int EphemerisFlag();
+
 // Folder where ephemeris files are looked for first; call before any other function
 // here (later calls have no effect). The environment variable NEMRA_EPHE_PATH does the
 // same; without either, the usual system folders are searched.

@@ -1,0 +1,33 @@
+#include "settings/ui/PlaceSettingsDlg.h"
+
+#include "charts/model/ChartPlace.h"
+#include "settings/model/IniFile.h"
+
+TPlaceSettingsDlg::TPlaceSettingsDlg(const nemra::StartSettings& settings, std::string iniPath,
+                                     nemra::CityListState& cities, std::vector<std::filesystem::path> cityDataDirs,
+                                     QWidget* parent)
+    : TChartDialog("PlaceSettingsDlg", QStringLiteral("สถานที่ผูกดวง"), cities, std::move(cityDataDirs), parent)
+    , FSettings(settings)
+    , FIniPath(std::move(iniPath))
+{
+    PlaceBox()->ShowPlace({settings.timeZone, settings.latitude, settings.longitude, settings.cityName});
+}
+
+nemra::ChartOutcome TPlaceSettingsDlg::MakeChart()
+{
+    const nemra::ChartPlace place = PlaceBox()->Place();
+    if (const auto fault = nemra::PlaceFault(place))
+        return nemra::Refused(*fault);
+    nemra::StartSettings settings = FSettings;
+    settings.cityName = place.Place.str();
+    settings.timeZone = place.TimeZone.str();
+    settings.latitude = place.Latitude.str();
+    settings.longitude = place.Longitude.str();
+    const nemra::WriteResult written = nemra::WriteIniEntries(FIniPath, nemra::PlaceSettingsEntries(settings));
+    if (!written.ok)
+        return nemra::Refused("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.reason);
+    FSettings = settings;
+    nemra::ChartOutcome outcome;
+    nemra::PutPlace(place, outcome.chart);
+    return outcome;
+}
