@@ -134,6 +134,31 @@ std::string FoldName(std::string_view text)
     return folded;
 }
 
+std::string LatinBaseLetters(std::string_view text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        std::size_t length = 0;
+        const char32_t cp = NextCodePoint(text, at, length);
+        const std::string_view base = cp >= kFoldFirst && cp < kFoldEnd ? kLatinFold[cp - kFoldFirst] : "";
+        if (base.empty() || base == " ") {
+            out.append(text.substr(start, length));
+            continue;
+        }
+        // Upper case: U+00C0..U+00DE (less the sign U+00D7), and the even letters of Latin
+        // Extended-A but for the odd runs U+0139..U+0148 and U+0179..U+017E, and the two
+        // letters without a capital, U+0138 and U+017F.
+        const bool odd = (cp & 1) != 0;
+        const bool upper = cp < 0xDF
+                           || (cp >= 0x100 && cp != 0x138 && cp != 0x17F
+                               && ((cp >= 0x139 && cp <= 0x148) || cp >= 0x179 ? odd : !odd));
+        for (std::size_t i = 0; i < base.size(); ++i)
+            out += upper && i == 0 ? static_cast<char>(base[i] - 'a' + 'A') : base[i];
+    }
+    return out;
+}
+
 fs::path FindAtlas(const std::optional<fs::path>& explicitPath,
                    const std::function<const char*(const char*)>& environment, const std::vector<fs::path>& dataDirs)
 {

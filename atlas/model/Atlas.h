@@ -43,6 +43,10 @@ struct AtlasPlace {
 // as they are. tools/make-atlas folds the names it stores the same way.
 std::string FoldName(std::string_view text);
 
+// The text with each letter of Latin-1 and Latin Extended-A written as its base letters, case
+// kept ("Müller" -> "Muller", "Łódź" -> "Lodz"); every other character as it is.
+std::string LatinBaseLetters(std::string_view text);
+
 // The file: `explicitPath` when given, else $NEMRA_ATLAS, else atlas.sqlite in the first of
 // `dataDirs` that holds it; empty when there is none.
 std::filesystem::path FindAtlas(const std::optional<std::filesystem::path>& explicitPath,
