@@ -102,6 +102,26 @@ struct AtlasChartPlace {
 };
 AtlasChartPlace ChartPlaceAt(const AtlasPlace& place, const CivilTime& local);
 
+// The place an input dialog took from the atlas: after the choice the dialog's zone is the
+// place's zone at the dialog's date and time, and follows changes of the date or time until
+// the user sets the zone by hand.
+struct AtlasZoneFollow {
+    std::optional<AtlasPlace> place;
+    bool following = false;
+
+    void Choose(AtlasPlace chosen)
+    {
+        place = std::move(chosen);
+        following = true;
+    }
+    void ZoneSetByHand() { following = false; }
+    // The place's texts at that local time while the zone follows, else nothing.
+    std::optional<AtlasChartPlace> At(const CivilTime& local) const
+    {
+        return following && place ? std::optional(ChartPlaceAt(*place, local)) : std::nullopt;
+    }
+};
+
 // "กรุงเทพ (Bangkok), ไทย": a place as the atlas list and messages show it.
 std::string AtlasPlaceLabel(const AtlasPlace& place);
 
