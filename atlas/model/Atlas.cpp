@@ -49,6 +49,7 @@ class Statement {
         sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
     void Bind(int index, int value) { sqlite3_bind_int(stmt_, index, value); }
+    void Bind(int index, double value) { sqlite3_bind_double(stmt_, index, value); }
     bool Row() { return sqlite3_step(stmt_) == SQLITE_ROW; }
     std::string Text(int column) const
     {
@@ -96,6 +97,27 @@ char32_t NextCodePoint(std::string_view text, std::size_t& at, std::size_t& leng
 bool StartsWith(std::string_view text, std::string_view prefix)
 {
     return text.substr(0, prefix.size()) == prefix;
+}
+
+std::vector<AtlasPlace> ReadPlaces(Statement& query, const std::vector<AtlasCountry>& countries)
+{
+    std::vector<AtlasPlace> places;
+    while (query.Row()) {
+        AtlasPlace place;
+        place.id = query.Int(0);
+        place.name = query.Text(1);
+        place.thai = query.Text(2);
+        const std::string code = query.Text(3);
+        const auto country =
+            std::find_if(countries.begin(), countries.end(), [&code](const AtlasCountry& c) { return c.code == code; });
+        place.country = country != countries.end() ? *country : AtlasCountry{code, code, code};
+        place.latitudeDeg = query.Real(4);
+        place.longitudeDeg = query.Real(5);
+        place.zone = query.Text(6);
+        place.population = query.Int(7);
+        places.push_back(std::move(place));
+    }
+    return places;
 }
 
 } // namespace
@@ -231,29 +253,13 @@ std::vector<AtlasPlace> Atlas::Query(const std::string& low, const std::string& 
                             "AND (?3 = '' OR instr(?3, '|' || p.country || '|') > 0) "
                             "ORDER BY p.population DESC, p.id LIMIT ?4")
                              .c_str());
-    std::vector<AtlasPlace> places;
     if (!query.ok())
-        return places;
+        return {};
     query.Bind(1, low);
     query.Bind(2, high);
     query.Bind(3, countries);
     query.Bind(4, limit);
-    while (query.Row()) {
-        AtlasPlace place;
-        place.id = query.Int(0);
-        place.name = query.Text(1);
-        place.thai = query.Text(2);
-        const std::string code = query.Text(3);
-        const auto country = std::find_if(countries_.begin(), countries_.end(),
-                                          [&code](const AtlasCountry& c) { return c.code == code; });
-        place.country = country != countries_.end() ? *country : AtlasCountry{code, code, code};
-        place.latitudeDeg = query.Real(4);
-        place.longitudeDeg = query.Real(5);
-        place.zone = query.Text(6);
-        place.population = query.Int(7);
-        places.push_back(std::move(place));
-    }
-    return places;
+    return ReadPlaces(query, countries_);
 }
 
 std::vector<AtlasPlace> Atlas::Search(std::string_view text, int limit) const
@@ -288,6 +294,24 @@ std::optional<AtlasPlace> Atlas::Lookup(std::string_view name, std::string_view 
         if (FoldName(place.name) == key || (!place.thai.empty() && place.thai == key))
             return std::move(place);
     return std::nullopt;
+}
+
+std::optional<AtlasPlace> Atlas::Nearest(double latitudeDeg, double longitudeDeg) const
+{
+    // Squared distance on a plane tangent at the position, the longitude difference taken the
+    // short way round and shrunk by the cosine of the latitude.
+    Statement query(db_, (std::string(kPlaceColumns)
+                          + "ORDER BY (p.latitude - ?1) * (p.latitude - ?1) + "
+                            "(min(abs(p.longitude - ?2), 360 - abs(p.longitude - ?2)) * ?3) * "
+                            "(min(abs(p.longitude - ?2), 360 - abs(p.longitude - ?2)) * ?3) LIMIT 1")
+                             .c_str());
+    if (!query.ok())
+        return std::nullopt;
+    query.Bind(1, latitudeDeg);
+    query.Bind(2, longitudeDeg);
+    query.Bind(3, std::cos(latitudeDeg * 3.14159265358979323846 / 180.0));
+    auto places = ReadPlaces(query, countries_);
+    return places.empty() ? std::nullopt : std::optional(std::move(places.front()));
 }
 
 AtlasChartPlace ChartPlaceAt(const AtlasPlace& place, const CivilTime& local)

@@ -76,6 +76,10 @@ class Atlas {
     // text, in the country `countryCode` when it is not empty, the most populous first.
     std::optional<AtlasPlace> Lookup(std::string_view name, std::string_view countryCode) const;
 
+    // The place nearest a position (degrees, north and east positive), for a position given
+    // without a name: its zone stands for the zone of the position.
+    std::optional<AtlasPlace> Nearest(double latitudeDeg, double longitudeDeg) const;
+
     const std::vector<AtlasCountry>& Countries() const { return countries_; }
 
   private:

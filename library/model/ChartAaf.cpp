@@ -477,4 +477,14 @@ std::string ChartsAaf(const std::vector<StoredChart>& charts)
     return out;
 }
 
+bool IsAafFileName(std::string_view name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string end(name.substr(name.size() - 4));
+    for (char& c : end)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return end == ".aaf";
+}
+
 } // namespace nemra

@@ -39,4 +39,7 @@ AafImportPlan PlanAafImport(std::string_view bytes, const Atlas* atlas);
 // The AAF text of the charts.
 std::string ChartsAaf(const std::vector<StoredChart>& charts);
 
+// A file the library reads and writes as AAF rather than CSV: its name ends in ".aaf", any case.
+bool IsAafFileName(std::string_view name);
+
 } // namespace nemra

@@ -62,6 +62,9 @@ TEST(Atlas, LookupByWholeNameAndCountry)
     EXPECT_EQ(aix->zone, "Europe/Paris");
     EXPECT_FALSE(TheAtlas().Lookup("Aix-En-Provence", "DE"));
     EXPECT_FALSE(TheAtlas().Lookup("York City", "")); // only a later word of New York City
+    // A position without a name takes the zone of the nearest place, across the 180° meridian too.
+    EXPECT_EQ(TheAtlas().Nearest(13.75, 100.5)->id, 1609350);
+    EXPECT_EQ(TheAtlas().Nearest(-16.4, -179.9)->zone, "Pacific/Fiji");
 }
 
 TEST(Atlas, PlaceAsChartTextsAtALocalTime)
