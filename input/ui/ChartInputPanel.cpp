@@ -1,6 +1,8 @@
 #include "ChartInputPanel.h"
 
 #include "InputDialogKit.h"
+#include "atlas/ui/AtlasSearch.h"
+#include "charts/model/ChartPlace.h"
 
 #include "FactorCatalogue.h"
 
@@ -27,6 +29,18 @@ TChartInputPanel::TChartInputPanel(QWidget* parent)
     connect(BESpin, &QSpinBox::valueChanged, this, &TChartInputPanel::BESpinChange);
     connect(TabSet1, &QTabBar::currentChanged, this, &TChartInputPanel::TabSet1Click);
     connect(CheckBox1, &QCheckBox::toggled, this, &TChartInputPanel::CheckBox1Click);
+    RunAtlasDialog = [this] { return ChooseAtlasPlace(this); };
+    connect(AtlasButton, &QPushButton::clicked, this, &TChartInputPanel::AtlasButtonClick);
+    // After these the date and time are in the controls: a zone taken from the atlas follows.
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, &TChartInputPanel::FollowZone);
+    connect(TabSet1, &QTabBar::currentChanged, this, &TChartInputPanel::FollowZone);
+    connect(BESpin, &QSpinBox::valueChanged, this, &TChartInputPanel::FollowZone);
+    for (QSpinBox* spin : {HoSpin, MinSpin, SecSpin})
+        connect(spin, &QSpinBox::valueChanged, this, &TChartInputPanel::FollowZone);
+    for (QSpinBox* spin : {SpinEdit5, SpinEdit6})
+        connect(spin, &QSpinBox::valueChanged, this, &TChartInputPanel::ZoneChanged);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{CheckBox1, RadioButton1, RadioButton2})
+        connect(button, &QAbstractButton::toggled, this, &TChartInputPanel::ZoneChanged);
 }
 
 void TChartInputPanel::CreateControls()
@@ -65,6 +79,12 @@ void TChartInputPanel::CreateControls()
     Edit2 = MakeEdit(this, "Edit2");
     Button1 = new QPushButton(QStringLiteral("จังหวัด/เมือง"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
+    AtlasButton = new QPushButton(QStringLiteral("เมืองทั่วโลก"), this);
+    AtlasButton->setObjectName(QStringLiteral("AtlasButton"));
+    AtlasButton->setToolTip(QStringLiteral("ค้นหาเมืองจากแผนที่โลก พร้อมเขตเวลาตามวันและเวลาเกิด"));
+    AtlasNote = new QLabel(this);
+    AtlasNote->setObjectName(QStringLiteral("AtlasNote"));
+    AtlasNote->setWordWrap(true);
 
     std::tie(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2) = MakeZoneControls(this);
 
@@ -104,7 +124,8 @@ void TChartInputPanel::LayOutControls()
 
     grid->addWidget(label(QStringLiteral("จังหวัด/เมือง")), row, 0);
     grid->addWidget(Edit2, row, 1, 1, 4);
-    grid->addWidget(Button1, row++, 5, 1, 2);
+    grid->addWidget(Button1, row, 5);
+    grid->addWidget(AtlasButton, row++, 6);
 
     grid->addWidget(label(QStringLiteral("เขตเวลา")), row, 0);
     grid->addWidget(SpinEdit5, row, 1);
@@ -123,7 +144,63 @@ void TChartInputPanel::LayOutControls()
     grid->addWidget(SpinEdit9, row, 1);
     grid->addWidget(SpinEdit10, row, 2);
     grid->addWidget(RadioButton5, row, 4);
-    grid->addWidget(RadioButton6, row, 5);
+    grid->addWidget(RadioButton6, row++, 5);
+    grid->addWidget(AtlasNote, row, 1, 1, 6);
+}
+
+void TChartInputPanel::AtlasButtonClick()
+{
+    if (const auto place = RunAtlasDialog())
+        ShowAtlasPlace(*place);
+}
+
+void TChartInputPanel::ShowAtlasPlace(const nemra::AtlasPlace& place)
+{
+    FAtlasZone.Choose(place);
+    FollowZone();
+}
+
+// The atlas place's texts at the controls' date and time; the zone stays as it is, and the
+// note says why, when that local time does not exist or exists twice there.
+void TChartInputPanel::FollowZone()
+{
+    const nemra::ChartInputEntry entry = Entry();
+    const auto at = FAtlasZone.At({nemra::ChristianYearFor(entry.month, entry.yearBE), entry.month, entry.day,
+                                   entry.hour, entry.minute, entry.second});
+    if (!at)
+        return;
+    nemra::ChartPlace place = at->place;
+    if (place.TimeZone.empty()) {
+        nemra::TChartInput current;
+        nemra::WriteChartInput(entry, current);
+        place.TimeZone = current.TimeZone;
+    }
+    const nemra::CityEntry shown = nemra::EntryOfPlace(place);
+    if (shown.failure || !shown.zone || !shown.latitude || !shown.longitude) {
+        AtlasNote->setText(FromUtf8(shown.failure.value_or("")));
+        return;
+    }
+    Edit2->setText(FromUtf8(shown.place));
+    FShowingAtlasZone = true;
+    ShowZone(*shown.zone);
+    FShowingAtlasZone = false;
+    ShowAngle(*shown.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
+    ShowAngle(*shown.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
+    const nemra::ZoneReading& zone = at->zone;
+    AtlasNote->setText(FromUtf8(!zone.fault.empty() ? zone.fault
+                                                    : FAtlasZone.place->zone + " " + zone.abbreviation + " "
+                                                          + nemra::OffsetText(zone.offsetSeconds)
+                                                          + (zone.summerTime ? " (เวลาฤดูร้อน)" : "")
+                                                          + (zone.localMeanTime ? " (เวลาสุริยคติท้องถิ่น)" : "")));
+}
+
+// A zone the user sets by hand is kept: the atlas zone no longer follows the date and time.
+void TChartInputPanel::ZoneChanged()
+{
+    if (FShowingAtlasZone || !FAtlasZone.following)
+        return;
+    FAtlasZone.ZoneSetByHand();
+    AtlasNote->clear();
 }
 
 void TChartInputPanel::BESpinChange(int value)

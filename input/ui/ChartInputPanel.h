@@ -9,9 +9,11 @@
 
 #include "ChartInputEntry.h"
 #include "CityList.h"
+#include "atlas/model/Atlas.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,6 +37,14 @@ class TChartInputPanel : public QWidget {
     // Takes a city from the list: its place, zone, latitude and longitude. A line that does
     // not read whole changes none of the controls; the reason comes back (Thai).
     std::optional<std::string> ShowCity(const nemra::CityChoice& city);
+
+    // Opens the atlas search; a chosen place fills the place, latitude, longitude and the zone
+    // in force at the panel's date and time, and the zone then follows the date and time.
+    void AtlasButtonClick();
+    // Takes a place of the atlas as the atlas button does after the search.
+    void ShowAtlasPlace(const nemra::AtlasPlace& place);
+    // Runs the atlas search; tests replace it to choose a place without a person.
+    std::function<std::optional<nemra::AtlasPlace>()> RunAtlasDialog;
 
     void TabSet1Click(int index);
     void BESpinChange(int value);
@@ -63,6 +73,8 @@ class TChartInputPanel : public QWidget {
     QRadioButton* RadioButton5 = nullptr;
     QRadioButton* RadioButton6 = nullptr;
     QPushButton* Button1 = nullptr;
+    QPushButton* AtlasButton = nullptr;
+    QLabel* AtlasNote = nullptr; // the atlas zone in force, or why there is none
     QCheckBox* CheckBox1 = nullptr;
     QLineEdit* Edit2 = nullptr;
 
@@ -79,6 +91,10 @@ class TChartInputPanel : public QWidget {
     void ShowZone(const nemra::ZoneEntry& zone);
     void ShowCalendarMonth(int month);
     void ShowCalendarDate(int yearCE, int month, int day);
+    void FollowZone();
+    void ZoneChanged();
 
     int FBuddhistYear = 2538;
+    nemra::AtlasZoneFollow FAtlasZone;
+    bool FShowingAtlasZone = false;
 };

@@ -61,7 +61,7 @@ void TNew1::SetTabOrder()
                               p.MinSpin,      p.SecSpin,      p.SpinEdit5,    p.SpinEdit6,    p.SpinEdit7,
                               p.SpinEdit8,    p.SpinEdit9,    p.SpinEdit10,   p.RadioButton1, p.RadioButton2,
                               p.RadioButton3, p.RadioButton4, p.RadioButton5, p.RadioButton6, BitBtn1,
-                              BitBtn2,        p.Button1,      p.CheckBox1,    p.Edit2};
+                              BitBtn2,        p.Button1,      p.AtlasButton,  p.CheckBox1,    p.Edit2};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -1,5 +1,7 @@
 #include "utrplace.h"
 
+#include "atlas/ui/AtlasSearch.h"
+
 #include "InputDialogKit.h"
 #include "Ucity.h"
 
@@ -38,6 +40,7 @@ TTrplaceDlg::TTrplaceDlg(nemra::TChartInput& chartInput, nemra::CityListState& c
     setFixedSize(395, 173);
 
     connect(Button1, &QPushButton::clicked, this, &TTrplaceDlg::Button1Click);
+    connect(AtlasButton, &QPushButton::clicked, this, &TTrplaceDlg::AtlasButtonClick);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -59,6 +62,8 @@ void TTrplaceDlg::CreateControls()
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     Button1 = new QPushButton(QStringLiteral("จังหวัด/เมือง"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
+    AtlasButton = new QPushButton(QStringLiteral("เมืองทั่วโลก"), this);
+    AtlasButton->setObjectName(QStringLiteral("AtlasButton"));
 }
 
 void TTrplaceDlg::LayOutControls()
@@ -70,7 +75,7 @@ void TTrplaceDlg::LayOutControls()
     grid->setRowStretch(3, 1);
 
     grid->addWidget(Button1, 0, 0);
-    grid->addWidget(Edit1, 0, 1, 1, 5);
+    grid->addWidget(Edit1, 0, 1, 1, 4);
 
     grid->addWidget(label(QStringLiteral("แลตติจูด")), 1, 0);
     grid->addWidget(SpinEdit7, 1, 1);
@@ -84,7 +89,9 @@ void TTrplaceDlg::LayOutControls()
     grid->addWidget(RadioButton5, 2, 3);
     grid->addWidget(RadioButton6, 2, 4);
 
+    // The atlas button sits with OK and Cancel: beside the place edit it would widen the dialog.
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(AtlasButton);
     buttons->addStretch();
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
@@ -94,8 +101,8 @@ void TTrplaceDlg::LayOutControls()
 // The place, the latitude, the longitude, OK and Cancel, then the city button.
 void TTrplaceDlg::SetTabOrder()
 {
-    QWidget* const order[] = {Edit1,      SpinEdit7,    SpinEdit8,    RadioButton3, RadioButton4, SpinEdit9,
-                              SpinEdit10, RadioButton5, RadioButton6, OKBtn,        CancelBtn,    Button1};
+    QWidget* const order[] = {Edit1,        SpinEdit7,    SpinEdit8, RadioButton3, RadioButton4, SpinEdit9,  SpinEdit10,
+                              RadioButton5, RadioButton6, OKBtn,     CancelBtn,    Button1,      AtlasButton};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     OKBtn->setFocus();
@@ -128,6 +135,16 @@ void TTrplaceDlg::Button1Click()
     }
     Edit1->setText(FromUtf8(city.place)); // the city list has already put it into the record
     ShowPosition(city.latitude, city.longitude);
+}
+
+void TTrplaceDlg::AtlasButtonClick()
+{
+    const auto place = RunAtlasDialog();
+    if (!place)
+        return;
+    const nemra::ChartPlace texts = nemra::ChartPlaceAt(*place, {}).place; // the position needs no time
+    Edit1->setText(FromUtf8(texts.Place.str()));
+    ShowPosition(nemra::ReadLatitude(texts.Latitude), nemra::ReadLongitude(texts.Longitude));
 }
 
 nemra::PlaceEntry TTrplaceDlg::Entry() const
@@ -175,6 +192,11 @@ void TTrplaceDlg::RunCityDialog()
 {
     TFCity city(FCities, FChartInput, FCityDataDirs, this);
     city.exec();
+}
+
+std::optional<nemra::AtlasPlace> TTrplaceDlg::RunAtlasDialog()
+{
+    return ChooseAtlasPlace(this);
 }
 
 void TTrplaceDlg::ShowError(const QString& text)

@@ -21,6 +21,7 @@
 #include "ChartInput.h"
 #include "CityList.h"
 #include "PlaceEntry.h"
+#include "atlas/model/Atlas.h"
 
 #include <QDialog>
 
@@ -46,6 +47,8 @@ class TTrplaceDlg : public QDialog {
     void FormClose();
     // Shows the city list and takes the chosen city's name and position.
     void Button1Click();
+    // Shows the atlas search and takes the chosen place's name and position.
+    void AtlasButtonClick();
 
     // The place the controls hold now.
     nemra::PlaceEntry Entry() const;
@@ -55,6 +58,8 @@ class TTrplaceDlg : public QDialog {
     void done(int result) override;
     // Shows the city list modally; tests replace it to choose a city without a person.
     virtual void RunCityDialog();
+    // Shows the atlas search modally; tests replace it to choose a place without a person.
+    virtual std::optional<nemra::AtlasPlace> RunAtlasDialog();
     // Shows a problem to the user in a modal box; tests replace it.
     virtual void ShowError(const QString& text);
 
@@ -84,4 +89,5 @@ class TTrplaceDlg : public QDialog {
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
     QPushButton* Button1 = nullptr;
+    QPushButton* AtlasButton = nullptr;
 };

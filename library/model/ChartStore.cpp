@@ -818,7 +818,25 @@ StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const Im
 {
     if (auto refused = RefuseChange())
         return *refused;
-    CsvImportPlan plan = PlanCsvImport(bytes);
+    return ImportPlan(PlanCsvImport(bytes), progress);
+}
+
+StoreResult<ImportReport> ChartStore::ImportAaf(std::string_view bytes, const Atlas* atlas,
+                                                const ImportProgress& progress)
+{
+    if (auto refused = RefuseChange())
+        return *refused;
+    AafImportPlan aaf = PlanAafImport(bytes, atlas);
+    auto report = ImportPlan(std::move(aaf.plan), progress);
+    if (report) {
+        report->needsPlace = std::move(aaf.needsPlace);
+        report->ignoredChunks = aaf.ignoredChunks;
+    }
+    return report;
+}
+
+StoreResult<ImportReport> ChartStore::ImportPlan(CsvImportPlan plan, const ImportProgress& progress)
+{
     if (plan.fileFault)
         return *plan.fileFault;
     ImportReport report;
@@ -860,7 +878,10 @@ StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const Im
     return report;
 }
 
-StoreResult<ImportReport> ChartStore::ImportCsvFile(const std::filesystem::path& file, const ImportProgress& progress)
+namespace {
+
+// The whole of an import file; one that cannot be read is reported with the system's reason.
+StoreResult<std::string> ReadImportFile(const std::filesystem::path& file)
 {
     const std::string name = file.string();
     const auto failed = [&name](const std::string& why) {
@@ -884,7 +905,26 @@ StoreResult<ImportReport> ChartStore::ImportCsvFile(const std::filesystem::path&
     ::close(fd);
     if (err != 0)
         return failed(SystemReason(err));
-    return ImportCsv(bytes, progress);
+    return bytes;
+}
+
+} // namespace
+
+StoreResult<ImportReport> ChartStore::ImportCsvFile(const std::filesystem::path& file, const ImportProgress& progress)
+{
+    auto bytes = ReadImportFile(file);
+    if (!bytes)
+        return bytes.fault();
+    return ImportCsv(*bytes, progress);
+}
+
+StoreResult<ImportReport> ChartStore::ImportAafFile(const std::filesystem::path& file, const Atlas* atlas,
+                                                    const ImportProgress& progress)
+{
+    auto bytes = ReadImportFile(file);
+    if (!bytes)
+        return bytes.fault();
+    return ImportAaf(*bytes, atlas, progress);
 }
 
 std::string DescribeImport(const ImportReport& report)
@@ -896,16 +936,33 @@ std::string DescribeImport(const ImportReport& report)
         text += "\nไม่ได้นำเข้า " + std::to_string(report.faults.size()) + " แถว:";
     for (const CsvRowFault& fault : report.faults)
         text += "\nบรรทัด " + std::to_string(fault.line) + ": " + fault.reason;
+    if (!report.needsPlace.empty())
+        text += "\nต้องระบุสถานที่ " + std::to_string(report.needsPlace.size()) + " ดวง:";
+    for (const CsvRowFault& fault : report.needsPlace)
+        text += "\nบรรทัด " + std::to_string(fault.line) + ": " + fault.reason;
+    if (report.ignoredChunks > 0)
+        text += "\nข้ามส่วนข้อมูลที่โปรแกรมไม่ได้ใช้ " + std::to_string(report.ignoredChunks) + " ส่วน";
     return text;
 }
 
 StoreResult<int> ChartStore::ExportCsv(const std::filesystem::path& file, std::span<const std::int64_t> ids) const
 {
+    return ExportText(file, ids, ChartsCsv);
+}
+
+StoreResult<int> ChartStore::ExportAaf(const std::filesystem::path& file, std::span<const std::int64_t> ids) const
+{
+    return ExportText(file, ids, ChartsAaf);
+}
+
+StoreResult<int> ChartStore::ExportText(const std::filesystem::path& file, std::span<const std::int64_t> ids,
+                                        std::string (*format)(const std::vector<StoredChart>&)) const
+{
     auto charts =
         ids.empty() ? Select(std::string(kChartColumns) + " ORDER BY name, id", [](sqlite3_stmt*) {}) : GetMany(ids);
     if (!charts)
         return charts.fault();
-    const WriteResult written = ReplaceFileContents(file.string(), ChartsCsv(*charts));
+    const WriteResult written = ReplaceFileContents(file.string(), format(*charts));
     if (!written.ok)
         return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.reason,
                           written.reason};

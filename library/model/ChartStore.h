@@ -11,6 +11,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "library/model/ChartAaf.h"
 #include "library/model/ChartCsv.h"
 #include "library/model/StoreResult.h"
 #include "library/model/StoredChart.h"
@@ -71,6 +72,8 @@ struct ImportReport {
     int added = 0;
     int unchanged = 0; // rows identical to a stored chart, not stored again
     std::vector<CsvRowFault> faults;
+    std::vector<CsvRowFault> needsPlace; // AAF records the atlas could not place
+    int ignoredChunks = 0;               // AAF chunks that hold nothing the library keeps
 };
 
 // What an import did, in Thai for the user: how many charts were stored and left out as
@@ -120,6 +123,14 @@ class ChartStore {
     // Writes the charts with the ids (all charts, by name, when `ids` is empty) as a CSV
     // file, replacing `file` only once the whole text is written; gives how many.
     StoreResult<int> ExportCsv(const std::filesystem::path& file, std::span<const std::int64_t> ids) const;
+
+    // The same for AAF (see PlanAafImport and ChartsAaf): records are checked first and stored
+    // in one transaction; `atlas` (may be null) places records without #B93.
+    StoreResult<ImportReport> ImportAaf(std::string_view bytes, const Atlas* atlas,
+                                        const ImportProgress& progress = {});
+    StoreResult<ImportReport> ImportAafFile(const std::filesystem::path& file, const Atlas* atlas,
+                                            const ImportProgress& progress = {});
+    StoreResult<int> ExportAaf(const std::filesystem::path& file, std::span<const std::int64_t> ids) const;
     // A consistent copy of the database while it stays in use, written beside `file` and
     // then renamed to it.
     StoreResult<Done> Backup(const std::filesystem::path& file) const;
@@ -131,6 +142,9 @@ class ChartStore {
     StoreResult<Done> Prepare(bool writable);
     StoreResult<Done> Migrate(int fromVersion);
     StoreResult<int> UserVersion() const;
+    StoreResult<ImportReport> ImportPlan(CsvImportPlan plan, const ImportProgress& progress);
+    StoreResult<int> ExportText(const std::filesystem::path& file, std::span<const std::int64_t> ids,
+                                std::string (*format)(const std::vector<StoredChart>&)) const;
     StoreResult<Done> Execute(const char* sql) const;
     std::optional<StoreFault> RefuseChange() const;
     std::string Now() const;

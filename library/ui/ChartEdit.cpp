@@ -3,6 +3,7 @@
 #include "ChartInputPanel.h"
 #include "InputDialogKit.h"
 #include "Ucity.h"
+#include "atlas/ui/AtlasSearch.h"
 #include "library/ui/ChartList.h"
 #include "library/ui/LibraryDialogKit.h"
 
@@ -156,7 +157,12 @@ void TChartEdit::ImportBtnClick()
     const QString file = AskOpenFileName();
     if (file.isEmpty())
         return;
-    const auto report = FStore.ImportCsvFile(file.toStdString());
+    const std::string name = file.toStdString();
+    std::optional<nemra::Atlas> atlas; // places AAF records without #B93; opened only for them
+    if (nemra::IsAafFileName(name))
+        atlas = std::move(nemra::Atlas::Open(ProgramAtlasFile()).atlas);
+    const auto report =
+        nemra::IsAafFileName(name) ? FStore.ImportAafFile(name, atlas ? &*atlas : nullptr) : FStore.ImportCsvFile(name);
     if (!report) {
         ShowError(FromUtf8(report.fault().reason));
         return;
@@ -177,7 +183,9 @@ void TChartEdit::ExportBtnClick(bool selectedOnly)
     const QString file = AskSaveFileName();
     if (file.isEmpty())
         return;
-    if (const auto written = FStore.ExportCsv(file.toStdString(), ids); !written)
+    const std::string name = file.toStdString();
+    if (const auto written = nemra::IsAafFileName(name) ? FStore.ExportAaf(name, ids) : FStore.ExportCsv(name, ids);
+        !written)
         ShowError(FromUtf8(written.fault().reason));
     else
         ShowInfo(QStringLiteral("บันทึกไฟล์เรียบร้อยแล้ว!"));
@@ -209,14 +217,14 @@ void TChartEdit::ShowInfo(const QString& text)
 
 QString TChartEdit::AskOpenFileName()
 {
-    return QFileDialog::getOpenFileName(this, QStringLiteral("นำเข้าข้อมูลดวงชะตาจากไฟล์ CSV"), QString(),
-                                        QStringLiteral("CSV (*.csv);;All File (*.*)"));
+    return QFileDialog::getOpenFileName(this, QStringLiteral("นำเข้าข้อมูลดวงชะตาจากไฟล์ CSV หรือ AAF"), QString(),
+                                        QStringLiteral("CSV (*.csv);;AAF (*.aaf);;All File (*.*)"));
 }
 
 QString TChartEdit::AskSaveFileName()
 {
-    QFileDialog dialog(this, QStringLiteral("ส่งออกข้อมูลดวงชะตาลงไฟล์ CSV"), QString(),
-                       QStringLiteral("CSV (*.csv);;All File (*.*)"));
+    QFileDialog dialog(this, QStringLiteral("ส่งออกข้อมูลดวงชะตาลงไฟล์ CSV หรือ AAF"), QString(),
+                       QStringLiteral("CSV (*.csv);;AAF (*.aaf);;All File (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

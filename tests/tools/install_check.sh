@@ -6,7 +6,7 @@ build_dir=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
-for file in bin/nemra bin/nemra-chart share/nemra/CityTown.dat share/nemra/fonts/Zodiglyph.ttf \
+for file in bin/nemra bin/nemra-chart share/nemra/CityTown.dat share/nemra/atlas.sqlite share/nemra/fonts/Zodiglyph.ttf \
             share/applications/nemra.desktop share/icons/hicolor/scalable/apps/nemra.svg; do
   [ -f "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
