@@ -1,5 +1,7 @@
 #include "ChartInput.h"
 
+#include "AngleReading.h"
+
 #include "WinDeg.h"
 
 #include <charconv>
@@ -133,33 +135,13 @@ std::optional<ChartInputFault> CheckTime(std::string time)
     return std::nullopt;
 }
 
-// An angle text: a degrees.minutes number of at most 6 characters and one letter from
-// `letters`, with the decimal value within `limit`.
-std::optional<ChartInputFault> CheckAngleText(std::string_view text, std::string_view letters, double limit,
-                                              bool signAllowed, ChartInputField field, const char* message)
+// An angle text of its kind within the kind's limits, or the field's message.
+std::optional<ChartInputFault> CheckAngle(std::string_view text, AngleKind kind, ChartInputField field,
+                                          const char* message)
 {
-    if (text.size() < 2 || letters.find(text.back()) == std::string_view::npos)
-        return Fault(field, message);
-    const auto numberText = text.substr(0, text.size() - 1);
-    const auto value = ReadReal(numberText);
-    if (!value || numberText.size() > 6 || (!signAllowed && *value < 0.0) || !HasValidMinutes(*value)
-        || std::fabs(WinDeg::DegMinToDecimal(*value)) > limit + 1e-9)
+    if (!ReadAngleText(text, kind))
         return Fault(field, message);
     return std::nullopt;
-}
-
-std::optional<ChartInputFault> CheckZone(std::string_view zone)
-{
-    constexpr const char* kMessage = "เขตเวลาต้องอยู่ในรูป 105.00E, 75.00W หรือ 7.00H";
-    if (!zone.empty() && zone.back() == 'H') {
-        const auto fault = CheckAngleText(zone, "H", 14.0, true, ChartInputField::TimeZone, kMessage);
-        if (fault)
-            return fault;
-        if (WinDeg::DegMinToDecimal(*ReadReal(zone.substr(0, zone.size() - 1))) < -12.0)
-            return Fault(ChartInputField::TimeZone, kMessage);
-        return std::nullopt;
-    }
-    return CheckAngleText(zone, "EW", 180.0, false, ChartInputField::TimeZone, kMessage);
 }
 
 } // namespace
@@ -218,13 +200,14 @@ std::optional<ChartInputFault> CheckChartInput(const TChartInput& input)
         return fault;
     if (auto fault = CheckTime(input.Time.str()))
         return fault;
-    if (auto fault = CheckZone(input.TimeZone))
+    if (auto fault = CheckAngle(input.TimeZone, AngleKind::Zone, ChartInputField::TimeZone,
+                                "เขตเวลาต้องอยู่ในรูป 105.00E, 75.00W หรือ 7.00H"))
         return fault;
-    if (auto fault = CheckAngleText(input.Latitude, "NS", kMaxLatitudeDegrees + kMaxLatitudeMinutes / 60.0, false,
-                                    ChartInputField::Latitude, "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
+    if (auto fault = CheckAngle(input.Latitude, AngleKind::Latitude, ChartInputField::Latitude,
+                                "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
         return fault;
-    return CheckAngleText(input.Longitude, "EW", 180.0, false, ChartInputField::Longitude,
-                          "ลองจิจูดต้องอยู่ในรูป 100.30E หรือ 100.30W");
+    return CheckAngle(input.Longitude, AngleKind::Longitude, ChartInputField::Longitude,
+                      "ลองจิจูดต้องอยู่ในรูป 100.30E หรือ 100.30W");
 }
 
 } // namespace nemra

@@ -1,6 +1,7 @@
 #include "ChartRecord.h"
 
 #include "AngleMath.h"
+#include "AngleReading.h"
 #include "WinDeg.h"
 #include "WinPl.h"
 
@@ -21,22 +22,12 @@ int LeadingInt(std::string_view text)
     return ReadInt(text.substr(0, std::min<std::size_t>(2, text.size()))).value_or(0);
 }
 
-struct AngleText {
-    double value = 0.0; // decimal degrees (or hours), unsigned
-    char letter = '\0';
-};
-
-// A text of a degrees.minutes number followed by one direction letter.
-AngleText ReadAngleText(std::string_view text)
+// The signed decimal value of an angle text; 0 for a text that is no angle of its kind (the
+// chart is then marked not well formed).
+double AngleDegrees(std::string_view text, AngleKind kind)
 {
-    AngleText result;
-    if (text.empty())
-        return result;
-    result.letter = text.back();
-    auto number = text.substr(0, text.size() - 1);
-    number = number.substr(0, std::min<std::size_t>(6, number.size()));
-    result.value = WinDeg::DegMinToDecimal(ReadReal(number).value_or(0.0));
-    return result;
+    const auto angle = ReadAngleText(text, kind);
+    return angle ? angle->Decimal() : 0.0;
 }
 
 void ParseDate(TChartRecord& rec)
@@ -85,8 +76,7 @@ void ClampToSaneRanges(TChartRecord& rec)
 
 double ZoneDegrees(std::string_view zoneText)
 {
-    const AngleText zone = ReadAngleText(zoneText);
-    return zone.letter == 'H' ? zone.value * 15.0 : (zone.letter == 'W' ? -zone.value : zone.value);
+    return ReadZoneDegrees(zoneText).value_or(0.0);
 }
 
 const char* MotionMark(double lonAtD, double lonAtNextDay)
@@ -100,10 +90,8 @@ void ParseChartInput(TChartRecord& rec)
     ParseDate(rec);
 
     rec.ZoneDeg = ZoneDegrees(rec.Input.TimeZone);
-    const AngleText lat = ReadAngleText(rec.Input.Latitude);
-    rec.LatDeg = lat.letter == 'S' ? -lat.value : lat.value;
-    const AngleText lon = ReadAngleText(rec.Input.Longitude);
-    rec.LonDeg = lon.letter == 'W' ? -lon.value : lon.value;
+    rec.LatDeg = AngleDegrees(rec.Input.Latitude, AngleKind::Latitude);
+    rec.LonDeg = AngleDegrees(rec.Input.Longitude, AngleKind::Longitude);
 
     rec.LocalHours = ReadLocalHours(rec.Input.Time.str());
     if (!rec.InputWellFormed) // keep what malformed texts read as within sane bounds

@@ -1,5 +1,6 @@
 #include "ChartInputEntry.h"
 
+#include "AngleReading.h"
 #include "ChartInputForms.h"
 #include "ChartRecord.h"
 
@@ -42,32 +43,43 @@ std::string ZoneText(const ZoneEntry& zone)
     return AngleText(zone.value, zone.minutes, zone.inHours ? 'H' : DirectionLetter(zone.east, 'E', 'W'));
 }
 
-bool InRange(const AngleParts& parts, int minimum, int maximum)
+// An angle read as the controls hold it: whole degrees (or hours) and whole minutes, within
+// `minimum`..`maximum` and, at `maximum`, at most `maximumMinutes`.
+struct ControlAngle {
+    int whole = 0;
+    int minutes = 0;
+};
+std::optional<ControlAngle> ForControls(const AngleReading& angle, int minimum, int maximum, int maximumMinutes)
 {
-    return parts.whole >= minimum && parts.whole <= maximum && parts.minutes <= kMaxMinutes;
+    const ControlAngle shown{angle.whole, static_cast<int>(std::lround(angle.minutes))};
+    if (shown.whole < minimum || shown.whole > maximum || shown.minutes > kMaxMinutes
+        || (shown.whole == maximum && shown.minutes > maximumMinutes))
+        return std::nullopt;
+    return shown;
 }
 
 std::optional<ZoneEntry> ReadZone(std::string_view text)
 {
-    const auto parts = ReadAngleParts(text);
-    if (!parts)
+    const auto zone = ReadAngleText(text, AngleKind::Zone);
+    if (!zone)
         return std::nullopt;
-    const bool inHours = parts->letter == 'H';
-    if (!inHours && parts->letter != 'E' && parts->letter != 'W')
-        return std::nullopt;
+    const bool inHours = zone->InHours();
     const ZoneRange range = ZoneRangeFor(inHours);
-    if (!InRange(*parts, range.minimum, range.maximum))
+    const auto shown = ForControls(*zone, range.minimum, range.maximum, kMaxMinutes);
+    if (!shown)
         return std::nullopt;
-    return ZoneEntry{parts->whole, parts->minutes, inHours, inHours ? !parts->negative : parts->letter != 'W'};
+    return ZoneEntry{shown->whole, shown->minutes, inHours, inHours ? !zone->negative : zone->letter != 'W'};
 }
 
-std::optional<AngleEntry> ReadAngle(std::string_view text, AngleLimit limit, char positiveLetter, char negativeLetter)
+std::optional<AngleEntry> ReadAngle(std::string_view text, AngleKind kind, AngleLimit limit)
 {
-    const auto parts = ReadAngleParts(text);
-    if (!parts || (parts->letter != positiveLetter && parts->letter != negativeLetter)
-        || !InRange(*parts, 0, limit.degrees) || (parts->whole == limit.degrees && parts->minutes > limit.minutes))
+    const auto angle = ReadAngleText(text, kind);
+    if (!angle)
         return std::nullopt;
-    return AngleEntry{parts->whole, parts->minutes, parts->letter == positiveLetter};
+    const auto shown = ForControls(*angle, 0, limit.degrees, limit.minutes);
+    if (!shown)
+        return std::nullopt;
+    return AngleEntry{shown->whole, shown->minutes, angle->letter == 'N' || angle->letter == 'E'};
 }
 
 std::string CityFailure(const char* what, std::string_view text)
@@ -130,12 +142,12 @@ std::optional<std::string> EntryRefusal(const ChartInputEntry& entry)
 
 std::optional<AngleEntry> ReadLatitude(std::string_view text)
 {
-    return ReadAngle(text, kMaxLatitude, 'N', 'S');
+    return ReadAngle(text, AngleKind::Latitude, kMaxLatitude);
 }
 
 std::optional<AngleEntry> ReadLongitude(std::string_view text)
 {
-    return ReadAngle(text, kMaxLongitude, 'E', 'W');
+    return ReadAngle(text, AngleKind::Longitude, kMaxLongitude);
 }
 
 ChartInputEntry EntryForChartInput(const TChartInput& input)

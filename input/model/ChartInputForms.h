@@ -20,15 +20,4 @@ std::string TimeText(int hour, int minute, int second);
 // two-digit minutes, then the letter: "105.00E", "-5.30H", "8.04N".
 std::string AngleText(int whole, int minutes, char letter);
 
-// An angle text read back into its parts: the whole value, the minutes (the fraction times
-// 100, rounded) and the letter. Nothing when the text is not a decimal number of at most six
-// characters followed by one letter.
-struct AngleParts {
-    int whole = 0;
-    int minutes = 0;
-    char letter = '\0';
-    bool negative = false; // the value is below zero ("-0.30H" has whole 0 and is negative)
-};
-std::optional<AngleParts> ReadAngleParts(std::string_view text);
-
 } // namespace nemra

@@ -2,6 +2,7 @@
 
 #include "atlas/model/ZoneHistory.h"
 #include "charts/model/ChartMoment.h"
+#include "core/AngleReading.h"
 #include "core/ChartInput.h"
 #include "core/ThaiText.h"
 #include "input/model/ChartInputForms.h"
@@ -328,14 +329,16 @@ std::string Field(std::string_view text)
     return field.empty() ? "*" : field;
 }
 
-std::string AafAngle(std::string_view text)
+// "13n45": whole degrees, the direction letter, whole minutes (AAF holds no seconds).
+std::string AafAngle(std::string_view text, AngleKind kind)
 {
-    const auto parts = ReadAngleParts(text);
-    if (!parts)
+    const auto angle = ReadAngleText(text, kind);
+    if (!angle)
         return "*";
+    const long minutes = std::min(std::lround(angle->minutes), 59L);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%d%c%02d", std::abs(parts->whole),
-                  static_cast<char>(std::tolower(static_cast<unsigned char>(parts->letter))), parts->minutes);
+    std::snprintf(buf, sizeof buf, "%d%c%02ld", std::abs(angle->whole),
+                  static_cast<char>(std::tolower(static_cast<unsigned char>(angle->letter))), minutes);
     return buf;
 }
 
@@ -470,8 +473,9 @@ std::string ChartsAaf(const std::vector<StoredChart>& charts)
         char jd[48];
         std::snprintf(jd, sizeof jd, "%.6f", moment->JulianDay());
         const bool meridian = !input.TimeZone.empty() && input.TimeZone.str().back() != 'H';
-        out += "#B93:" + std::string(jd) + "," + AafAngle(input.Latitude) + "," + AafAngle(input.Longitude) + ","
-               + AafZone(offset) + "," + (meridian ? "m" : "0") + "\r\n";
+        out += "#B93:" + std::string(jd) + "," + AafAngle(input.Latitude, AngleKind::Latitude) + ","
+               + AafAngle(input.Longitude, AngleKind::Longitude) + "," + AafZone(offset) + "," + (meridian ? "m" : "0")
+               + "\r\n";
         AppendNote(out, stored.chart.note);
     }
     return out;
