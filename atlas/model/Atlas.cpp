@@ -1,5 +1,7 @@
 #include "atlas/model/Atlas.h"
 
+#include "input/model/CityList.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -195,6 +197,15 @@ fs::path FindAtlas(const std::optional<fs::path>& explicitPath,
             return dir / kAtlasFileName;
     }
     return {};
+}
+
+fs::path ProgramAtlasFile(const std::function<const char*(const char*)>& environment)
+{
+    // The kernel's link to the running program; without it only the installed data folder.
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return FindAtlas(std::nullopt, environment,
+                     ec ? std::vector<fs::path>{InstalledDataDir()} : DefaultCityDataDirs(program.parent_path()));
 }
 
 Atlas::Opened Atlas::Open(const fs::path& path)

@@ -53,6 +53,11 @@ std::filesystem::path FindAtlas(const std::optional<std::filesystem::path>& expl
                                 const std::function<const char*(const char*)>& environment,
                                 const std::vector<std::filesystem::path>& dataDirs);
 
+// The atlas file the program and nemra-chart use: $NEMRA_ATLAS, else atlas.sqlite where
+// CityTown.dat is installed, seen from the running program's folder (beside it, the installed
+// data folder, the source tree's resources); empty when there is none.
+std::filesystem::path ProgramAtlasFile(const std::function<const char*(const char*)>& environment);
+
 class Atlas {
   public:
     struct Opened;

@@ -1,8 +1,5 @@
 #include "atlas/ui/AtlasSearch.h"
 
-#include "input/model/CityList.h"
-
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -101,16 +98,9 @@ std::optional<nemra::AtlasPlace> TAtlasDialog::Chosen() const
     return FPlaces[static_cast<std::size_t>(row)];
 }
 
-std::filesystem::path ProgramAtlasFile()
-{
-    return nemra::FindAtlas(
-        std::nullopt, [](const char* key) { return std::getenv(key); },
-        nemra::DefaultCityDataDirs(QCoreApplication::applicationDirPath().toStdString()));
-}
-
 std::optional<nemra::AtlasPlace> ChooseAtlasPlace(QWidget* parent)
 {
-    TAtlasDialog dialog(ProgramAtlasFile(), parent);
+    TAtlasDialog dialog(nemra::ProgramAtlasFile(std::getenv), parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Chosen();

@@ -44,9 +44,5 @@ class TAtlasDialog : public QDialog {
     std::vector<nemra::AtlasPlace> FPlaces;
 };
 
-// The atlas file the program uses: $NEMRA_ATLAS, else atlas.sqlite where CityTown.dat is
-// installed (beside the program, the installed data folder, the source tree's resources).
-std::filesystem::path ProgramAtlasFile();
-
 // Runs the dialog over the program's atlas; the place chosen, or nothing on Cancel.
 std::optional<nemra::AtlasPlace> ChooseAtlasPlace(QWidget* parent);

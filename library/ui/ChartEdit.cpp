@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+
 namespace {
 
 nemra::TChartInput Written(const nemra::ChartInputEntry& entry)
@@ -160,7 +162,7 @@ void TChartEdit::ImportBtnClick()
     const std::string name = file.toStdString();
     std::optional<nemra::Atlas> atlas; // places AAF records without #B93; opened only for them
     if (nemra::IsAafFileName(name))
-        atlas = std::move(nemra::Atlas::Open(ProgramAtlasFile()).atlas);
+        atlas = std::move(nemra::Atlas::Open(nemra::ProgramAtlasFile(std::getenv)).atlas);
     const auto report =
         nemra::IsAafFileName(name) ? FStore.ImportAafFile(name, atlas ? &*atlas : nullptr) : FStore.ImportCsvFile(name);
     if (!report) {

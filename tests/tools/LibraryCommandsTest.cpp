@@ -55,7 +55,10 @@ TEST(LibraryCommands, AddListShowExportImportBackupAndDelete)
     }
 
     const auto shown = Library(db, {"show", "1"}).lines();
-    ASSERT_EQ(shown.size(), 12u);
+    ASSERT_EQ(shown.size(), 14u);
+    // The moment, 9:30 at +7 h: 2:30 UT, JD 2450787.5 (0h UT, hand computation) + 2.5 h.
+    EXPECT_EQ(shown[12], "ut\t1997-12-05T02:30:00Z");
+    EXPECT_EQ(shown[13], "jd\t2450787.6041667");
     const std::vector<std::string> fields(shown.begin(), shown.begin() + 10);
     EXPECT_EQ(fields, (std::vector<std::string>{"id\t1", "name\tทดสอบ", "date\t05/12/2540", "time\t9.30", "zone\t7.00H",
                                                 "latitude\t13.45N", "longitude\t100.30E", "place\tกรุงเทพฯ",
@@ -172,6 +175,38 @@ TEST(LibraryCommands, ALockedLibraryIsReported)
     EXPECT_NE(during.err.find("กำลังถูกใช้"), std::string::npos) << during.err;
     EXPECT_TRUE(IsOnePlainLine(during.err)) << during.err;
     EXPECT_EQ(Library(db, {"list", "--format", "text"}).lines().size(), 2u);
+}
+
+// The format's published sample record: Cézanne, 19.1.1839 1:00 local mean time at 5°27' E
+// (+0:21:48), that is 0:38:12 UT, JD 2392758.526528.
+TEST(LibraryCommands, AafImportShowAndExport)
+{
+    TempDir dir;
+    const auto db = (dir.path() / "charts.sqlite").string();
+    const auto aaf = dir.write("in.aaf", "#A93:Cezanne,Paul,m,19.1.1839,1:00,Aix-En-Provence,F\n"
+                                         "#B93:2392758.526528,43n31,5e27,0e21:48,m\n#XYZ:ignored\n");
+    const CommandRun imported = RunArgs({"charts", "import", aaf.string(), "--db", db});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "added\t1\nunchanged\t0\nignored chunks\t1\n");
+
+    const CommandRun show = RunArgs({"charts", "show", "1", "--db", db});
+    ASSERT_EQ(show.status, 0) << show.err;
+    const auto lines = show.lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "ut\t1839-01-19T00:38:12Z");
+    EXPECT_EQ(lines.back().substr(0, 17), "jd\t2392758.526527"); // to the second: ±0.0000058
+
+    const auto out = dir.path() / "out.aaf";
+    ASSERT_EQ(RunArgs({"charts", "export", out.string(), "--db", db}).status, 0);
+    EXPECT_NE(ReadBytes(out).find("#B93:2392758.52652"), std::string::npos) << ReadBytes(out);
+    const CommandRun again = RunArgs({"charts", "import", out.string(), "--db", db});
+    EXPECT_EQ(again.out, "added\t0\nunchanged\t1\nignored chunks\t0\n") << again.err;
+
+    const auto bad = dir.write("old.aaf", "#A93:Old,One,m,1.1.1700,12:00,Paris,F\n");
+    const CommandRun refused = RunArgs({"charts", "import", bad.string(), "--db", db});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(IsOnePlainLine(refused.err)) << refused.err;
+    EXPECT_NE(refused.out.find("refused\t1\t"), std::string::npos) << refused.out;
 }
 
 } // namespace

@@ -22,23 +22,56 @@ int DaysInMonth(int month, int year)
     return next - WinPl::DayNumber(1, month, year);
 }
 
-std::optional<std::string> SettingsFault(const TimelineSettings& s)
+struct SettingFault {
+    TimelineSetting setting;
+    std::string refusal;
+};
+
+std::optional<SettingFault> SettingsFault(const TimelineSettings& s)
 {
     if (auto fault = DateFault(s.startDay, s.startMonth, s.startYearBE))
-        return fault;
+        return SettingFault{TimelineSetting::Start, *fault};
     if (s.months < kShortestPeriodMonths || s.months > kLongestPeriodMonths)
-        return "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี";
+        return SettingFault{TimelineSetting::Length, "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี"};
     if (std::find(kGraphModuli.begin(), kGraphModuli.end(), s.modulus) == kGraphModuli.end())
-        return "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา";
+        return SettingFault{TimelineSetting::Modulus, "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา"};
     // The multiples of the base close around the circle only when it divides 360.
     if (!(s.base > 0.0 && s.base <= 180.0) || std::fabs(360.0 / s.base - std::round(360.0 / s.base)) > 1e-9)
-        return "ขนาดของมุมต้องหาร 360 องศาลงตัว";
+        return SettingFault{TimelineSetting::Base, "ขนาดของมุมต้องหาร 360 องศาลงตัว"};
     if (!(s.orb >= 0.0 && s.orb < s.base / 2.0))
-        return "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม";
+        return SettingFault{TimelineSetting::Orb, "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม"};
     const bool moon = std::find(s.movers.begin(), s.movers.end(), Mover{MoverLayer::Transit, kMoon}) != s.movers.end();
     if (moon && s.months > kLongestMoonPeriodMonths)
-        return "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน";
+        return SettingFault{TimelineSetting::Movers, "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน"};
     return std::nullopt;
+}
+
+PeriodOutcome Refusal(TimelineSetting setting, std::string refusal)
+{
+    PeriodOutcome outcome;
+    outcome.setting = setting;
+    outcome.refusal = std::move(refusal);
+    return outcome;
+}
+
+CivilTime StartOf(const TimelineSettings& settings)
+{
+    CivilTime start;
+    start.year = ChristianYearFor(settings.startMonth, settings.startYearBE);
+    start.month = settings.startMonth;
+    start.day = settings.startDay;
+    return start;
+}
+
+// The same day `months` later, the last day of a shorter month, at 0h.
+CivilTime MonthsAfter(const CivilTime& start, int months)
+{
+    const int monthIndex = start.month - 1 + months;
+    CivilTime end;
+    end.year = start.year + monthIndex / 12;
+    end.month = monthIndex % 12 + 1;
+    end.day = std::min(start.day, DaysInMonth(end.month, end.year));
+    return end;
 }
 
 } // namespace
@@ -69,26 +102,37 @@ std::vector<FixedPoint> DefaultFixedPoints()
 
 PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSeconds)
 {
+    if (auto fault = SettingsFault(settings))
+        return Refusal(fault->setting, fault->refusal);
+    const CivilTime start = StartOf(settings);
+    const CivilTime end = MonthsAfter(start, settings.months);
+    if (auto fault = YearFault(BuddhistYearFor(end.month, end.year)))
+        return Refusal(TimelineSetting::Length, *fault);
     PeriodOutcome outcome;
-    if (auto fault = SettingsFault(settings)) {
-        outcome.refusal = *fault;
-        return outcome;
-    }
-    CivilTime start;
-    start.year = ChristianYearFor(settings.startMonth, settings.startYearBE);
-    start.month = settings.startMonth;
-    start.day = settings.startDay;
-    const int monthIndex = start.month - 1 + settings.months;
-    CivilTime end;
-    end.year = start.year + monthIndex / 12;
-    end.month = monthIndex % 12 + 1;
-    end.day = std::min(start.day, DaysInMonth(end.month, end.year));
-    if (auto fault = YearFault(BuddhistYearFor(end.month, end.year))) {
-        outcome.refusal = *fault;
-        return outcome;
-    }
     outcome.period = {MomentOfLocalTime(start, zoneSeconds).JulianDay(),
                       MomentOfLocalTime(end, zoneSeconds).JulianDay(), zoneSeconds};
+    return outcome;
+}
+
+PeriodOutcome PeriodThrough(TimelineSettings settings, const CivilTime& lastDay, std::int64_t zoneSeconds)
+{
+    if (auto fault = DateFault(settings.startDay, settings.startMonth, settings.startYearBE))
+        return Refusal(TimelineSetting::Start, *fault);
+    const CivilTime start = StartOf(settings);
+    const CivilTime last{lastDay.year, lastDay.month, lastDay.day, 0, 0, 0};
+    constexpr std::int64_t kDaySeconds = 86400;
+    const UtMoment end{MomentOfLocalTime(last, zoneSeconds).seconds + kDaySeconds};
+    const UtMoment first = MomentOfLocalTime(start, zoneSeconds);
+    if (end <= first)
+        return Refusal(TimelineSetting::Length, "วันสิ้นสุดต้องไม่อยู่ก่อนวันเริ่มต้น");
+    // The whole months that reach the end of the last day, one beyond the longest when none do.
+    settings.months = kShortestPeriodMonths;
+    while (settings.months <= kLongestPeriodMonths
+           && MomentOfLocalTime(MonthsAfter(start, settings.months), zoneSeconds) < end)
+        ++settings.months;
+    PeriodOutcome outcome = PeriodOf(settings, zoneSeconds);
+    if (outcome.ok())
+        outcome.period.toJdUT = end.JulianDay();
     return outcome;
 }
 

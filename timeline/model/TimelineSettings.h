@@ -4,6 +4,7 @@
 // angle and orb of the list. Angles are degrees; moments are Julian days in universal time.
 #pragma once
 
+#include "charts/model/ChartMoment.h"
 #include "core/ChartRecord.h"
 
 #include <array>
@@ -67,9 +68,13 @@ struct TimelinePeriod {
     std::int64_t zoneSeconds = 0; // east of Greenwich
 };
 
+// The setting a refusal is about, so that a caller can point at its control or option.
+enum class TimelineSetting { None, Start, Length, Modulus, Base, Orb, Movers };
+
 struct PeriodOutcome {
-    TimelinePeriod period; // when ok()
-    std::string refusal;   // Thai, for the user; empty when the settings are sound
+    TimelinePeriod period;                           // when ok()
+    std::string refusal;                             // Thai, for the user; empty when the settings are sound
+    TimelineSetting setting = TimelineSetting::None; // what the refusal is about
     bool ok() const { return refusal.empty(); }
 };
 
@@ -77,6 +82,12 @@ struct PeriodOutcome {
 // does not exist, a length, modulus, base or orb out of range, the Moon over a long period, an
 // end beyond the years the charts serve).
 PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSeconds);
+
+// The period from the settings' start date to the end of `lastDay` (Christian calendar, its
+// time ignored), for a period given by its first and last day instead of its length: refused
+// as PeriodOf refuses, with the length in whole months (rounded up) standing for the period,
+// and when the last day comes before the first.
+PeriodOutcome PeriodThrough(TimelineSettings settings, const CivilTime& lastDay, std::int64_t zoneSeconds);
 
 // "พฤ จร", "อท V1": a mover's Thai code and the suffix of its chart layer.
 std::string MoverName(const Mover& mover);

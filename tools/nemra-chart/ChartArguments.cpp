@@ -175,6 +175,28 @@ std::string ChartText(const TChartInput& input)
                        input.Longitude.str(), name, input.Place.str()});
 }
 
+CivilTime ReadLocalTime(const std::string& dateOption, const std::string& date, const std::string& timeOption,
+                        const std::string& time)
+{
+    for (const auto& [option, text] : {std::pair{&dateOption, &date}, std::pair{&timeOption, &time}})
+        if (const auto fault = TextFault(*text))
+            Refuse(*option + ": " + *fault + " in " + Quoted(*text));
+    // The texts read as a chart's at zone 0 of a place the check accepts.
+    TChartInput input;
+    input.Date = date;
+    input.Time = time;
+    input.TimeZone = "0.00H";
+    input.Latitude = "0.00N";
+    input.Longitude = "0.00E";
+    const auto fault = CheckChartInput(input);
+    const bool dateCut = CharCount(date) > decltype(input.Date)::capacity;
+    if (dateCut || (fault && fault->field == ChartInputField::Date))
+        Refuse(dateOption + ": expected a date d/m/yyyy of the Buddhist era, got " + Quoted(date));
+    if (fault || CharCount(time) > decltype(input.Time)::capacity)
+        Refuse(timeOption + ": expected a clock time H.MM or HH.MM.SS, got " + Quoted(time));
+    return LocalTimeOf(*MomentOf(input), 0);
+}
+
 std::string Fixed7(double value)
 {
     char buf[64];

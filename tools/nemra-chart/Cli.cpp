@@ -198,6 +198,9 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     AddChartsFromChartsCommands(app, table, context);
     AddLibraryCommands(app, table, context);
     AddPrintCommand(app, table, context);
+    AddAstroCommand(app, table, context);
+    AddTimelineCommands(app, table, context);
+    AddAtlasCommands(app, table, context);
 
     if (args.empty()) {
         err << "nemra-chart: usage: nemra-chart COMMAND [OPTIONS]" << kSeeHelp << '\n';

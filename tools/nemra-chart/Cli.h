@@ -5,6 +5,7 @@
 
 #include "ChartCommand.h"
 #include "Session.h"
+#include "charts/model/ChartMoment.h"
 #include "library/model/ChartStore.h"
 
 #include <CLI/CLI.hpp>
@@ -51,6 +52,9 @@ void AddHitsCommand(CLI::App& app, CommandTable& table, Context& context);
 void AddLibraryCommands(CLI::App& app, CommandTable& table, Context& context);
 void AddChartsFromChartsCommands(CLI::App& app, CommandTable& table, Context& context);
 void AddPrintCommand(CLI::App& app, CommandTable& table, Context& context);
+void AddAstroCommand(CLI::App& app, CommandTable& table, Context& context);
+void AddTimelineCommands(CLI::App& app, CommandTable& table, Context& context);
+void AddAtlasCommands(CLI::App& app, CommandTable& table, Context& context);
 
 // ---------------------------------------------------------------- option declarations
 
@@ -112,6 +116,16 @@ void CastCharts(const ChartArgs& args, const std::string& command, bool transitR
                 const Context& context);
 // The switches alone, as the options of a single cast.
 CastOptions CastSwitches(const ChartArgs& args);
+
+// A date (d/m/yyyy, Buddhist era) and a clock time as the chart input reads them, as a local
+// date and time of the Christian calendar; refused naming the option of the text at fault.
+CivilTime ReadLocalTime(const std::string& dateOption, const std::string& date, const std::string& timeOption,
+                        const std::string& time);
+
+// The graphical application pictures are painted in (print, graph): the program's own, or one
+// made for the rest of the process on the offscreen platform unless QT_QPA_PLATFORM names
+// another; `command` names what needs it in the refusal.
+void NeedGuiApplication(const std::string& command);
 
 // ---------------------------------------------------------------- texts
 

@@ -114,8 +114,12 @@ void Add(const LibraryCommandArgs& args, const Context& context)
 void Show(const LibraryCommandArgs& args, const Context& context)
 {
     const ChartStore store = OpenLibrary(args.library, context, LibraryUse::Read);
-    for (const auto& [key, value] : Columns(FindStoredChart(store, *args.target, "charts show")))
+    const StoredChart stored = FindStoredChart(store, *args.target, "charts show");
+    for (const auto& [key, value] : Columns(stored))
         context.out << key << '\t' << TsvField(value) << '\n';
+    // The moment the texts stand for; a stored chart passed the input check, so it has one.
+    if (const auto moment = MomentOf(stored.chart.input))
+        context.out << "ut\t" << IsoUtText(*moment) << "\njd\t" << Fixed7(moment->JulianDay()) << '\n';
 }
 
 void Delete(const LibraryCommandArgs& args, const Context& context)
@@ -132,14 +136,25 @@ void Delete(const LibraryCommandArgs& args, const Context& context)
 void Import(const LibraryCommandArgs& args, const Context& context)
 {
     ChartStore store = OpenLibrary(args.library, context, LibraryUse::Change);
-    const auto report = store.ImportCsvFile(*args.target);
+    const bool aaf = IsAafFileName(*args.target);
+    std::optional<Atlas> atlas; // places AAF records without #B93; opened only for them
+    if (aaf)
+        if (const auto path = ProgramAtlasFile(context.environment); !path.empty())
+            atlas = std::move(Atlas::Open(path).atlas);
+    const auto report =
+        aaf ? store.ImportAafFile(*args.target, atlas ? &*atlas : nullptr) : store.ImportCsvFile(*args.target);
     if (!report)
         RefuseFault(report.fault());
     context.out << "added\t" << report->added << "\nunchanged\t" << report->unchanged << '\n';
+    if (aaf)
+        context.out << "ignored chunks\t" << report->ignoredChunks << '\n';
     for (const CsvRowFault& fault : report->faults)
         context.out << "refused\t" << fault.line << '\t' << Escaped(fault.reason) << '\n';
-    if (!report->faults.empty())
-        Refuse("charts import: rows not imported: " + std::to_string(report->faults.size())
+    for (const CsvRowFault& fault : report->needsPlace)
+        context.out << "needs a place\t" << fault.line << '\t' << Escaped(fault.reason) << '\n';
+    const std::size_t left = report->faults.size() + report->needsPlace.size();
+    if (left > 0)
+        Refuse("charts import: " + std::string(aaf ? "records" : "rows") + " not imported: " + std::to_string(left)
                + " (listed on standard output)");
 }
 
@@ -188,16 +203,21 @@ void AddLibraryCommands(CLI::App& app, CommandTable& table, Context& context)
     auto [remove, removeArgs] = add("delete", "deletes a stored chart", Delete);
     target(*remove, *removeArgs, "ID", "the chart's id");
 
-    auto [import, importArgs] = add("import", "stores the charts of a CSV file; rows with faults are listed", Import);
-    target(*import, *importArgs, "FILE", "a CSV file with a header row naming the fields");
+    auto [import, importArgs] =
+        add("import", "stores the charts of a CSV or AAF file; rows with faults are listed", Import);
+    target(*import, *importArgs, "FILE",
+           "a CSV file with a header row naming the fields, or an AAF file (its name ends in .aaf)");
 
-    auto [exportCommand, exportArgs] =
-        add("export", "writes every stored chart to a CSV file", [](const LibraryCommandArgs& a, const Context& c) {
-            const auto written = OpenLibrary(a.library, c, LibraryUse::Read).ExportCsv(*a.target, {});
+    auto [exportCommand, exportArgs] = add(
+        "export", "writes every stored chart to a CSV or AAF file", [](const LibraryCommandArgs& a, const Context& c) {
+            const ChartStore store = OpenLibrary(a.library, c, LibraryUse::Read);
+            const auto written =
+                IsAafFileName(*a.target) ? store.ExportAaf(*a.target, {}) : store.ExportCsv(*a.target, {});
             if (!written)
                 RefuseFault(written.fault());
         });
-    target(*exportCommand, *exportArgs, "FILE", "the CSV file, replaced only once it is written whole");
+    target(*exportCommand, *exportArgs, "FILE",
+           "the CSV file, or AAF when its name ends in .aaf, replaced only once it is written whole");
 
     auto [backup, backupArgs] = add("backup", "a consistent copy of the library, also while the program uses it",
                                     [](const LibraryCommandArgs& a, const Context& c) {

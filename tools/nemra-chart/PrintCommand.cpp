@@ -50,14 +50,14 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
         std::fprintf(stderr, "nemra-chart: %s\n", qPrintable(message));
 }
 
-// The application printing paints in: the program's own, or one made for the rest of the
-// process on the offscreen platform unless QT_QPA_PLATFORM names another.
-void NeedGuiApplication()
+} // namespace
+
+void NeedGuiApplication(const std::string& command)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return;
     if (QCoreApplication::instance())
-        Refuse("print needs a graphical application");
+        Refuse(command + " needs a graphical application");
     qInstallMessageHandler(QuietQtMessages);
     static char name[] = "nemra-chart";
     static char platform[] = "-platform";
@@ -66,6 +66,8 @@ void NeedGuiApplication()
     static int argc = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? 3 : 1;
     new QGuiApplication(argc, argv); // deliberately kept until the process ends
 }
+
+namespace {
 
 print::PrintDocument Document(const PrintArgs& args, const Context& context)
 {
@@ -107,7 +109,7 @@ void Print(const PrintArgs& args, const Context& context)
                 Refuse(option + " is not an option of --what " + *args.what);
     // The pages are made first, so a refusal comes before any graphical application.
     const print::PrintDocument document = Document(args, context);
-    NeedGuiApplication();
+    NeedGuiApplication("print");
     const QPageSize::PageSizeId paper = args.paper.value_or("A4") == "Letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = QString::fromStdString(*args.pdf);
     const SaveOutcome written = print::WritePdf(path, document, print::DefaultPageLayout(paper));

@@ -265,5 +265,33 @@ TEST(TimingIcs, ParsesBackIntoOneTimedEventPerHit)
     EXPECT_EQ(uids.size(), hits.size());
 }
 
+// A period given by its first and last day ends at the end of the last day, at the zone; the
+// length rules of a period in months apply to it, each refusal naming its setting.
+TEST(PeriodThrough, EndsWithTheLastDayAndKeepsTheLengthRules)
+{
+    const TimelineSettings s = SettingsFrom("01/01/2568", 12, DefaultMovers(), DefaultFixedPoints());
+    const struct {
+        CivilTime last;
+        double toJdUT; // 0 when refused
+        TimelineSetting setting;
+    } cases[] = {
+        // 1 January 2026 0h at +7 h is 31 December 2025 17:00 UT: JD 2461040.5 + 17/24 (hand).
+        {{2025, 12, 31}, 2461041.2083333, TimelineSetting::None},
+        {{2025, 1, 1}, 2460677.2083333, TimelineSetting::None}, // one day
+        {{2024, 12, 31}, 0.0, TimelineSetting::Length},
+        {{2035, 1, 1}, 0.0, TimelineSetting::Length}, // ten years and a day
+    };
+    for (const auto& c : cases) {
+        const PeriodOutcome outcome = PeriodThrough(s, c.last, 7 * 3600);
+        EXPECT_EQ(outcome.setting, c.setting) << c.last.year;
+        if (c.toJdUT > 0.0) {
+            EXPECT_NEAR(outcome.period.toJdUT, c.toJdUT, 1e-6) << c.last.year;
+        }
+    }
+    TimelineSettings base = s;
+    base.base = 7.0;
+    EXPECT_EQ(PeriodThrough(base, {2025, 2, 1}, 0).setting, TimelineSetting::Base);
+}
+
 } // namespace
 } // namespace nemra
