@@ -202,6 +202,23 @@ class MainpCommandsTest : public QObject {
         QCOMPARE(form->shown.last(), QStringLiteral("ChartEdit"));
     }
 
+    void aBrokenLibraryIsReportedAndTheProgramWorksOn()
+    {
+        const QByteArray bytes = "not a database, but a file someone named so\n";
+        QFile junk(FDir->filePath("charts.sqlite"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(bytes);
+        junk.close();
+        auto form = NewForm();
+        form->item("OldNatal")->trigger();
+        form->item("SaveNatal")->trigger();
+        QCOMPARE(form->shown, (QStringList{"ErrorMessage", "ErrorMessage"}));
+        QVERIFY(junk.open(QIODevice::ReadOnly));
+        QCOMPARE(junk.readAll(), bytes); // left as it was
+        form->item("MnReloc1")->trigger();
+        QCOMPARE(form->shown.last(), QStringLiteral("RelocateDlg"));
+    }
+
     void chartsFromChartsAreCast()
     {
         auto form = NewForm();
