@@ -19,6 +19,9 @@ CommandState ComputeCommandState(const MainSession& s)
         c.MnHideShowChart = false;
     }
     c.MnPrint = c.MnSompusFile;
+    c.NatalCommands = natal;
+    c.TransitCommands = transit;
+    c.MnAstronomy = natal || transit;
     c.MnReportIndex = !s.FDialSubTitle.empty();
     c.MnReportIndexCaption = c.MnReportIndex ? kReportIndexCaptionPrefix + s.FDialTitle : kNoReportIndexCaption;
     return c;

@@ -19,6 +19,12 @@ struct CommandState {
     bool MnHideShowChart = false;
     // Every print entry of the menu and the pop-up menus: something to print.
     bool MnPrint = false;
+    // The entries that work on the natal chart (save, relocate, step, solar return, the
+    // graphic ephemeris and the timing list) and on the transit chart (save, relocate, step).
+    bool NatalCommands = false;
+    bool TransitCommands = false;
+    // The astronomical data of whichever charts are computed.
+    bool MnAstronomy = false;
     // Left as they are when neither chart is computed.
     std::optional<bool> MnMcDay;
     std::optional<bool> MnReportMc;

@@ -27,6 +27,8 @@
 #include "Usolrep.h"
 #include "Uuserp1.h"
 #include "WinPl.h"
+#include "charts/ui/StepForm.h"
+#include "library/model/ChartStore.h"
 #include "printing/ui/PrintOutput.h"
 #include "utrplace.h"
 
@@ -145,10 +147,10 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     FSession.FIndexDial = 1;
 
     FIniPath = (settingsFolder.isEmpty() ? QDir::currentPath() : settingsFolder) + "/" + nemra::kSettingsFileName;
-    const nemra::StartSettings settings = nemra::ReadSettingsFile(FIniPath.toStdString());
-    nemra::ApplySettings(FSession, settings);
+    FSettings = nemra::ReadSettingsFile(FIniPath.toStdString());
+    nemra::ApplySettings(FSession, FSettings);
     // Said once the window exists, so the message has its parent and the event loop runs.
-    if (const std::string notice = nemra::SettingsNotice(settings); !notice.empty())
+    if (const std::string notice = nemra::SettingsNotice(FSettings); !notice.empty())
         QTimer::singleShot(0, this, [this, text = Q(notice)] { ShowSettingsNotice(text); });
     FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
@@ -462,26 +464,26 @@ void TMainForm::BuildMainMenu()
 {
     QMenu* chart = AddSubMenu(nullptr, "Chart", QStringLiteral("&1 ดวงกำเนิด"));
     AddEntries(chart, {{"NewNatal", QStringLiteral("ผูกดวงใหม่"), [this] { CastNatalChart(); }},
-                       {"OldNatal", QStringLiteral("หาดวงจากไฟล์"), {}},
+                       {"OldNatal", QStringLiteral("หาดวงจากไฟล์"), [this] { FindChart(true); }},
                        {"MnOwnerChart", QString(), {}, FItems["OwnerChart"]},
-                       {"MnReloc1", QStringLiteral("เปลี่ยนสถานที่"), {}},
-                       {"MnChangeNatal", QStringLiteral("เพิ่ม/ลดวันเวลา"), {}},
-                       {"SaveNatal", QStringLiteral("บันทึกลงไฟล์"), {}},
+                       {"MnReloc1", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(true); }},
+                       {"MnChangeNatal", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(true); }},
+                       {"SaveNatal", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(true); }},
                        {nullptr, {}, {}},
                        {"Exit1", QStringLiteral("E&xit"), [this] { close(); }}});
 
     QMenu* transit = AddSubMenu(nullptr, "Transit", QStringLiteral("&2 ดวงจร"));
     AddEntries(transit, {{"NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                         {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
+                         {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
                          {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), [this] { StartRealTimeTransit(); }},
                          {nullptr, {}, {}},
-                         {"MnSolar", QStringLiteral("ดวงทินวรรษ"), {}},
-                         {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), {}},
-                         {"MnMoonPhase", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), {}},
+                         {"MnSolar", QStringLiteral("ดวงทินวรรษ"), [this] { CastSolarReturn(); }},
+                         {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), [this] { CastSunIngress(); }},
+                         {"MnMoonPhase", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), [this] { CastMoonPhase(); }},
                          {nullptr, {}, {}},
-                         {"MnReloc2", QStringLiteral("เปลี่ยนสถานที่"), {}},
-                         {"MnChangeTransit", QStringLiteral("เพิ่ม/ลดวันเวลา"), {}},
-                         {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), {}}});
+                         {"MnReloc2", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(false); }},
+                         {"MnChangeTransit", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(false); }},
+                         {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(false); }}});
 
     QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
     AddEntries(
@@ -525,13 +527,16 @@ void TMainForm::BuildMainMenu()
          {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), [this] { ShowHouseReports(); }},
          {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), [this] { ShowSignReport(FSession, this, RunDialogFunction()); }},
          {nullptr, {}, {}},
-         {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }}});
+         {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }},
+         {nullptr, {}, {}},
+         {"MnGraphEphemeris", QStringLiteral("กราฟปฏิทินดาว"), [this] { ShowGraphEphemeris(); }},
+         {"MnTimingList", QStringLiteral("ตารางวันเวลาจุดกระทบ"), [this] { ShowTimingList(); }}});
 
     QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
     AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
                       {"MnSeeBook2", QString(), {}, FItems["See_Book2"]},
                       {"MnEditBook", QStringLiteral("แก้ไขสูตรพระเคราะห์/เรือนชะตา"), {}},
-                      {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), {}}});
+                      {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), [this] { ShowAstronomy(); }}});
 
     QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
     AddEntries(
@@ -555,16 +560,16 @@ void TMainForm::BuildMainMenu()
          {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), [this] { OpenPageSetup(); }}});
 
     QMenu* manage = AddSubMenu(nullptr, "Manage", QStringLiteral("&7 จัดการไฟล์/อื่น ๆ"));
-    AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), {}},
-                        {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), {}},
+    AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), [this] { EditCharts(); }},
+                        {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), [this] { EditCityList(); }},
                         {nullptr, {}, {}},
                         {"MnTrueNode", QStringLiteral("ใช้ราหูจริงแทนราหูเฉลี่ย"), [this] { ToggleTrueNode(); }},
                         {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), [this] { OpenDateTimeSettings(); }},
                         {nullptr, {}, {}}});
     item("MnTrueNode")->setCheckable(true);
     QMenu* saveSettings = AddSubMenu(manage, "MnSaveSettings", QStringLiteral("บันทึกค่าตัวเลือก"));
-    AddEntries(saveSettings, {{"MnPlaceSettings", QStringLiteral("สถานที่ผูกดวง"), {}},
-                              {"MnMiscSettings", QStringLiteral("ตัวเลือกอื่นๆ"), {}}});
+    AddEntries(saveSettings, {{"MnPlaceSettings", QStringLiteral("สถานที่ผูกดวง"), [this] { OpenPlaceSettings(); }},
+                              {"MnMiscSettings", QStringLiteral("ตัวเลือกอื่นๆ"), [this] { OpenMiscSettings(); }}});
     manage->addSeparator();
     AddEntry(manage, {"AboutM", QStringLiteral("About"), [this] { ShowAbout(); }});
 }
@@ -608,11 +613,11 @@ void TMainForm::BuildPopupMenus()
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName("PopupMenu2");
     AddEntries(PopupMenu2, {{"Pop2NewNatal", QStringLiteral("ผูกดวงกำเนิดใหม่"), [this] { CastNatalChart(); }},
-                            {"Pop2OldNatal", QStringLiteral("หาดวงกำเนิดจากไฟล์"), {}},
+                            {"Pop2OldNatal", QStringLiteral("หาดวงกำเนิดจากไฟล์"), [this] { FindChart(true); }},
                             {"Pop2OwnerChart", QString(), {}, FItems["OwnerChart"]},
                             {nullptr, {}, {}},
                             {"Pop2NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                            {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), {}},
+                            {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
                             {nullptr, {}, {}},
                             {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), [this] { ExportPositionsText(); }},
                             {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), [this] { PrintPages(PageKind::Positions); }}});
@@ -679,6 +684,11 @@ void TMainForm::UpdateCommandState()
         item(name)->setEnabled(c.MnPrint);
     item("MnReportIndex")->setEnabled(c.MnReportIndex);
     item("Send_Report")->setEnabled(c.MnReportIndex);
+    for (const char* name : {"SaveNatal", "MnReloc1", "MnChangeNatal", "MnSolar", "MnGraphEphemeris", "MnTimingList"})
+        item(name)->setEnabled(c.NatalCommands);
+    for (const char* name : {"SaveTransit", "MnReloc2", "MnChangeTransit"})
+        item(name)->setEnabled(c.TransitCommands);
+    item("MnAstronomy")->setEnabled(c.MnAstronomy);
 }
 
 void TMainForm::UpdateContraciaMenus()
@@ -781,26 +791,34 @@ void TMainForm::AfterCast(bool natal)
     ChooseChartList->setCurrentIndex(FSession.FDisplayMode);
     DrawChart();
     UpdateCommandState();
+    // A step window steps on from the chart cast, however it was cast.
+    if (TStepForm* steps = FStepForms[natal ? 1 : 0])
+        steps->SetChart(ChartOf(natal).Input);
+}
+
+void TMainForm::CastChart(bool natal, const nemra::TChartInput& input)
+{
+    if (&input != &FSession.GChartInput)
+        FSession.GChartInput = input;
+    if (natal)
+        nemra::CastNatal(FSession, FSession.GChartInput);
+    else
+        nemra::CastTransit(FSession, FSession.GChartInput);
+    SetDisplayMode(FSession.FDisplayMode);
+    AfterCast(natal);
+    ShowHoroscopePage();
 }
 
 void TMainForm::CastNatalChart()
 {
-    if (!RunChartInputDialog())
-        return;
-    nemra::CastNatal(FSession, FSession.GChartInput);
-    SetDisplayMode(FSession.FDisplayMode);
-    AfterCast(true);
-    ShowHoroscopePage();
+    if (RunChartInputDialog())
+        CastChart(true, FSession.GChartInput);
 }
 
 void TMainForm::CastTransitChart()
 {
-    if (!RunChartInputDialog())
-        return;
-    nemra::CastTransit(FSession, FSession.GChartInput);
-    SetDisplayMode(FSession.FDisplayMode);
-    AfterCast(false);
-    ShowHoroscopePage();
+    if (RunChartInputDialog())
+        CastChart(false, FSession.GChartInput);
 }
 
 void TMainForm::CastOwnerChart()
@@ -974,9 +992,9 @@ void TMainForm::PrintPages(nemra::print::PageKind kind)
 
 void TMainForm::PrintHitReport(const TFReport& report)
 {
-    RunPrintPreview(
-        nemra::print::ReportDocument(nemra::HitReportPrint(report.windowTitle().toStdString(), report.snapshot(),
-                                                           report.settings().targetLayer, report.report(), PrintedAt())));
+    RunPrintPreview(nemra::print::ReportDocument(nemra::HitReportPrint(report.windowTitle().toStdString(),
+                                                                       report.snapshot(), report.settings().targetLayer,
+                                                                       report.report(), PrintedAt())));
 }
 
 // The date of printing in the zone the program casts the present moment in.

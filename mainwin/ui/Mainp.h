@@ -6,16 +6,19 @@
 #include "Clock.h"
 #include "DialInteraction.h"
 #include "Session.h"
+#include "Settings.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPageLayout>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -31,8 +34,15 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class TChartArea;
+class TChartDialog;
 class TDialMouse;
 class TFReport;
+class TStepForm;
+
+namespace nemra {
+class ChartStore;
+struct TimelineSettings;
+} // namespace nemra
 
 namespace nemra::print {
 class PrintDocument;
@@ -71,6 +81,38 @@ class TMainForm : public QMainWindow {
     void CastOwnerChart();
     void CastTransitNow();
     void ComputeArcs();
+    // The one casting flow every chart goes through once its texts are known (typed in the
+    // input dialog, found in the chart library, made from another chart): the texts become
+    // the chart input, the chart is cast as the natal or the transit chart, and the grid,
+    // labels, dial and command state follow.
+    void CastChart(bool natal, const nemra::TChartInput& input);
+
+    // The chart library: save the natal or transit chart's texts, find a stored chart and
+    // cast it, edit and delete stored charts.
+    void SaveChart(bool natal);
+    void FindChart(bool natal);
+    void EditCharts();
+
+    // Charts made from charts, each cast through CastChart: the natal or transit chart at
+    // another place, stepped in time (a tool window beside the main window), the solar
+    // return, the Sun's ingress and the new and full moons (as the transit chart).
+    void RelocateChart(bool natal);
+    void OpenStepForm(bool natal);
+    void CastSolarReturn();
+    void CastSunIngress();
+    void CastMoonPhase();
+
+    // Settings written to the settings file, the city list and the astronomical data.
+    void OpenPlaceSettings();
+    void OpenMiscSettings();
+    void EditCityList();
+    void ShowAstronomy();
+
+    // The graphic ephemeris and the timing list of the natal chart; a date clicked in the
+    // graph is cast as the transit chart at the transit chart's place.
+    void ShowGraphEphemeris();
+    void ShowTimingList();
+    void CastTransitAtJulianDay(double jdUT);
 
     void SetDisplayMode(int mode);
     void SetMaxContracia(int value);
@@ -173,6 +215,13 @@ class TMainForm : public QMainWindow {
     void ShowSettingsNotice(const QString& text);
     void SavePrintPdf(const nemra::print::PrintDocument& document, const QPageLayout& layout);
     nemra::LocalDateTime PrintedAt() const;
+    // The chart library, opened at its first use; null (the user told why) when it cannot be
+    // opened. The program works on without it.
+    nemra::ChartStore* ChartLibrary();
+    bool RunChartDialog(TChartDialog& dialog, bool natal);
+    void ApplyMiscSettings(const nemra::StartSettings& settings);
+    nemra::TimelineSettings TimelineStart() const;
+    const nemra::TChartRecord& ChartOf(bool natal) const;
 
     nemra::MainSession FSession;
     nemra::Clock FClock;
@@ -180,6 +229,9 @@ class TMainForm : public QMainWindow {
     bool FAboutShown = false;
     bool FEnding = false; // the program ends without asking (a screen too small)
     QPageLayout FPageLayout;
+    nemra::StartSettings FSettings; // the settings in force, as read and as last written
+    std::unique_ptr<nemra::ChartStore> FChartStore;
+    QPointer<TStepForm> FStepForms[2]; // the transit [0] and natal [1] charts' step windows
 
     QTabWidget* Notebook1 = nullptr;
     TChartArea* ChartArea = nullptr;

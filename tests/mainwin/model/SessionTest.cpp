@@ -243,7 +243,7 @@ TEST(CommandState, FollowsWhichChartsExist)
 {
     MainSession s;
     CommandState c = ComputeCommandState(s);
-    EXPECT_FALSE(c.MnIndex);
+    EXPECT_FALSE(c.MnIndex || c.NatalCommands || c.TransitCommands || c.MnAstronomy);
     EXPECT_FALSE(c.MnMcDay.has_value()); // left as it was
     EXPECT_EQ(c.MnReportIndexCaption, kNoReportIndexCaption);
     CastNatal(s, Chart("15/01/2533", "12.00.00"));
@@ -251,11 +251,13 @@ TEST(CommandState, FollowsWhichChartsExist)
     EXPECT_TRUE(c.MnIndex && c.MnReport && c.MnSompusFile);
     EXPECT_EQ(c.MnMcDay, false);
     EXPECT_FALSE(c.MnHideShowChart);
+    EXPECT_TRUE(c.NatalCommands && c.MnAstronomy);
+    EXPECT_FALSE(c.TransitCommands); // nothing to save, relocate or step as the transit chart
     CastTransit(s, Chart("15/04/2543", "12.00.00"));
     s.FDialTitle = "อาทิตย์";
     s.FDialSubTitle = "24มก51";
     c = ComputeCommandState(s);
-    EXPECT_TRUE(c.MnHideShowChart);
+    EXPECT_TRUE(c.MnHideShowChart && c.TransitCommands);
     EXPECT_EQ(c.MnReportMc, true);
     EXPECT_TRUE(c.MnReportIndex);
     EXPECT_EQ(c.MnReportIndexCaption, "จุดดัชนีจานหมุน : อาทิตย์");

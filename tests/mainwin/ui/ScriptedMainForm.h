@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 // 7 December 2026, 9.05.07 at the default zone 105°E.
@@ -40,12 +41,16 @@ class ScriptedMainForm : public TMainForm {
     QString saveAs;                           // the file name the save dialogs answer with
     bool placeAccepted = true;                // the answer to the place dialog
     QStringList placesShown;                  // the place names the place dialog opened on
+    // Answers to other dialogs, by their object name.
+    std::map<QString, std::function<int(QDialog&)>> answers;
 
     QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
 
     int RunDialog(QDialog& dialog) override
     {
         shown << dialog.objectName();
+        if (const auto answer = answers.find(dialog.objectName()); answer != answers.end())
+            return answer->second(dialog);
         if (dialog.objectName() == "ConfirmClose")
             dialog.findChild<QPushButton*>(confirmClose ? "ConfirmYes" : "ConfirmNo")->click();
         if (dialog.objectName() == "New1" && answerInput)
