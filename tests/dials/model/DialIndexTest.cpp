@@ -1,6 +1,7 @@
 #include "DialIndex.h"
 
 #include "AngleMath.h"
+#include "ChartInputs.h"
 
 #include <cmath>
 #include <functional>
@@ -39,20 +40,9 @@ MainSession HandSession()
 // Charts cast for real, natal 1977 and transit 2026 (arc about 49 degrees).
 MainSession CastSession(const char* transitDate = "07/12/2569", const char* transitTime = "09.05.07")
 {
-    const auto input = [](const char* date, const char* time) {
-        TChartInput in;
-        in.Name = "ทดสอบ";
-        in.Date = date;
-        in.Time = time;
-        in.TimeZone = "105.00E";
-        in.Latitude = "13.45N";
-        in.Longitude = "100.30E";
-        in.Place = "กรุงเทพฯ";
-        return in;
-    };
     MainSession s;
-    CastNatal(s, input("15/06/2520", "06.30.00"));
-    CastTransit(s, input(transitDate, transitTime));
+    CastNatal(s, test::BangkokInput("15/06/2520", "06.30.00"));
+    CastTransit(s, test::BangkokInput(transitDate, transitTime));
     return s;
 }
 

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include "AngleMath.h"
+#include "ChartInputs.h"
 #include "CommandState.h"
 #include "OwnerChart.h"
 #include "UtMoment.h"
@@ -20,15 +21,7 @@ namespace {
 
 TChartInput Chart(const char* date, const char* time)
 {
-    TChartInput in;
-    in.Name = "ทดสอบ";
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "105.00E";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
-    return in;
+    return test::BangkokInput(date, time);
 }
 
 TChartInput ChartAt(const char* date, const char* time, const char* zone, const char* latitude, const char* longitude)
