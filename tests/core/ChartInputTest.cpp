@@ -1,5 +1,7 @@
 #include "ChartInput.h"
 
+#include "ChartInputs.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,13 +11,7 @@ namespace {
 
 TChartInput Bangkok(const std::string& date, const std::string& time)
 {
-    TChartInput in;
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "105.00E";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    return in;
+    return test::BangkokInput(date, time);
 }
 
 TEST(ChartInput, BuddhistYearRuleChangesIn2484)

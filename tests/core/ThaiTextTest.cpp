@@ -1,6 +1,7 @@
 #include "ThaiText.h"
 
 #include "PosixFile.h"
+#include "TempFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -17,32 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class TempDir {
-  public:
-    TempDir()
-    {
-        char pattern[] = "/tmp/nemra-test-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, ec);
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using test::ReadBytes;
+using test::TempDir;
 
 TEST(ThaiText, ConvertsBetweenUtf8AndTheThaiCodePage)
 {

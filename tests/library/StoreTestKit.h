@@ -1,9 +1,10 @@
-// What the chart library tests share: a temporary folder, a store on a fixed clock, chart
+// What the chart library tests share: a store on a fixed clock, chart
 // builders, a CSV of many charts, and a child process that the test can stop at a chosen
 // point (to hold the database while another copy works, or to be killed mid-import).
 #pragma once
 
 #include "library/model/ChartStore.h"
+#include "tests/support/TempFiles.h"
 #include "tests/support/UtMoment.h"
 
 #include <gtest/gtest.h>
@@ -20,27 +21,8 @@
 
 namespace nemra::librarytest {
 
-class TempDir {
-  public:
-    TempDir()
-    {
-        char pattern[] = "/tmp/nemra-library-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
+using test::ReadBytes;
+using test::TempDir;
 
 inline const UtInstant kStampMoment = test::UtAt(2026, 12, 8, 14, 3, 22);
 
@@ -96,14 +78,6 @@ inline std::string ManyChartsCsv(int rows)
         csv += "ดวงที่ " + std::to_string(i) + "," + std::to_string(i % 28 + 1) + "/" + std::to_string(i % 12 + 1) + "/25"
                + std::to_string(10 + i % 80) + ",9.30,7.00H,13.45N,100.30E,เชียงใหม่,ลูกค้าประจำ,ลูกค้า\r\n";
     return csv;
-}
-
-inline std::string ReadBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 // A child process running `body`, which may call Signal() once to tell the parent it has

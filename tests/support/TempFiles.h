@@ -21,13 +21,17 @@ class TempDir {
     }
     ~TempDir()
     {
+        // A test may have taken the folder's write right away; give it back so that the
+        // folder and what is in it can go.
         std::error_code ec;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     std::filesystem::path write(const std::string& name, const std::string& bytes) const
     {
         std::ofstream(path_ / name, std::ios::binary) << bytes;

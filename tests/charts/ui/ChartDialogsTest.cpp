@@ -6,9 +6,10 @@
 #include "charts/ui/SolarReturnDlg.h"
 #include "charts/ui/SunIngressDlg.h"
 
-#include "tests/input/ui/ScriptedCityDialog.h"
 #include "tests/charts/ChartsTestKit.h"
+#include "tests/input/ui/ScriptedCityDialog.h"
 #include "tests/support/UtMoment.h"
+#include "tests/support/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,25 +29,19 @@ nemra::Clock At(int year, int month)
     return nemra::test::FixedClock(nemra::test::UtAt(year, month, 15, 12, 0, 0));
 }
 
-template <typename T> T* Get(QWidget& dialog, const char* name)
-{
-    auto* widget = dialog.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
+using nemra::test::Child;
 
 // Every control a dialog makes carries a name, the place box's as well.
 void CheckNames(QWidget& dialog)
 {
-    for (QWidget* parent : {&dialog, Get<QWidget>(dialog, "PlaceBox")})
+    for (QWidget* parent : {&dialog, Child<QWidget>(dialog, "PlaceBox")})
         for (auto* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
 }
 
 void ClickOK(QWidget& dialog)
 {
-    QTest::mouseClick(Get<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
 }
 
 } // namespace
@@ -78,16 +73,16 @@ class ChartDialogsTest : public QObject {
             FCities.SelectedLine = line;
             nemra::ParseCityLine(FCities, ignored);
         };
-        QTest::mouseClick(Get<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     }
-    static int Value(QWidget& dialog, const char* spin) { return Get<QSpinBox>(dialog, spin)->value(); }
+    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
 
   private slots:
     void relocationKeepsTheMomentAtTheChosenCity()
     {
         auto dialog = Open<TRelocateDlg>(BangkokChart("08/04/2567", "12.00.00", "7.00H"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("เปลี่ยนสถานที่"));
-        QVERIFY(Get<QCheckBox>(*dialog, "CheckBox1")->isChecked());
+        QVERIFY(Child<QCheckBox>(*dialog, "CheckBox1")->isChecked());
         QCOMPARE(Value(*dialog, "SpinEdit5"), 7);
         QCOMPARE(Value(*dialog, "SpinEdit7"), 13);
         QCOMPARE(Value(*dialog, "SpinEdit10"), 30);
@@ -96,8 +91,8 @@ class ChartDialogsTest : public QObject {
         QCOMPARE(dialog->errors.size(), 1);
         QCOMPARE(Value(*dialog, "SpinEdit7"), 13);
         ChooseCity(*dialog, "London,UK,0.00E,51.30N,0.08W");
-        QVERIFY(!Get<QCheckBox>(*dialog, "CheckBox1")->isChecked());
-        QVERIFY(Get<QRadioButton>(*dialog, "RadioButton6")->isChecked());
+        QVERIFY(!Child<QCheckBox>(*dialog, "CheckBox1")->isChecked());
+        QVERIFY(Child<QRadioButton>(*dialog, "RadioButton6")->isChecked());
         ClickOK(*dialog);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         auto london = BangkokChart("08/04/2567", " 5.00.00");
@@ -108,7 +103,7 @@ class ChartDialogsTest : public QObject {
     void aRefusalKeepsTheDialogOpen()
     {
         auto dialog = Open<TRelocateDlg>(BangkokChart("31/12/3542", "23.30.00", "7.00H"));
-        Get<QSpinBox>(*dialog, "SpinEdit5")->setValue(12); // the next day, a year beyond the range
+        Child<QSpinBox>(*dialog, "SpinEdit5")->setValue(12); // the next day, a year beyond the range
         ClickOK(*dialog);
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->Result().has_value());
@@ -122,15 +117,15 @@ class ChartDialogsTest : public QObject {
         auto dialog = Open<TSolarReturnDlg>(natal, At(2024, 3));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ดวงทินวรรษ"));
         QCOMPARE(Value(*dialog, "YearSpin"), 2567);
-        QCOMPARE(Get<QLabel>(*dialog, "YearLabel")->text(), QStringLiteral("(ค.ศ. 2024)"));
-        QVERIFY(!Get<QWidget>(*dialog, "PlaceBox")->isEnabled());
+        QCOMPARE(Child<QLabel>(*dialog, "YearLabel")->text(), QStringLiteral("(ค.ศ. 2024)"));
+        QVERIFY(!Child<QWidget>(*dialog, "PlaceBox")->isEnabled());
         ClickOK(*dialog);
         QCOMPARE(dialog->Result()->Time.str(), std::string("11.27.47"));
         QCOMPARE(*dialog->Result(), nemra::SolarReturn(natal, 2567).chart);
 
         auto other = Open<TSolarReturnDlg>(natal, At(2024, 3));
-        QTest::mouseClick(Get<QRadioButton>(*other, "OtherPlaceRadio"), Qt::LeftButton);
-        QVERIFY(Get<QWidget>(*other, "PlaceBox")->isEnabled());
+        QTest::mouseClick(Child<QRadioButton>(*other, "OtherPlaceRadio"), Qt::LeftButton);
+        QVERIFY(Child<QWidget>(*other, "PlaceBox")->isEnabled());
         ChooseCity(*other, "London,UK,0.00E,51.30N,0.08W");
         ClickOK(*other);
         QCOMPARE(*other->Result(), nemra::SolarReturn(natal, 2567, nemra::test::kLondon).chart);
@@ -141,12 +136,12 @@ class ChartDialogsTest : public QObject {
     {
         auto dialog = Open<TSunIngressDlg>(BangkokChart("01/01/2567", "12.00.00", "7.00H"), At(2024, 3));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("อาทิตย์ยกราศี"));
-        auto* signs = Get<QComboBox>(*dialog, "SignCombo");
+        auto* signs = Child<QComboBox>(*dialog, "SignCombo");
         QCOMPARE(signs->count(), 12);
         signs->setCurrentIndex(10); // Aquarius: January, which before 2484 closed the year
-        Get<QSpinBox>(*dialog, "YearSpin")->setValue(2480);
-        QCOMPARE(Get<QLabel>(*dialog, "YearLabel")->text(), QStringLiteral("(ค.ศ. 1938)"));
-        Get<QSpinBox>(*dialog, "YearSpin")->setValue(2567);
+        Child<QSpinBox>(*dialog, "YearSpin")->setValue(2480);
+        QCOMPARE(Child<QLabel>(*dialog, "YearLabel")->text(), QStringLiteral("(ค.ศ. 1938)"));
+        Child<QSpinBox>(*dialog, "YearSpin")->setValue(2567);
         signs->setCurrentIndex(3);
         ClickOK(*dialog);
         QCOMPARE(dialog->Result()->Date.str(), std::string("21/06/2567"));
@@ -159,23 +154,23 @@ class ChartDialogsTest : public QObject {
     {
         auto dialog = Open<TMoonPhaseDlg>(BangkokChart("01/01/2567", "12.00.00", "7.00H"), At(2024, 4));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"));
-        auto* list = Get<QListWidget>(*dialog, "EventList");
+        auto* list = Child<QListWidget>(*dialog, "EventList");
         QCOMPARE(list->count(), 2);
         QVERIFY(list->item(0)->text().startsWith(QStringLiteral("จันทร์ดับ  09/04/2567   1.2")));
         QVERIFY(list->item(1)->text().startsWith(QStringLiteral("จันทร์เพ็ญ  24/04/2567")));
 
-        QTest::mouseClick(Get<QCheckBox>(*dialog, "NewMoonBox"), Qt::LeftButton);
+        QTest::mouseClick(Child<QCheckBox>(*dialog, "NewMoonBox"), Qt::LeftButton);
         QCOMPARE(list->count(), 0); // the list no longer answers the controls
         ClickOK(*dialog);
         QCOMPARE(dialog->errors.size(), 1);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
         QCOMPARE(list->count(), 1);
-        Get<QComboBox>(*dialog, "MonthCombo")->setCurrentIndex(0);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
+        Child<QComboBox>(*dialog, "MonthCombo")->setCurrentIndex(0);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
         QCOMPARE(list->count(), 12);
 
-        Get<QComboBox>(*dialog, "MonthCombo")->setCurrentIndex(4);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
+        Child<QComboBox>(*dialog, "MonthCombo")->setCurrentIndex(4);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "FindBtn"), Qt::LeftButton);
         list->setCurrentRow(0);
         ClickOK(*dialog);
         QCOMPARE(*dialog->Result(), nemra::FindLunations(2567, 4, nemra::test::kBangkok).events[1].chart);

@@ -3,6 +3,7 @@
 #include "charts/ui/StepForm.h"
 
 #include "tests/charts/ChartsTestKit.h"
+#include "tests/support/Widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,13 +21,7 @@ nemra::TChartInput Chart(const char* date, const char* time)
     return nemra::test::BangkokChart(date, time);
 }
 
-template <typename T> T* Get(QWidget& form, const char* name)
-{
-    auto* widget = form.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
+using nemra::test::Child;
 
 } // namespace
 
@@ -45,7 +40,7 @@ class StepFormTest : public QObject {
                 qFatal("an unnamed %s", child->metaObject()->className());
         return form;
     }
-    static QString Shown(QWidget& form) { return Get<QLineEdit>(form, "DateTimeEdit")->text(); }
+    static QString Shown(QWidget& form) { return Child<QLineEdit>(form, "DateTimeEdit")->text(); }
 
   private slots:
     void keysStepOnWhicheverControlHasTheFocus()
@@ -60,7 +55,7 @@ class StepFormTest : public QObject {
         QCOMPARE(FSteps.back().Date.str(), std::string("01/01/2484"));
         QCOMPARE(Shown(*form), QStringLiteral("01/01/2484   9.00.00"));
 
-        auto* amount = Get<QSpinBox>(*form, "AmountSpin");
+        auto* amount = Child<QSpinBox>(*form, "AmountSpin");
         QTest::keyClick(amount, Qt::Key_Minus);
         QTest::keyClick(amount, Qt::Key_PageUp);
         QCOMPARE(amount->value(), 1);
@@ -79,14 +74,14 @@ class StepFormTest : public QObject {
     void buttonsStepByTheNumberAndUnitShown()
     {
         auto form = Open(Chart("31/01/2567", "10.00.00"));
-        QVERIFY(Get<QPushButton>(*form, "ForwardBtn")->autoRepeat());
-        Get<QSpinBox>(*form, "AmountSpin")->setValue(1);
-        Get<QComboBox>(*form, "UnitCombo")->setCurrentIndex(4); // months
-        QTest::mouseClick(Get<QPushButton>(*form, "ForwardBtn"), Qt::LeftButton);
+        QVERIFY(Child<QPushButton>(*form, "ForwardBtn")->autoRepeat());
+        Child<QSpinBox>(*form, "AmountSpin")->setValue(1);
+        Child<QComboBox>(*form, "UnitCombo")->setCurrentIndex(4); // months
+        QTest::mouseClick(Child<QPushButton>(*form, "ForwardBtn"), Qt::LeftButton);
         QCOMPARE(FSteps.back().Date.str(), std::string("29/02/2567"));
-        Get<QComboBox>(*form, "UnitCombo")->setCurrentIndex(2); // hours
-        Get<QSpinBox>(*form, "AmountSpin")->setValue(15);
-        QTest::mouseClick(Get<QPushButton>(*form, "BackBtn"), Qt::LeftButton);
+        Child<QComboBox>(*form, "UnitCombo")->setCurrentIndex(2); // hours
+        Child<QSpinBox>(*form, "AmountSpin")->setValue(15);
+        QTest::mouseClick(Child<QPushButton>(*form, "BackBtn"), Qt::LeftButton);
         QCOMPARE(FSteps.back().Date.str(), std::string("28/02/2567"));
         QCOMPARE(FSteps.back().Time.str(), std::string("19.00.00"));
     }
@@ -94,14 +89,14 @@ class StepFormTest : public QObject {
     void aRefusedStepChangesNothing()
     {
         auto form = Open(Chart("31/12/3542", "23.59.59"));
-        Get<QComboBox>(*form, "UnitCombo")->setCurrentIndex(0); // seconds
+        Child<QComboBox>(*form, "UnitCombo")->setCurrentIndex(0); // seconds
         QTest::keyClick(form.get(), Qt::Key_PageDown);
         QVERIFY(FSteps.empty());
         QCOMPARE(Shown(*form), QStringLiteral("31/12/3542  23.59.59"));
-        QCOMPARE(Get<QLabel>(*form, "MessageLabel")->text(), QStringLiteral("ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542"));
+        QCOMPARE(Child<QLabel>(*form, "MessageLabel")->text(), QStringLiteral("ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542"));
         QTest::keyClick(form.get(), Qt::Key_PageUp);
         QCOMPARE(FSteps.back().Time.str(), std::string("23.59.58"));
-        QVERIFY(Get<QLabel>(*form, "MessageLabel")->text().isEmpty());
+        QVERIFY(Child<QLabel>(*form, "MessageLabel")->text().isEmpty());
 
         form->SetChart(Chart("01/01/2567", " 0.00.00"));
         QCOMPARE(Shown(*form), QStringLiteral("01/01/2567   0.00.00"));

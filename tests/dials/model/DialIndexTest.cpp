@@ -1,8 +1,7 @@
 #include "DialIndex.h"
 
 #include "AngleMath.h"
-#include "WinDeg.h"
-#include "WinPl.h"
+#include "ChartInputs.h"
 
 #include <cmath>
 #include <functional>
@@ -41,20 +40,9 @@ MainSession HandSession()
 // Charts cast for real, natal 1977 and transit 2026 (arc about 49 degrees).
 MainSession CastSession(const char* transitDate = "07/12/2569", const char* transitTime = "09.05.07")
 {
-    const auto input = [](const char* date, const char* time) {
-        TChartInput in;
-        in.Name = "ทดสอบ";
-        in.Date = date;
-        in.Time = time;
-        in.TimeZone = "105.00E";
-        in.Latitude = "13.45N";
-        in.Longitude = "100.30E";
-        in.Place = "กรุงเทพฯ";
-        return in;
-    };
     MainSession s;
-    CastNatal(s, input("15/06/2520", "06.30.00"));
-    CastTransit(s, input(transitDate, transitTime));
+    CastNatal(s, test::BangkokInput("15/06/2520", "06.30.00"));
+    CastTransit(s, test::BangkokInput(transitDate, transitTime));
     return s;
 }
 
@@ -107,8 +95,8 @@ TEST(MidpointDial, MidpointsAndTheirReflections)
     EXPECT_EQ(s.IndexFactorCode, "SUMO");
     EXPECT_EQ(s.FIndexMode, kIndexMidpoint);
     EXPECT_EQ(s.FDialTitle, s.IndexName + " กำเนิด");
-    EXPECT_DOUBLE_EQ(s.FDialRotation, WinPl::Midpoint(10.0, 350.0));
-    EXPECT_EQ(s.FDialSubTitle, WinDeg::PositionText(s.FDialRotation));
+    EXPECT_NEAR(Normalize360(s.FDialRotation), 0.0, kTolerance); // across 0 Aries, not 180
+    EXPECT_EQ(s.FDialSubTitle, "00มษ00");
 
     s.FNatal.Factors[kMoon].Lon = 340.0; // midpoint 355, reflected 5
     SetMidpointIndex(s, {kMidNatal, kSun, kMoon, true, true});
@@ -160,6 +148,65 @@ TEST(MidpointDial, SingleFactors)
     EXPECT_EQ(s.FDialTitle, "อาทิตย์ กำเนิด");
 }
 
+// Every source of both dials against the layer it stands for: the layer recorded, the point
+// moved by that layer's arc, and the title's suffix. Hand values: arcs 33, 16.5 and 66;
+// natal Sun 10, Moon 50, Mars 20 and transit Sun 100, Moon 140, Mars 170, so the Sun/Moon
+// midpoint is 30 natal and 120 transit (natal Sun with transit Moon: 75), and Sun+Moon-Mars
+// is 40 natal and 70 transit. Each directed layer adds (V1) or subtracts (V2) its arc.
+TEST(DialSources, EverySourceTakesItsLayer)
+{
+    struct Row {
+        bool sensitive; // the sensitive-point dial, else the midpoint dial
+        int source;
+        int layer;
+        double point;
+        const char* suffix;
+    };
+    const Row rows[] = {
+        {false, kMidNatal, kLayerNatal, 30.0, " กำเนิด"},
+        {false, kMidTransit, kLayerTransit, 120.0, " จร"},
+        {false, kMidNatalTransit, 0, 75.0, ""},
+        {false, kMidV1, kLayerV1, 63.0, " V1"},
+        {false, kMidV1Half, kLayerV1Half, 46.5, " V1 ครึ่งโค้ง"},
+        {false, kMidV1Double, kLayerV1Double, 96.0, " V1 โค้ง 2 เท่า"},
+        {false, kMidV2, kLayerV2, 357.0, " V2"},
+        {false, kMidV2Half, kLayerV2Half, 13.5, " V2 ครึ่งโค้ง"},
+        {false, kMidV2Double, kLayerV2Double, 324.0, " V2 โค้ง 2 เท่า"},
+        {true, kSensNatal, kLayerNatal, 40.0, " กำเนิด"},
+        {true, kSensTransit, kLayerTransit, 70.0, " จร"},
+        {true, kSensV1, kLayerV1, 73.0, " V1"},
+        {true, kSensV1Half, kLayerV1Half, 56.5, " V1 ครึ่งโค้ง"},
+        {true, kSensV1Double, kLayerV1Double, 106.0, " V1 โค้ง 2 เท่า"},
+        {true, kSensV2, kLayerV2, 7.0, " V2"},
+        {true, kSensV2Half, kLayerV2Half, 23.5, " V2 ครึ่งโค้ง"},
+        {true, kSensV2Double, kLayerV2Double, 334.0, " V2 โค้ง 2 เท่า"},
+    };
+    MainSession s = HandSession();
+    s.FNatal.Factors[kSun].Lon = 10.0;
+    s.FNatal.Factors[kMoon].Lon = 50.0;
+    s.FNatal.Factors[kMars].Lon = 20.0;
+    s.FTransit.Factors[kSun].Lon = 100.0;
+    s.FTransit.Factors[kMoon].Lon = 140.0;
+    s.FTransit.Factors[kMars].Lon = 170.0;
+    for (const Row& r : rows) {
+        SCOPED_TRACE((r.sensitive ? "sensitive source " : "midpoint source ") + std::to_string(r.source));
+        std::string name;
+        if (r.sensitive) {
+            SetSensitiveIndex(s, {1, r.source, kSun, kMoon, kMars});
+            name = Code(kSun) + "+" + Code(kMoon) + "-" + Code(kMars);
+            EXPECT_EQ(SensSourceLayer(r.source), r.layer);
+        } else {
+            SetMidpointIndex(s, {r.source, kSun, kMoon, true, false});
+            name = r.source == kMidNatalTransit ? Code(kSun) + "กำเนิด/" + Code(kMoon) + " จร"
+                                                : Code(kSun) + "/" + Code(kMoon);
+            EXPECT_EQ(MidSourceLayer(r.source), r.layer);
+        }
+        EXPECT_EQ(s.IndexLayer, r.layer);
+        EXPECT_NEAR(s.FDialRotation, r.point, kTolerance);
+        EXPECT_EQ(s.FDialTitle, name + r.suffix);
+    }
+}
+
 TEST(SensitiveDial, FormulasNamesAndSources)
 {
     MainSession s = HandSession();
@@ -171,10 +218,10 @@ TEST(SensitiveDial, FormulasNamesAndSources)
 
     SetSensitiveIndex(s, {5, kSensTransit, kSun, kMoon, kMars});
     EXPECT_EQ(s.FDialTitle, "AR+MC-(MC/SU) จร");
-    EXPECT_DOUBLE_EQ(s.FDialRotation, SensitivePoint(5, s.FTransit.Factors, 0, 0, 0));
+    EXPECT_NEAR(s.FDialRotation, 331.0, kTolerance); // 0 + 40 - (40/98 = 69), transit MC 40, Sun 98
 
     SetSensitiveIndex(s, {6, kSensV1Double, kSun, kMoon, kMars});
-    EXPECT_NEAR(s.FDialRotation, Normalize360(SensitivePoint(6, s.FNatal.Factors, 0, 0, 0) + 66.0), kTolerance);
+    EXPECT_NEAR(s.FDialRotation, 83.0, kTolerance); // 0 + 54 - (20/54 = 37) + 66, natal MC 20, Sun 54
     EXPECT_EQ(s.IndexLayer, kLayerV1Double);
     EXPECT_EQ(s.FIndexDial, -1);
 }

@@ -5,6 +5,8 @@
 #include "Usenp1.h"
 #include "Uuserp1.h"
 
+#include "Widgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,13 +44,7 @@ nemra::MainSession SessionWithIndex(bool natal, bool transit)
     return s;
 }
 
-template <class W> W* Child(const QObject& parent, const char* name)
-{
-    W* w = parent.findChild<W*>(name);
-    if (w == nullptr)
-        qFatal("no widget %s", name);
-    return w;
-}
+using nemra::test::Child;
 
 // Clicks a button of the dialog and returns the dialog's result.
 int Click(QDialog& dialog, const char* button)

@@ -1,6 +1,7 @@
 #include "CityList.h"
 
 #include "ChartInputEntry.h"
+#include "TempFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,29 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TempDir {
-  public:
-    TempDir()
-    {
-        char pattern[] = "/tmp/nemra-city-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, ec);
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-    fs::path write(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(path_ / name, std::ios::binary) << bytes;
-        return path_ / name;
-    }
-
-  private:
-    fs::path path_;
-};
+using test::TempDir;
 
 CityListState Parsed(const std::string& line, TChartInput& input)
 {

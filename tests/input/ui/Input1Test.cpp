@@ -2,6 +2,7 @@
 
 #include "ScriptedCityDialog.h"
 #include "UtMoment.h"
+#include "Widgets.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -22,6 +23,7 @@
 namespace {
 
 using ScriptedNew1 = ScriptedCityDialog<TNew1>;
+using nemra::test::Child;
 
 // A clock standing at `now` in the zone the dialog opens with, 105°E (UT + 7 hours).
 nemra::Clock FixedClock(nemra::LocalDateTime now)
@@ -48,17 +50,10 @@ class Input1Test : public QObject {
         dialog->show();
         return dialog;
     }
-    template <typename T> static T* Get(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-    static int Value(QWidget& dialog, const char* spin) { return Get<QSpinBox>(dialog, spin)->value(); }
+    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
     static bool Checked(QWidget& dialog, const char* button)
     {
-        return Get<QAbstractButton>(dialog, button)->isChecked();
+        return Child<QAbstractButton>(dialog, button)->isChecked();
     }
     // The city hook as the list would leave it after a choice.
     void ChooseCity(ScriptedNew1& dialog, nemra::CityChoice city)
@@ -68,7 +63,7 @@ class Input1Test : public QObject {
             FCities.CityChosen = true;
             FInput.Place = city.Name;
         };
-        QTest::mouseClick(Get<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     }
 
   private slots:
@@ -85,16 +80,16 @@ class Input1Test : public QObject {
         auto dialog = Open();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("ข้อมูลดวงชะตา"));
         QCOMPARE(dialog->size(), QSize(465, 467));
-        QCOMPARE(Get<QLineEdit>(*dialog, "Edit1")->text(), QStringLiteral("ดวงจรขณะนี้"));
-        QCOMPARE(Get<QLineEdit>(*dialog, "Edit2")->text(), QStringLiteral("เชียงใหม่"));
-        auto* calendar = Get<QCalendarWidget>(*dialog, "Calendar1");
+        QCOMPARE(Child<QLineEdit>(*dialog, "Edit1")->text(), QStringLiteral("ดวงจรขณะนี้"));
+        QCOMPARE(Child<QLineEdit>(*dialog, "Edit2")->text(), QStringLiteral("เชียงใหม่"));
+        auto* calendar = Child<QCalendarWidget>(*dialog, "Calendar1");
         QCOMPARE(calendar->selectedDate(), QDate(2026, 12, 7));
         QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
-        QCOMPARE(Get<QTabBar>(*dialog, "TabSet1")->currentIndex(), 11);
-        QCOMPARE(Get<QTabBar>(*dialog, "TabSet1")->tabText(3), QStringLiteral("เมย."));
+        QCOMPARE(Child<QTabBar>(*dialog, "TabSet1")->currentIndex(), 11);
+        QCOMPARE(Child<QTabBar>(*dialog, "TabSet1")->tabText(3), QStringLiteral("เมย."));
         QCOMPARE(Value(*dialog, "BESpin"), 2569);
         QCOMPARE(dialog->BuddhistYear(), 2569);
-        QCOMPARE(Get<QLabel>(*dialog, "Label8")->text(), QStringLiteral("(ค.ศ. 2026)"));
+        QCOMPARE(Child<QLabel>(*dialog, "Label8")->text(), QStringLiteral("(ค.ศ. 2026)"));
         QCOMPARE(Value(*dialog, "HoSpin"), 9);
         QCOMPARE(Value(*dialog, "MinSpin"), 5);
         QCOMPARE(Value(*dialog, "SecSpin"), 0);
@@ -108,17 +103,17 @@ class Input1Test : public QObject {
         QCOMPARE(Value(*dialog, "SpinEdit9"), 100);
         QCOMPARE(Value(*dialog, "SpinEdit10"), 30);
         QVERIFY(Checked(*dialog, "RadioButton5"));
-        QVERIFY(Get<QPushButton>(*dialog, "Button1")->isEnabled());
-        QVERIFY(Get<QPushButton>(*dialog, "BitBtn1")->isDefault());
+        QVERIFY(Child<QPushButton>(*dialog, "Button1")->isEnabled());
+        QVERIFY(Child<QPushButton>(*dialog, "BitBtn1")->isDefault());
         for (const char* name : {"BitBtn2", "RadioButton2", "RadioButton4", "RadioButton6"})
-            Get<QWidget>(*dialog, name);
+            Child<QWidget>(*dialog, name);
     }
 
     void theCityButtonNeedsACityFile()
     {
         QFile::remove(FData.filePath("CityTown.dat"));
         auto dialog = Open();
-        QVERIFY(!Get<QPushButton>(*dialog, "Button1")->isEnabled());
+        QVERIFY(!Child<QPushButton>(*dialog, "Button1")->isEnabled());
     }
 
     void theTabOrderFollowsTheForm()
@@ -130,12 +125,12 @@ class Input1Test : public QObject {
                                    "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6", "BitBtn1",
                                    "BitBtn2",      "Button1",      "CheckBox1",    "Edit2"};
         QStringList chain;
-        QWidget* widget = Get<QWidget>(*dialog, "Edit1");
+        QWidget* widget = Child<QWidget>(*dialog, "Edit1");
         do {
             if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
                 chain << widget->objectName();
             widget = widget->nextInFocusChain();
-        } while (widget != Get<QWidget>(*dialog, "Edit1"));
+        } while (widget != Child<QWidget>(*dialog, "Edit1"));
         QCOMPARE(chain, expected);
     }
 
@@ -143,11 +138,11 @@ class Input1Test : public QObject {
     void yearAndMonthMoveTheCalendar()
     {
         auto dialog = Open();
-        auto* calendar = Get<QCalendarWidget>(*dialog, "Calendar1");
-        auto* tabs = Get<QTabBar>(*dialog, "TabSet1");
-        auto* label = Get<QLabel>(*dialog, "Label8");
+        auto* calendar = Child<QCalendarWidget>(*dialog, "Calendar1");
+        auto* tabs = Child<QTabBar>(*dialog, "TabSet1");
+        auto* label = Child<QLabel>(*dialog, "Label8");
         tabs->setCurrentIndex(1);
-        Get<QSpinBox>(*dialog, "BESpin")->setValue(2483);
+        Child<QSpinBox>(*dialog, "BESpin")->setValue(2483);
         QCOMPARE(dialog->BuddhistYear(), 2483);
         QCOMPARE(calendar->selectedDate(), QDate(1941, 2, 7));
         QCOMPARE(label->text(), QStringLiteral("(ค.ศ. 1941)"));
@@ -155,7 +150,7 @@ class Input1Test : public QObject {
         QCOMPARE(calendar->selectedDate(), QDate(1940, 4, 7));
         QCOMPARE(label->text(), QStringLiteral("(ค.ศ. 1940)"));
         tabs->setCurrentIndex(1);
-        Get<QSpinBox>(*dialog, "BESpin")->setValue(2484);
+        Child<QSpinBox>(*dialog, "BESpin")->setValue(2484);
         QCOMPARE(label->text(), QStringLiteral("(ค.ศ. 1941)"));
         QCOMPARE(calendar->yearShown(), 1941);
     }
@@ -163,8 +158,8 @@ class Input1Test : public QObject {
     void aShorterMonthTakesItsLastDay()
     {
         auto dialog = Open({2024, 1, 31, 12, 0, 0});
-        auto* calendar = Get<QCalendarWidget>(*dialog, "Calendar1");
-        Get<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
+        auto* calendar = Child<QCalendarWidget>(*dialog, "Calendar1");
+        Child<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
         QCOMPARE(calendar->selectedDate(), QDate(2024, 2, 29));
         QCOMPARE(calendar->monthShown(), 2);
         // Days of the neighbouring months cannot be chosen: the month stays the tab's.
@@ -175,27 +170,27 @@ class Input1Test : public QObject {
     void theHoursBoxSwitchesTheZoneUnit()
     {
         auto dialog = Open();
-        auto* zone = Get<QSpinBox>(*dialog, "SpinEdit5");
-        auto* hours = Get<QCheckBox>(*dialog, "CheckBox1");
+        auto* zone = Child<QSpinBox>(*dialog, "SpinEdit5");
+        auto* hours = Child<QCheckBox>(*dialog, "CheckBox1");
         QTest::mouseClick(hours, Qt::LeftButton);
         QVERIFY(hours->isChecked());
         QCOMPARE(zone->minimum(), -11);
         QCOMPARE(zone->maximum(), 12);
         QCOMPARE(zone->value(), 7);
-        QVERIFY(!Get<QRadioButton>(*dialog, "RadioButton1")->isEnabled());
-        QVERIFY(!Get<QRadioButton>(*dialog, "RadioButton2")->isEnabled());
+        QVERIFY(!Child<QRadioButton>(*dialog, "RadioButton1")->isEnabled());
+        QVERIFY(!Child<QRadioButton>(*dialog, "RadioButton2")->isEnabled());
         QTest::mouseClick(hours, Qt::LeftButton);
         QCOMPARE(zone->minimum(), 0);
         QCOMPARE(zone->maximum(), 180);
         QCOMPARE(zone->value(), 105);
-        QVERIFY(Get<QRadioButton>(*dialog, "RadioButton1")->isEnabled());
+        QVERIFY(Child<QRadioButton>(*dialog, "RadioButton1")->isEnabled());
     }
 
     void aCityFillsPlaceZoneAndPosition()
     {
         auto dialog = Open();
         ChooseCity(*dialog, {"C", "D", "-5.30H", "08.04S", "100.55W"});
-        QCOMPARE(Get<QLineEdit>(*dialog, "Edit2")->text(), QStringLiteral("C"));
+        QCOMPARE(Child<QLineEdit>(*dialog, "Edit2")->text(), QStringLiteral("C"));
         QVERIFY(Checked(*dialog, "CheckBox1"));
         QCOMPARE(Value(*dialog, "SpinEdit5"), -5);
         QCOMPARE(Value(*dialog, "SpinEdit6"), 30);
@@ -211,18 +206,18 @@ class Input1Test : public QObject {
         QVERIFY(!Checked(*dialog, "CheckBox1"));
         QCOMPARE(Value(*dialog, "SpinEdit5"), 75);
         QVERIFY(Checked(*dialog, "RadioButton2"));
-        QVERIFY(Get<QRadioButton>(*dialog, "RadioButton2")->isEnabled());
+        QVERIFY(Child<QRadioButton>(*dialog, "RadioButton2")->isEnabled());
         QVERIFY(dialog->errors.isEmpty());
     }
 
     void anUnreadableCityIsReportedAndChangesNothing()
     {
         auto dialog = Open();
-        const QString placeBefore = Get<QLineEdit>(*dialog, "Edit2")->text();
+        const QString placeBefore = Child<QLineEdit>(*dialog, "Edit2")->text();
         ChooseCity(*dialog, {"G", "H", "7.00H", "13,45N", "98.24E"});
         QCOMPARE(dialog->errors.size(), 1);
         QVERIFY(dialog->errors.front().contains(QStringLiteral("13,45N")));
-        QCOMPARE(Get<QLineEdit>(*dialog, "Edit2")->text(), placeBefore);
+        QCOMPARE(Child<QLineEdit>(*dialog, "Edit2")->text(), placeBefore);
         QVERIFY(!Checked(*dialog, "CheckBox1")); // the readable zone is not taken either
         QCOMPARE(Value(*dialog, "SpinEdit5"), 105);
         QCOMPARE(Value(*dialog, "SpinEdit7"), 13); // latitude and longitude unchanged
@@ -233,16 +228,16 @@ class Input1Test : public QObject {
     void okWritesTheSevenTexts()
     {
         auto dialog = Open();
-        Get<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("ทดสอบ"));
-        Get<QLineEdit>(*dialog, "Edit2")->setText(QStringLiteral("ภูเก็ต"));
-        QTest::mouseClick(Get<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
-        Get<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
-        Get<QSpinBox>(*dialog, "SpinEdit7")->setValue(90); // the latitude ends at 89°59'
-        Get<QSpinBox>(*dialog, "SpinEdit8")->setValue(60);
-        Get<QRadioButton>(*dialog, "RadioButton4")->setChecked(true);
-        Get<QSpinBox>(*dialog, "SpinEdit9")->setValue(98);
-        Get<QSpinBox>(*dialog, "SpinEdit10")->setValue(24);
-        QTest::keyClick(Get<QLineEdit>(*dialog, "Edit2"), Qt::Key_Return);
+        Child<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("ทดสอบ"));
+        Child<QLineEdit>(*dialog, "Edit2")->setText(QStringLiteral("ภูเก็ต"));
+        QTest::mouseClick(Child<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
+        Child<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
+        Child<QSpinBox>(*dialog, "SpinEdit7")->setValue(90); // the latitude ends at 89°59'
+        Child<QSpinBox>(*dialog, "SpinEdit8")->setValue(60);
+        Child<QRadioButton>(*dialog, "RadioButton4")->setChecked(true);
+        Child<QSpinBox>(*dialog, "SpinEdit9")->setValue(98);
+        Child<QSpinBox>(*dialog, "SpinEdit10")->setValue(24);
+        QTest::keyClick(Child<QLineEdit>(*dialog, "Edit2"), Qt::Key_Return);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(FInput.Name.str(), std::string("ทดสอบ"));
         QCOMPARE(FInput.Place.str(), std::string("ภูเก็ต"));
@@ -256,7 +251,7 @@ class Input1Test : public QObject {
     void enterOnTheCalendarIsOk()
     {
         auto dialog = Open({2026, 1, 2, 0, 0, 0});
-        auto* calendar = Get<QCalendarWidget>(*dialog, "Calendar1");
+        auto* calendar = Child<QCalendarWidget>(*dialog, "Calendar1");
         auto* days = calendar->findChild<QAbstractItemView*>();
         QVERIFY(days != nullptr);
         QTest::keyClick(days, Qt::Key_Right);
@@ -272,7 +267,7 @@ class Input1Test : public QObject {
         FInput.Date = "01/01/2500";
         const auto before = FInput;
         auto dialog = Open();
-        Get<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("ใหม่"));
+        Child<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("ใหม่"));
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
         QVERIFY(FInput == before);
@@ -281,7 +276,7 @@ class Input1Test : public QObject {
     void namesTakeOnlyThaiCodePageText()
     {
         auto dialog = Open();
-        auto* name = Get<QLineEdit>(*dialog, "Edit1");
+        auto* name = Child<QLineEdit>(*dialog, "Edit1");
         name->clear();
         for (const QString& typed : {QStringLiteral("ก"), QStringLiteral("€"), QStringLiteral("☃")})
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, Qt::NoModifier);
@@ -294,17 +289,17 @@ class Input1Test : public QObject {
         for (const char* zone : {"-0.30H", "-5.30H", "0.30H", "7.00H", "105.00E", "75.00W"}) {
             auto dialog = Open();
             ChooseCity(*dialog, {"X", "Y", zone, "13.45N", "100.30E"});
-            QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
             QCOMPARE(QString::fromStdString(FInput.TimeZone.str()), QString::fromLatin1(zone));
         }
         // A zone typed in hours takes its side from its sign; 0 keeps the side it had.
         auto dialog = Open();
-        QTest::mouseClick(Get<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
-        auto* hours = Get<QSpinBox>(*dialog, "SpinEdit5");
+        QTest::mouseClick(Child<QCheckBox>(*dialog, "CheckBox1"), Qt::LeftButton);
+        auto* hours = Child<QSpinBox>(*dialog, "SpinEdit5");
         hours->setValue(-1);
         hours->setValue(0);
-        Get<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        Child<QSpinBox>(*dialog, "SpinEdit6")->setValue(30);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
         QCOMPARE(FInput.TimeZone.str(), std::string("-0.30H"));
     }
 
@@ -314,17 +309,17 @@ class Input1Test : public QObject {
     {
         auto dialog = Open();
         const nemra::TChartInput before = FInput;
-        Get<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
-        Get<QSpinBox>(*dialog, "BESpin")->setValue(2483);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        Child<QTabBar>(*dialog, "TabSet1")->setCurrentIndex(1);
+        Child<QSpinBox>(*dialog, "BESpin")->setValue(2483);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
         QVERIFY(dialog->isVisible());
         QVERIFY(FInput == before);
         QCOMPARE(dialog->errors.size(), 1);
         QVERIFY2(dialog->errors[0].contains(QStringLiteral("07/02/2482 (ค.ศ. 1940)"))
                      && dialog->errors[0].contains(QStringLiteral("07/02/2484 (ค.ศ. 1941)")),
                  qPrintable(dialog->errors[0]));
-        Get<QSpinBox>(*dialog, "BESpin")->setValue(2484);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
+        Child<QSpinBox>(*dialog, "BESpin")->setValue(2484);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "BitBtn1"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(FInput.Date.str(), std::string("07/02/2484"));
     }

@@ -3,6 +3,7 @@
 #include "InputDialogKit.h"
 
 #include "ScriptedCityDialog.h"
+#include "Widgets.h"
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
@@ -18,6 +19,7 @@
 namespace {
 
 using ScriptedPlace = ScriptedCityDialog<TTrplaceDlg>;
+using nemra::test::Child;
 
 // A stored transit chart, as the chart input dialog or the present-moment cast leaves it.
 nemra::TChartInput StoredTransit(const char* place, const char* latitude, const char* longitude)
@@ -49,19 +51,12 @@ class utrplaceTest : public QObject {
         return dialog;
     }
     static std::vector<std::filesystem::path> DataDirs() { return {}; }
-    template <typename T> static T* Get(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<T*>(QLatin1String(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
-    }
-    static int Value(QWidget& dialog, const char* spin) { return Get<QSpinBox>(dialog, spin)->value(); }
+    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
     static bool Checked(QWidget& dialog, const char* button)
     {
-        return Get<QAbstractButton>(dialog, button)->isChecked();
+        return Child<QAbstractButton>(dialog, button)->isChecked();
     }
-    static QString Place(QWidget& dialog) { return Get<QLineEdit>(dialog, "Edit1")->text(); }
+    static QString Place(QWidget& dialog) { return Child<QLineEdit>(dialog, "Edit1")->text(); }
     // The degrees, minutes and direction the dialog shows, as "8 4 N 98 54 E".
     static QString Position(QWidget& dialog)
     {
@@ -81,7 +76,7 @@ class utrplaceTest : public QObject {
             FCities.SelectedLine = line;
             nemra::ParseCityLine(FCities, FInput);
         };
-        QTest::mouseClick(Get<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     }
 
   private slots:
@@ -104,8 +99,8 @@ class utrplaceTest : public QObject {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("เลือกสถานที่"));
         QCOMPARE(dialog->size(), QSize(395, 173));
         QVERIFY(dialog->font().bold());
-        QVERIFY(Get<QPushButton>(*dialog, "OKBtn")->isDefault());
-        QCOMPARE(dialog->focusWidget(), Get<QWidget>(*dialog, "OKBtn"));
+        QVERIFY(Child<QPushButton>(*dialog, "OKBtn")->isDefault());
+        QCOMPARE(dialog->focusWidget(), Child<QWidget>(*dialog, "OKBtn"));
         QVERIFY(dialog->errors.isEmpty());
 
         // Cancel keeps the defaults already written, and writes no place name.
@@ -139,27 +134,27 @@ class utrplaceTest : public QObject {
     {
         FInput = StoredTransit("ภูเก็ต", "8.04N", "98.54E");
         auto dialog = Open();
-        auto* edit = Get<QLineEdit>(*dialog, "Edit1");
+        auto* edit = Child<QLineEdit>(*dialog, "Edit1");
         edit->clear();
         for (const QChar typed : QStringLiteral("เชียงราย"))
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(typed), Qt::NoModifier);
-        auto* degrees = Get<QSpinBox>(*dialog, "SpinEdit7");
-        auto* minutes = Get<QSpinBox>(*dialog, "SpinEdit8");
+        auto* degrees = Child<QSpinBox>(*dialog, "SpinEdit7");
+        auto* minutes = Child<QSpinBox>(*dialog, "SpinEdit8");
         minutes->setValue(59);
         degrees->setValue(90);
         QCOMPARE(degrees->value(), 89);
         QTest::keyClick(minutes, Qt::Key_Up);
         QCOMPARE(minutes->value(), 59);
-        QTest::mouseClick(Get<QRadioButton>(*dialog, "RadioButton4"), Qt::LeftButton);
-        Get<QSpinBox>(*dialog, "SpinEdit9")->setValue(99);
-        Get<QSpinBox>(*dialog, "SpinEdit10")->setValue(5);
-        QTest::mouseClick(Get<QRadioButton>(*dialog, "RadioButton6"), Qt::LeftButton);
-        QTest::mouseClick(Get<QPushButton>(*dialog, "OKBtn"), Qt::LeftButton);
+        QTest::mouseClick(Child<QRadioButton>(*dialog, "RadioButton4"), Qt::LeftButton);
+        Child<QSpinBox>(*dialog, "SpinEdit9")->setValue(99);
+        Child<QSpinBox>(*dialog, "SpinEdit10")->setValue(5);
+        QTest::mouseClick(Child<QRadioButton>(*dialog, "RadioButton6"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "OKBtn"), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
         QCOMPARE(FInput, StoredTransit("เชียงราย", "89.59S", "99.05W"));
 
-        auto* lonDegrees = Get<QSpinBox>(*dialog, "SpinEdit9");
-        auto* lonMinutes = Get<QSpinBox>(*dialog, "SpinEdit10");
+        auto* lonDegrees = Child<QSpinBox>(*dialog, "SpinEdit9");
+        auto* lonMinutes = Child<QSpinBox>(*dialog, "SpinEdit10");
         lonMinutes->setValue(30);
         lonDegrees->setValue(180);
         QCOMPARE(lonMinutes->value(), 0); // 180°30' is no place either
@@ -202,7 +197,7 @@ class utrplaceTest : public QObject {
 
         // The place name is taken at once; Cancel keeps it but not the position.
         QCOMPARE(FInput.Place.str(), std::string("C"));
-        QTest::mouseClick(Get<QPushButton>(*dialog, "CancelBtn"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "CancelBtn"), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QCOMPARE(FInput, StoredTransit("C", "8.04N", "98.54E"));
     }
@@ -213,9 +208,9 @@ class utrplaceTest : public QObject {
     {
         FInput = StoredTransit("ภูเก็ต", "8.04N", "98.54E");
         auto dialog = Open();
-        Get<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("พิมพ์เอง"));
+        Child<QLineEdit>(*dialog, "Edit1")->setText(QStringLiteral("พิมพ์เอง"));
         dialog->cityDialog = [this] { FCities.CityChosen = false; };
-        QTest::mouseClick(Get<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
         QCOMPARE(Place(*dialog), QStringLiteral("พิมพ์เอง"));
         QCOMPARE(Position(*dialog), QStringLiteral("8 4 N 98 54 E"));
         QCOMPARE(FInput, StoredTransit("ภูเก็ต", "8.04N", "98.54E"));
@@ -234,16 +229,16 @@ class utrplaceTest : public QObject {
                                    "RadioButton4", "SpinEdit9", "SpinEdit10", "RadioButton5",
                                    "RadioButton6", "OKBtn",     "CancelBtn",  "Button1"};
         QStringList chain;
-        QWidget* widget = Get<QWidget>(*dialog, "Edit1");
+        QWidget* widget = Child<QWidget>(*dialog, "Edit1");
         do {
             if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
                 chain << widget->objectName();
             widget = widget->nextInFocusChain();
-        } while (widget != Get<QWidget>(*dialog, "Edit1"));
+        } while (widget != Child<QWidget>(*dialog, "Edit1"));
         QCOMPARE(chain, expected);
 
         // Enter in a spin edit is OK, and takes the value typed there.
-        auto* degrees = Get<QSpinBox>(*dialog, "SpinEdit7");
+        auto* degrees = Child<QSpinBox>(*dialog, "SpinEdit7");
         degrees->setFocus();
         degrees->selectAll();
         QTest::keyClicks(degrees, QStringLiteral("20"));

@@ -6,6 +6,7 @@
 #include "FileReplace.h"
 #include "OwnerChart.h"
 #include "Session.h"
+#include "TempFiles.h"
 #include "UtMoment.h"
 
 #include <gtest/gtest.h>
@@ -41,23 +42,12 @@ MainSession WithCharts(bool natal, bool transit)
     return s;
 }
 
-std::string ReadFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using test::ReadBytes;
 
 class PositionsFile : public ::testing::Test {
   protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("nemra-export-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    test::TempDir temp;
+    const fs::path dir = temp.path();
 };
 
 TEST(PositionsExport, ArcCaptionIsCutTwice)
@@ -129,10 +119,10 @@ TEST_F(PositionsFile, ExportsAppendBlocksInTheThaiCodePage)
     const MainSession s = WithCharts(true, false);
     const std::string path = (dir / "positions.txt").string();
     ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
-    const std::string once = ReadFile(path);
+    const std::string once = ReadBytes(path);
     EXPECT_EQ(once.substr(0, 17), ToCp874("สมผุสปัจจัยจริง") + "\r\n");
     ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
-    EXPECT_EQ(ReadFile(path), once + once);
+    EXPECT_EQ(ReadBytes(path), once + once);
 }
 
 TEST_F(PositionsFile, FailedExportReportsTheReason)
@@ -151,7 +141,7 @@ TEST_F(PositionsFile, ReplacingAFileIsAllOrNothing)
     const fs::path file = dir / "dial.bmp";
     ASSERT_TRUE(ReplaceFileContents(file.string(), "first").ok);
     ASSERT_TRUE(ReplaceFileContents(file.string(), "second, longer").ok);
-    EXPECT_EQ(ReadFile(file), "second, longer");
+    EXPECT_EQ(ReadBytes(file), "second, longer");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(ReplaceFileContents(file.string(), "third").ok);
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
@@ -163,7 +153,7 @@ TEST_F(PositionsFile, ReplacingAFileIsAllOrNothing)
         EXPECT_FALSE(r.reason.empty()) << bad;
     }
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
-    EXPECT_EQ(ReadFile(file), "third");
+    EXPECT_EQ(ReadBytes(file), "third");
     // No temporary file stays behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }

@@ -1,11 +1,11 @@
 #include "Session.h"
 
 #include "AngleMath.h"
+#include "ChartInputs.h"
 #include "CommandState.h"
 #include "OwnerChart.h"
 #include "UtMoment.h"
 #include "WinDeg.h"
-#include "WinPl.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -21,14 +21,16 @@ namespace {
 
 TChartInput Chart(const char* date, const char* time)
 {
-    TChartInput in;
-    in.Name = "ทดสอบ";
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "105.00E";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
+    return test::BangkokInput(date, time);
+}
+
+TChartInput ChartAt(const char* date, const char* time, const char* zone, const char* latitude, const char* longitude)
+{
+    TChartInput in = Chart(date, time);
+    in.TimeZone = zone;
+    in.Latitude = latitude;
+    in.Longitude = longitude;
+    in.Place = "New York";
     return in;
 }
 
@@ -62,28 +64,90 @@ TEST(Session, EveryCastTurnsTheDialBackButKeepsTheIndexMode)
     EXPECT_EQ(s.FIndexMode, 4);
 }
 
-TEST(Session, SolarArcTakesOneDayPerYear)
+// The arcs of charts cast from their texts, against values computed with swetest 2.10 (files
+// mode, apparent geocentric). For each case, by hand: the age A in years is
+// (year + month/12 + day/365) of the transit's local date less that of the natal date; the
+// natal Julian day (UT) is the one swetest prints for the natal UT moment; the progressed Sun
+// is `swetest -bj<natal JD + A> -ut -p0 -fPl` and the natal Sun `swetest -bj<natal JD> -ut
+// -p0 -fPl`; arc = progressed Sun - natal Sun (mod 360), half = arc/2, double = arc*2; the
+// texts are these rounded to whole minutes. The daily meridian is natal MC + arc + transit
+// Sun - natal Sun (mod 360), with the MC from `swetest -b<date> -ut<time>
+// -house<lon>,<lat>,P`. Directed points: V1 Sun is the progressed Sun, V1 MC the natal MC +
+// arc, V2 double Sun the natal Sun - 2 arc, the V1 half reflection of the Sun 360 - natal Sun
+// + arc/2. The days of the month differ in every case, so the day term of the age counts
+// (ten times that term moves the arc by 25' to 42').
+TEST(Session, ArcsAgreeWithTheReferenceEphemeris)
 {
-    MainSession s;
-    // Born 15 January 1990; transit 15 April 2000: 10 years and 3 months.
-    CastNatal(s, Chart("15/01/2533", "12.00.00"));
-    CastTransit(s, Chart("15/04/2543", "12.00.00"));
-    const double age = (2000 + 4 / 12.0 + 15 / 365.0) - (1990 + 1 / 12.0 + 15 / 365.0);
-    EXPECT_NEAR(age, 10.25, 1e-12);
-    const double progressedSun = WinPl::Sun(s.FNatal.Day2000 + age).sun;
-    EXPECT_NEAR(s.FArc, Normalize360(progressedSun - s.FNatal.Factors[kSun].Lon), 1e-12);
-    EXPECT_NEAR(s.FArc, 10.4, 0.2); // the Sun moves about 1.02 degrees a day in January
-    EXPECT_DOUBLE_EQ(s.FHalfArc, s.FArc / 2);
-    EXPECT_DOUBLE_EQ(s.FDoubleArc, s.FArc * 2);
-    EXPECT_EQ(s.FArcText[0].find('.') != std::string::npos, true);
-    for (int f = 0; f <= 21; ++f) {
-        const auto i = static_cast<std::size_t>(f);
-        EXPECT_NEAR(s.FProgressed.Factors[i].Lon, Normalize360(s.FNatal.Factors[i].Lon + s.FArc), 1e-9);
-        EXPECT_NEAR(LayerLongitude(s, kLayerV2Double, f), Normalize360(s.FNatal.Factors[i].Lon - 2 * s.FArc), 1e-9);
-        EXPECT_NEAR(LayerReflection(s, kLayerV1Half, f), Normalize360(s.FNatal.Factors[i].Refl + s.FArc / 2), 1e-9);
+    struct Case {
+        const char* name;
+        TChartInput natal;
+        TChartInput transit;
+        double arcs[3]; // arc, half arc, double arc
+        const char* arcTexts[3];
+        double dailyMeridian;
+        double directed[4]; // V1 Sun, V1 MC, V2 double Sun, V1 half Sun reflection
+    };
+    const Case cases[] = {
+        // 3 Feb 1990 5:00 UT (JD 2447925.708333) to 28 Jul 2026: A = 36.4851598 years.
+        {"Bangkok 1990 to 2026",
+         Chart("03/02/2533", "12.00.00"),
+         Chart("28/07/2569", " 9.30.00"),
+         {36.7419307, 18.3709654, 73.4838614},
+         {"36.45", "18.22", "73.29"},
+         153.9416054,
+         {350.8446449, 342.9791118, 240.6188528, 64.2682512}},
+        // Zone 75W: 29 Oct 1975 11:15 UT (JD 2442714.968750) to 1 Mar 2001 23:00 UT:
+        // A = 25.3399543 years; MC at 74W 40.7167N.
+        {"New York 1975 to 2001",
+         ChartAt("29/10/2518", " 6.15.00", "75.00W", "40.43N", "74.00W"),
+         ChartAt("01/03/2544", "18.00.00", "75.00W", "40.43N", "74.00W"),
+         {25.4710879, 12.7355439, 50.9421758},
+         {"25.28", "12.44", "50.57"},
+         280.9675303,
+         {240.8798272, 154.9488895, 164.4665635, 157.3268046}},
+        // The owner chart: local 24 Jun 1932, 23 Jun 23:00 UT (JD 2426882.458333), to
+        // 7 Dec 2026 2:05:07 UT: A = 94.4534247 years (the local day counts, not the UT day).
+        {"owner chart to 2026",
+         OwnerChartInput(),
+         Chart("07/12/2569", " 9.05.07"),
+         {90.8788686, 45.4394343, 181.7577372},
+         {"90.53", "45.26", "181.45"},
+         250.7931790,
+         {183.0890923, 88.0368413, 270.4524865, 313.2292106}},
+        // 2 Nov 1900 local, 1 Nov 17:30 UT (JD 2415325.229167), to 30 Aug 2199:
+        // A = 298.8267123 years; the double arc stays beyond one turn.
+        {"1900 to 2199",
+         Chart("02/11/2443", " 0.30.00"),
+         Chart("30/08/2742", "12.00.00"),
+         {294.6951689, 147.3475844, 589.3903378},
+         {"294.42", "147.21", "589.23"},
+         278.8836713,
+         {153.5467847, 340.7070711, 349.4612780, 288.4959687}},
+    };
+    constexpr double kArcTolerance = 1e-5;      // same ephemeris: well under 0.1"
+    constexpr double kMeridianTolerance = 3e-4; // the MC agrees with swetest within 1"
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainSession s;
+        CastNatal(s, c.natal);
+        CastTransit(s, c.transit);
+        EXPECT_NEAR(s.FArc, c.arcs[0], kArcTolerance);
+        EXPECT_NEAR(s.FHalfArc, c.arcs[1], kArcTolerance);
+        EXPECT_NEAR(s.FDoubleArc, c.arcs[2], kArcTolerance);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(s.FArcText[i], c.arcTexts[i]) << i;
+        EXPECT_NEAR(s.FDailyMeridian, c.dailyMeridian, kMeridianTolerance);
+
+        EXPECT_NEAR(s.FProgressed.Factors[kSun].Lon, c.directed[0], kArcTolerance);
+        EXPECT_NEAR(s.FProgressed.Factors[kMeridian].Lon, c.directed[1], kMeridianTolerance);
+        EXPECT_NEAR(LayerLongitude(s, kLayerV2Double, kSun), c.directed[2], kArcTolerance);
+        EXPECT_NEAR(LayerReflection(s, kLayerV1Half, kSun), c.directed[3], kArcTolerance);
+        // Every factor of the V1 set stands the whole arc beyond its natal place.
+        for (std::size_t f = 0; f <= static_cast<std::size_t>(kLastPositionedFactor); ++f) {
+            EXPECT_NEAR(Normalize360(s.FProgressed.Factors[f].Lon - s.FNatal.Factors[f].Lon), c.arcs[0], 1e-6) << f;
+            EXPECT_NEAR(Normalize360(s.FProgressed.Factors[f].Refl - s.FNatal.Factors[f].Refl), c.arcs[0], 1e-6) << f;
+        }
     }
-    const double mc = s.FNatal.Factors[kMeridian].Lon + s.FArc;
-    EXPECT_NEAR(s.FDailyMeridian, Normalize360(mc + s.FTransit.Factors[kSun].Lon - s.FNatal.Factors[kSun].Lon), 1e-9);
 }
 
 TEST(Session, AxisSwitchesKeepTheMeaningOfV1Reflections)

@@ -1,6 +1,7 @@
 #include "AspectList.h"
 
 #include "AngleMath.h"
+#include "ChartInputs.h"
 #include "FactorCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -23,13 +24,7 @@ std::string Name(int factor)
 TChartRecord Chart(std::initializer_list<std::pair<int, double>> placed = {}, const char* name = "")
 {
     TChartRecord rec;
-    rec.Input.Name = name;
-    rec.Input.Date = "15/02/2462";
-    rec.Input.Time = "9.30";
-    rec.Input.TimeZone = "105.00E";
-    rec.Input.Latitude = "13.45N";
-    rec.Input.Longitude = "100.30E";
-    rec.Input.Place = "กรุงเทพฯ";
+    rec.Input = test::BangkokInput("15/02/2462", "9.30", "105.00E", name);
     for (int i = 1; i < static_cast<int>(kFactorCount); ++i)
         rec.Factors[static_cast<std::size_t>(i)].Lon = Normalize360(1.2345 + i * 16.4321);
     for (const auto& [factor, lon] : placed)

@@ -1,5 +1,6 @@
 #include "HitSearch.h"
 
+#include "ChartInputs.h"
 #include "DialIndex.h"
 #include "DialInteraction.h"
 #include "FactorCatalogue.h"
@@ -410,13 +411,7 @@ TEST(HitSearch, AngleAndGridTexts)
 TEST(HitSearch, FileLinesHoldChartsArcsTitleHeaderAndHitsOnly)
 {
     ReportSnapshot snap = QuietSnapshot();
-    snap.natalInput.Name = "ทดสอบ";
-    snap.natalInput.Date = "05/12/2540";
-    snap.natalInput.Time = "9.30";
-    snap.natalInput.TimeZone = "7.00H";
-    snap.natalInput.Latitude = "13.45N";
-    snap.natalInput.Longitude = "100.30E";
-    snap.natalInput.Place = "กรุงเทพฯ";
+    snap.natalInput = test::BangkokInput("05/12/2540", "9.30", "7.00H");
     snap.transitInput = snap.natalInput;
     snap.transitInput.Name = "จร";
     snap.arcs = {29.5, 14.75, 59.0};

@@ -15,34 +15,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path;
-    TempDir()
-    {
-        char pattern[] = "/tmp/nemra-report-XXXXXX";
-        path = ::mkdtemp(pattern);
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
 using test::FileSizeLimit;
+using test::ReadBytes;
+using test::TempDir;
 
 TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
 {
     TempDir dir;
-    const fs::path file = dir.path / "report.txt";
+    const fs::path file = dir.path() / "report.txt";
     ASSERT_TRUE(SaveReportLines(file.string(), {"อายุ", "1,2"}).ok);
     ASSERT_TRUE(SaveReportLines(file.string(), {"x"}).ok);
     EXPECT_EQ(ReadBytes(file), "\xCD\xD2\xC2\xD8\r\n1,2\r\nx\r\n");
@@ -51,7 +31,7 @@ TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
 TEST(ReportFile, FailuresCarryTheReasonAndLeaveTheFileIntact)
 {
     TempDir dir;
-    const WriteResult folder = SaveReportLines(dir.path.string(), {"a"});
+    const WriteResult folder = SaveReportLines(dir.path().string(), {"a"});
     EXPECT_FALSE(folder.ok);
     EXPECT_FALSE(folder.reason.empty());
 
@@ -61,7 +41,7 @@ TEST(ReportFile, FailuresCarryTheReasonAndLeaveTheFileIntact)
 
     // A disk that fills in the middle of the report: the old contents stay, nothing half
     // written is left behind.
-    const fs::path file = dir.path / "old.txt";
+    const fs::path file = dir.path() / "old.txt";
     std::ofstream(file, std::ios::binary) << "old\r\n";
     WriteResult cut;
     {

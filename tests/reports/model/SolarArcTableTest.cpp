@@ -1,6 +1,7 @@
 #include "SolarArcTable.h"
 
 #include "ChartInput.h"
+#include "ChartInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@ namespace {
 SolarArcNatal CastNatal(const char* dateBE)
 {
     TChartRecord rec;
-    rec.Input.Name = "ทดสอบ";
-    rec.Input.Date = dateBE;
-    rec.Input.Time = "9.30";
-    rec.Input.TimeZone = "7.00H";
-    rec.Input.Latitude = "13.45N";
-    rec.Input.Longitude = "100.30E";
-    rec.Input.Place = "กรุงเทพฯ";
+    rec.Input = test::BangkokInput(dateBE, "9.30", "7.00H");
     CastChart(rec, {});
     return SolarArcNatalOf(rec);
 }

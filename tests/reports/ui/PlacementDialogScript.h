@@ -5,6 +5,8 @@
 #include "Session.h"
 #include "ThaiText.h"
 
+#include "Cp874Lines.h"
+
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -70,8 +72,5 @@ template <class Dialog> class Scripted : public Dialog {
 
 inline QStringList SavedLines(const QString& path)
 {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return QString::fromStdString(nemra::FromCp874(bytes.str())).split("\r\n");
+    return nemra::test::Cp874Lines(path);
 }

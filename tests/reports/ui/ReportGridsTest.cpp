@@ -10,6 +10,8 @@
 #include "ReportSnapshot.h"
 #include "SolarArcTable.h"
 
+#include "ReportSession.h"
+
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -21,25 +23,10 @@
 
 namespace {
 
-nemra::TChartInput Input(const char* name, const char* date, const char* time)
-{
-    nemra::TChartInput in;
-    in.Name = name;
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "7.00H";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
-    return in;
-}
-
 // Both charts cast, the natal Sun as the studied point.
 nemra::MainSession CastSession()
 {
-    nemra::MainSession s;
-    nemra::CastNatal(s, Input("ทดสอบ", "05/12/2540", "9.30"));
-    nemra::CastTransit(s, Input("จร", "07/12/2569", "9.05.07"));
+    nemra::MainSession s = nemra::test::ReportSession();
     nemra::SetMidpointIndex(s, {nemra::kMidNatal, nemra::kSun, 0, false, false});
     return s;
 }

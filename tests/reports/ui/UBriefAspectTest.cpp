@@ -4,6 +4,9 @@
 #include "ReportGridText.h"
 #include "ThaiText.h"
 
+#include "Cp874Lines.h"
+#include "ReportSession.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,26 +21,7 @@
 
 namespace {
 
-nemra::TChartInput Input(const char* name, const char* date, const char* time)
-{
-    nemra::TChartInput in;
-    in.Name = name;
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "7.00H";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
-    return in;
-}
-
-nemra::MainSession CastSession()
-{
-    nemra::MainSession s;
-    nemra::CastNatal(s, Input("ทดสอบ", "05/12/2540", "9.30"));
-    nemra::CastTransit(s, Input("จร", "07/12/2569", "9.05.07"));
-    return s;
-}
+using nemra::test::ReportSession;
 
 // The aspect list with its save question and its messages answered by the test.
 class ScriptedBriefAspect : public TFBriefAspect {
@@ -65,17 +49,7 @@ class ScriptedBriefAspect : public TFBriefAspect {
     }
 };
 
-QStringList FileLines(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const QString text = QString::fromStdString(nemra::FromCp874(bytes.str()));
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+using nemra::test::Cp874TextLines;
 
 } // namespace
 
@@ -84,7 +58,7 @@ class UBriefAspectTest : public QObject {
   private slots:
     void opensOnTheNatalListWithItsDefaults()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         s.BriefAspectMode = 1;
         ScriptedBriefAspect form(s);
         QCOMPARE(form.windowTitle(), QStringLiteral("การทำมุมของปัจจัยเดี่ยว"));
@@ -107,7 +81,7 @@ class UBriefAspectTest : public QObject {
 
     void tabsSetTheModeAndTheArcOnlyMattersWhereItIsUsed()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         ScriptedBriefAspect form(s);
         form.tabs()->setCurrentIndex(2);
         QCOMPARE(s.BriefAspectMode, 3);
@@ -133,7 +107,7 @@ class UBriefAspectTest : public QObject {
 
     void baseAndOrbRebuildTheList()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         ScriptedBriefAspect form(s);
         form.combo("ComboBox1")->setCurrentIndex(4);
         QCOMPARE(form.AspectBase, 22.5);
@@ -150,7 +124,7 @@ class UBriefAspectTest : public QObject {
 
     void savesWhatTheGridShowsAndReportsTheOutcome()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         ScriptedBriefAspect form(s);
         QTemporaryDir dir;
         auto* save = form.findChild<QPushButton*>("SaveV1NatalBtn");
@@ -165,7 +139,7 @@ class UBriefAspectTest : public QObject {
         QCOMPARE(form.messages.size(), 1);
         QCOMPARE(form.messages[0].first, QMessageBox::Information);
         QCOMPARE(form.messages[0].second, QStringLiteral("บันทึกไฟล์เรียบร้อยแล้ว!"));
-        QStringList lines = FileLines(form.fileName);
+        QStringList lines = Cp874TextLines(form.fileName);
         const int rows = GridRows(*form.grid());
         QCOMPARE(lines.size(), rows + 2);
         QCOMPARE(lines[0], QStringLiteral("ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E"));
@@ -175,7 +149,7 @@ class UBriefAspectTest : public QObject {
 
         form.combo("ComboBox2")->setCurrentIndex(0); // no aspect: headings and header row only
         save->click();
-        lines = FileLines(form.fileName);
+        lines = Cp874TextLines(form.fileName);
         QCOMPARE(lines.size(), rows + 2 + 3);
         QCOMPARE(lines.last(), QStringLiteral("ดวงกำเนิด,การทำมุม,ดวงกำเนิด,ระยะวังกะ"));
 

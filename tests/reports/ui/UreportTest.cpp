@@ -8,6 +8,10 @@
 #include "ReportGridText.h"
 #include "ThaiText.h"
 
+#include "Cp874Lines.h"
+#include "ReportSession.h"
+#include "Widgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -22,33 +26,12 @@
 
 namespace {
 
-nemra::TChartInput Input(const char* name, const char* date, const char* time)
-{
-    nemra::TChartInput in;
-    in.Name = name;
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = "7.00H";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
-    in.Place = "กรุงเทพฯ";
-    return in;
-}
-
-nemra::MainSession CastSession(bool natal = true, bool transit = true)
-{
-    nemra::MainSession s;
-    if (natal)
-        nemra::CastNatal(s, Input("ทดสอบ", "05/12/2540", "9.30"));
-    if (transit)
-        nemra::CastTransit(s, Input("จร", "07/12/2569", "9.05.07"));
-    return s;
-}
+using nemra::test::ReportSession;
 
 // A session studying the natal Sun as a V1 point (IndexLayer 3).
 nemra::MainSession SessionOnV1Sun()
 {
-    nemra::MainSession s = CastSession();
+    nemra::MainSession s = ReportSession();
     nemra::SetMidpointIndex(s, {nemra::kMidV1, nemra::kSun, 0, false, false});
     return s;
 }
@@ -64,13 +47,7 @@ class ScriptedReport : public TFReport {
     void ShowMessage(QMessageBox::Icon icon, const QString& text) override { messages.append({icon, text}); }
 };
 
-template <class W> W* Child(const QObject& parent, const QString& name)
-{
-    W* w = parent.findChild<W*>(name);
-    if (w == nullptr)
-        qFatal("no widget %s", qPrintable(name));
-    return w;
-}
+using nemra::test::Child;
 
 QString Cell(const QDialog& form, int row, int column)
 {
@@ -87,16 +64,7 @@ QRadioButton* LayerButton(const QDialog& form, int layer)
     return Child<QRadioButton>(form, QStringLiteral("RadioButton%1").arg(layer));
 }
 
-QStringList FileLines(const QString& path)
-{
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    QStringList lines = QString::fromStdString(nemra::FromCp874(bytes.str())).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
+using nemra::test::Cp874TextLines;
 
 } // namespace
 
@@ -167,7 +135,7 @@ class UreportTest : public QObject {
 
     void arrowKeysMoveBetweenTargetLayers()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         ScriptedReport form(nemra::MakeReportSnapshot(s), s.TargetLayer);
         form.show();
         QApplication::setActiveWindow(&form);
@@ -192,7 +160,7 @@ class UreportTest : public QObject {
         save->click();
         QCOMPARE(form.messages.size(), 1);
         QCOMPARE(form.messages[0].second, QStringLiteral("บันทึกไฟล์เรียบร้อยแล้ว!"));
-        const QStringList lines = FileLines(form.fileName);
+        const QStringList lines = Cp874TextLines(form.fileName);
         const auto expected = nemra::HitReportFileLines(form.snapshot(), 1, form.report());
         QCOMPARE(lines.size(), static_cast<int>(expected.size()));
         QCOMPARE(lines[0], QStringLiteral("ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E"));
@@ -210,7 +178,7 @@ class UreportTest : public QObject {
 
     void reportLoopEndsWhenTheDialIsCancelled()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         int dials = 0;
         int reports = 0;
         int redraws = 0;
@@ -243,7 +211,7 @@ class UreportTest : public QObject {
 
     void dailyMeridianAndThePresentIndexReportOnce()
     {
-        nemra::MainSession s = CastSession();
+        nemra::MainSession s = ReportSession();
         QStringList shown;
         const nemra::ui::RunDialogFn run = [&](QDialog& dialog) {
             auto& report = dynamic_cast<TFReport&>(dialog);

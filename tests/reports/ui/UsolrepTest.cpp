@@ -4,6 +4,10 @@
 #include "Session.h"
 #include "ThaiText.h"
 
+#include "ChartInputs.h"
+#include "Cp874Lines.h"
+#include "TempFiles.h"
+
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,15 +20,8 @@ namespace {
 
 nemra::SolarArcNatal Natal(const char* date)
 {
-    nemra::TChartInput in;
-    in.Name = "ทดสอบ";
-    in.Date = date;
-    in.Time = "9.30";
-    in.TimeZone = "7.00H";
-    in.Latitude = "13.45N";
-    in.Longitude = "100.30E";
     nemra::MainSession s;
-    nemra::CastNatal(s, in);
+    nemra::CastNatal(s, nemra::test::BangkokInput(date, "9.30", "7.00H"));
     return nemra::SolarArcNatalOf(s.FNatal);
 }
 
@@ -49,10 +46,7 @@ class ScriptedSolRep : public TFSolRep {
 
 QByteArray ReadBytes(const QString& path)
 {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return QByteArray::fromStdString(bytes.str());
+    return QByteArray::fromStdString(nemra::test::ReadBytes(path.toStdString()));
 }
 
 } // namespace
@@ -85,7 +79,7 @@ class UsolrepTest : public QObject {
         QCOMPARE(form.messages.size(), 2);
         QCOMPARE(form.messages[0].second, QStringLiteral("บันทึกไฟล์เรียบร้อยแล้ว!"));
         const QByteArray bytes = ReadBytes(form.fileName);
-        const QStringList lines = QString::fromStdString(nemra::FromCp874(bytes.toStdString())).split("\r\n");
+        const QStringList lines = nemra::test::Cp874Lines(form.fileName);
         QCOMPARE(lines.size(), 2 * 102 + 1); // the last CR LF leaves an empty tail
         QCOMPARE(lines[0], QStringLiteral("ทดสอบ,05/12/2539,9.30,7.00H,13.45N,100.30E"));
         for (int row = 0; row <= 100; ++row)

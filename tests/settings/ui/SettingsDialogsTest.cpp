@@ -11,6 +11,7 @@
 
 #include "Screenshot.h"
 #include "TempFiles.h"
+#include "Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,13 +28,7 @@ namespace fs = std::filesystem;
 using nemra::test::ReadBytes;
 using nemra::test::TempDir;
 
-template <typename T> T* Get(QWidget& parent, const char* name)
-{
-    auto* widget = parent.findChild<T*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
+using nemra::test::Child;
 
 // Every widget a dialog makes carries a name.
 void CheckNames(QWidget& dialog)
@@ -45,7 +40,7 @@ void CheckNames(QWidget& dialog)
 
 void ClickOK(QWidget& dialog)
 {
-    QTest::mouseClick(Get<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
 }
 
 class ScriptedMisc : public TMiscSettingsDlg {
@@ -97,13 +92,13 @@ class SettingsDialogsTest : public QObject {
         ScriptedCityDialog<TPlaceSettingsDlg> dialog(inForce, ini.string(), cities, std::vector<fs::path>{});
         dialog.show();
         CheckNames(dialog);
-        QCOMPARE(Get<QSpinBox>(dialog, "SpinEdit7")->value(), 13);
+        QCOMPARE(Child<QSpinBox>(dialog, "SpinEdit7")->value(), 13);
         dialog.cityDialog = [&cities] {
             nemra::TChartInput ignored;
             cities.SelectedLine = "เชียงใหม่,ไทย,7.00H,18.47N,98.59E";
             nemra::ParseCityLine(cities, ignored);
         };
-        QTest::mouseClick(Get<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
         SaveScreenshot(dialog, "place-settings");
         ClickOK(dialog);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -131,14 +126,14 @@ class SettingsDialogsTest : public QObject {
         ScriptedMisc dialog(inForce, ini.string(), [&applied](const nemra::StartSettings& s) { applied = s; });
         dialog.show();
         CheckNames(dialog);
-        QVERIFY(Get<QRadioButton>(dialog, "Dial90")->isChecked());
-        QVERIFY(Get<QRadioButton>(dialog, "AriesAxis")->isChecked());
-        QVERIFY(Get<QCheckBox>(dialog, "TrueNodeBox")->isChecked());
-        QCOMPARE(Get<QComboBox>(dialog, "ContraciaList")->currentIndex(), 1);
+        QVERIFY(Child<QRadioButton>(dialog, "Dial90")->isChecked());
+        QVERIFY(Child<QRadioButton>(dialog, "AriesAxis")->isChecked());
+        QVERIFY(Child<QCheckBox>(dialog, "TrueNodeBox")->isChecked());
+        QCOMPARE(Child<QComboBox>(dialog, "ContraciaList")->currentIndex(), 1);
         SaveScreenshot(dialog, "misc-settings");
 
-        Get<QRadioButton>(dialog, "CancerAxis")->setChecked(true);
-        Get<QCheckBox>(dialog, "TrueNodeBox")->setChecked(false);
+        Child<QRadioButton>(dialog, "CancerAxis")->setChecked(true);
+        Child<QCheckBox>(dialog, "TrueNodeBox")->setChecked(false);
         ClickOK(dialog);
         QVERIFY(applied);
         QCOMPARE(applied->axis, 180);
@@ -157,24 +152,24 @@ class SettingsDialogsTest : public QObject {
         ScriptedEditor editor(dir.path(), {});
         editor.show();
         CheckNames(editor);
-        auto& grid = *Get<QTableWidget>(editor, "CityGrid");
+        auto& grid = *Child<QTableWidget>(editor, "CityGrid");
         QCOMPARE(grid.rowCount(), 3);
         QVERIFY(grid.item(1, 0)->text().startsWith(QStringLiteral("(อ่านไม่ได้)")));
         QCOMPARE(grid.item(2, 1)->text(), QStringLiteral("105.00E"));
 
-        QTest::keyClicks(Get<QLineEdit>(editor, "SearchEdit"), "chiang");
+        QTest::keyClicks(Child<QLineEdit>(editor, "SearchEdit"), "chiang");
         QCOMPARE(Column(grid, 0), QStringList{QStringLiteral("Chiang Mai")});
-        Get<QLineEdit>(editor, "SearchEdit")->clear();
+        Child<QLineEdit>(editor, "SearchEdit")->clear();
 
         // Add a city whose zone is a meridian: the form's place controls, as in the input dialog.
         editor.fill = [](TCityForm& form) {
-            Get<QLineEdit>(form, "Edit1")->setText(QStringLiteral("ตรัง"));
-            Get<QCheckBox>(form, "CheckBox1")->setChecked(false);
-            Get<QSpinBox>(form, "SpinEdit5")->setValue(105);
-            Get<QSpinBox>(form, "SpinEdit7")->setValue(7);
-            Get<QSpinBox>(form, "SpinEdit8")->setValue(34);
-            Get<QSpinBox>(form, "SpinEdit9")->setValue(99);
-            Get<QSpinBox>(form, "SpinEdit10")->setValue(37);
+            Child<QLineEdit>(form, "Edit1")->setText(QStringLiteral("ตรัง"));
+            Child<QCheckBox>(form, "CheckBox1")->setChecked(false);
+            Child<QSpinBox>(form, "SpinEdit5")->setValue(105);
+            Child<QSpinBox>(form, "SpinEdit7")->setValue(7);
+            Child<QSpinBox>(form, "SpinEdit8")->setValue(34);
+            Child<QSpinBox>(form, "SpinEdit9")->setValue(99);
+            Child<QSpinBox>(form, "SpinEdit10")->setValue(37);
             SaveScreenshot(form, "city-form");
             ClickOK(form);
         };
