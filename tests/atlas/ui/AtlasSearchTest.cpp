@@ -6,6 +6,7 @@
 
 #include "ChartInputPanel.h"
 #include "utrplace.h"
+#include "tests/support/Screenshot.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -48,6 +49,7 @@ class AtlasSearchTest : public QObject {
         QCOMPARE(dialog.AtlasList->item(0, 0)->text(), QStringLiteral("ปารีส (Paris)"));
         QCOMPARE(dialog.AtlasList->item(0, 1)->text(), QStringLiteral("ฝรั่งเศส"));
         QCOMPARE(dialog.AtlasList->item(0, 2)->text(), QStringLiteral("Europe/Paris"));
+        SaveScreenshot(dialog, QStringLiteral("atlas-search"));
         dialog.AtlasEdit->setText(QStringLiteral("กรุงเทพ"));
         QCOMPARE(dialog.Chosen()->id, 1609350);
         QVERIFY(dialog.AtlasOk->isEnabled());
