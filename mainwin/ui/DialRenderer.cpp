@@ -74,9 +74,11 @@ void MeasureGlyphWidths(MainSession& s)
 
 } // namespace
 
-void DrawChart(MainSession& s, QImage& image)
+void DrawChart(MainSession& s, QImage& image, std::span<const FinderPair> finderPairs)
 {
-    DialRenderer().Draw(s, image);
+    DialRenderer renderer;
+    renderer.SetFinderPairs(finderPairs);
+    renderer.Draw(s, image);
 }
 
 void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth)
@@ -124,6 +126,7 @@ void DialRenderer::Paint(MainSession& s, QPainter& painter, bool paper, double l
         DrawTransitLayer();
     if (s.FNatal.Computed && s.FTransit.Computed && s.FShowV1)
         DrawArcLayer();
+    DrawFinderLines();
 
     p_ = nullptr;
     s_ = nullptr;
@@ -343,6 +346,24 @@ void DialRenderer::DrawTransitLayer()
 void DialRenderer::DrawArcLayer()
 {
     DrawLayer(DialLayer::Arc);
+}
+
+// Each pair of the midpoint finder joined by a chord between the two factors' places on
+// the scale circle, with a dot at each end.
+void DialRenderer::DrawFinderLines()
+{
+    for (std::size_t i = 0; i < finder_.size(); ++i) {
+        const FinderPair& pair = finder_[i];
+        const Rgb colour = FinderPairColour(i);
+        const DialPixel a = DialPoint(ScreenAngle(pair.a.lon, s_->FDialType), DialRadius::kScale, c_);
+        const DialPixel b = DialPoint(ScreenAngle(pair.b.lon, s_->FDialType), DialRadius::kScale, c_);
+        SetPen(colour);
+        Line(a, b);
+        SetBrush(colour);
+        for (const DialPixel& end : {a, b})
+            p_->drawEllipse(QPointF(end.x, end.y), 2.5, 2.5);
+    }
+    ClearBrush();
 }
 
 void DialRenderer::DrawLayer(DialLayer layer)

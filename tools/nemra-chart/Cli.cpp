@@ -198,6 +198,8 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     AddChartsFromChartsCommands(app, table, context);
     AddLibraryCommands(app, table, context);
     AddPrintCommand(app, table, context);
+    AddPairsCommand(app, table, context);
+    AddBookCommands(app, table, context);
 
     if (args.empty()) {
         err << "nemra-chart: usage: nemra-chart COMMAND [OPTIONS]" << kSeeHelp << '\n';

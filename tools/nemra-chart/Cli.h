@@ -51,6 +51,8 @@ void AddHitsCommand(CLI::App& app, CommandTable& table, Context& context);
 void AddLibraryCommands(CLI::App& app, CommandTable& table, Context& context);
 void AddChartsFromChartsCommands(CLI::App& app, CommandTable& table, Context& context);
 void AddPrintCommand(CLI::App& app, CommandTable& table, Context& context);
+void AddPairsCommand(CLI::App& app, CommandTable& table, Context& context);
+void AddBookCommands(CLI::App& app, CommandTable& table, Context& context);
 
 // ---------------------------------------------------------------- option declarations
 
