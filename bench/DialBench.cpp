@@ -46,13 +46,14 @@ void BM_DrawChart(benchmark::State& state)
 BENCHMARK(BM_DrawChart)->Arg(360)->Arg(90)->Unit(benchmark::kMillisecond);
 
 // The same with the midpoint finder on, as the main window repaints: the pairs searched
-// for the pointer (orb 2 degrees, all three rings with every reflection), then drawn.
+// for the pointer (the default orb of 1 degree, all three rings with every reflection),
+// then drawn.
 void BM_DrawChartFinder(benchmark::State& state)
 {
     EnsureGuiApplication();
     nemra::MainSession s = FullSession(static_cast<int>(state.range(0)));
     s.FMidFinderOn = true;
-    s.FMidFinderOrb = 2.0;
+    s.FMidFinderOrb = 1.0;
     s.FDialRotation = 123.4;
     QImage image;
     nemra::DrawChart(s, image);
