@@ -1,6 +1,7 @@
 // Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
 #include "DialIndex.h"
 #include "DialRenderer.h"
+#include "MidpointFinder.h"
 #include "OwnerChart.h"
 #include "RealTime.h"
 #include "Session.h"
@@ -43,6 +44,29 @@ void BM_DrawChart(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DrawChart)->Arg(360)->Arg(90)->Unit(benchmark::kMillisecond);
+
+// The same with the midpoint finder on, as the main window repaints: the pairs searched
+// for the pointer (the default orb of 1 degree, all three rings with every reflection),
+// then drawn.
+void BM_DrawChartFinder(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    nemra::MainSession s = FullSession(static_cast<int>(state.range(0)));
+    s.FMidFinderOn = true;
+    s.FMidFinderOrb = 1.0;
+    s.FDialRotation = 123.4;
+    QImage image;
+    nemra::DrawChart(s, image);
+    std::size_t pairs = 0;
+    for (auto _ : state) {
+        const auto found = nemra::SessionMidpointPairs(s);
+        nemra::DrawChart(s, image, found);
+        pairs = found.size();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["pairs"] = static_cast<double>(pairs);
+}
+BENCHMARK(BM_DrawChartFinder)->Arg(360)->Arg(90)->Unit(benchmark::kMillisecond);
 
 // One live-transit tick: the cast of the moment, the arcs, the index and the full repaint.
 void BM_RealTimeTick(benchmark::State& state)

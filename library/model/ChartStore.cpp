@@ -49,6 +49,17 @@ CREATE INDEX charts_by_group ON charts (grp, name);
 CREATE VIRTUAL TABLE chart_words USING fts5 (
     name, place, note, grp, content = 'charts', content_rowid = 'id', tokenize = 'trigram');
 )sql",
+    // The formula book: planetary pictures (book 1) and factors in houses (book 2), each
+    // entry under its normalised key.
+    R"sql(
+CREATE TABLE book_entries (
+    book INTEGER NOT NULL CHECK (book IN (1, 2)),
+    key TEXT NOT NULL,
+    text TEXT NOT NULL,
+    changed TEXT NOT NULL,
+    PRIMARY KEY (book, key)
+) WITHOUT ROWID;
+)sql",
 };
 static_assert(std::size(kMigrations) == ChartStore::kSchemaVersion);
 
@@ -1021,6 +1032,168 @@ StoreResult<Done> ChartStore::CheckIntegrity() const
                           "ไฟล์ข้อมูลดวงชะตา " + path_.string() + " เสียหาย (integrity_check: " + check.Text(0) + ")",
                           check.Text(0)};
     return Done{};
+}
+
+// ---------------------------------------------------------------- the formula book
+
+namespace {
+
+// The entry's text as stored: lines without trailing blanks, no blank lines (a blank line
+// ends an entry in the text form), no blanks around the whole.
+std::string StoredBookText(std::string_view text)
+{
+    std::string out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
+            line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") != std::string_view::npos)
+            out += (out.empty() ? "" : "\n") + std::string(line);
+        start = end + 1;
+    }
+    return out;
+}
+
+} // namespace
+
+StoreResult<std::vector<BookEntry>> ChartStore::BookEntries(BookKind book) const
+{
+    Statement query(db_, "SELECT key, text FROM book_entries WHERE book = ?1 ORDER BY key");
+    if (query.PrepareCode() != SQLITE_OK)
+        return Fault(query.PrepareCode(), "อ่านสูตร");
+    sqlite3_bind_int(query.get(), 1, static_cast<int>(book));
+    std::vector<BookEntry> entries;
+    int code = SQLITE_OK;
+    while ((code = query.Step()) == SQLITE_ROW)
+        entries.push_back({book, query.Text(0), query.Text(1)});
+    if (code != SQLITE_DONE)
+        return Fault(code, "อ่านสูตร");
+    return entries;
+}
+
+StoreResult<std::optional<BookEntry>> ChartStore::FindBookEntry(BookKind book, const std::string& key) const
+{
+    const BookKeyParse parsed = NormaliseBookKey(key);
+    if (!parsed.key || parsed.key->book != book)
+        return std::optional<BookEntry>{};
+    Statement query(db_, "SELECT text FROM book_entries WHERE book = ?1 AND key = ?2");
+    if (query.PrepareCode() != SQLITE_OK)
+        return Fault(query.PrepareCode(), "อ่านสูตร");
+    sqlite3_bind_int(query.get(), 1, static_cast<int>(book));
+    BindText(query.get(), 2, parsed.key->key);
+    const int code = query.Step();
+    if (code == SQLITE_ROW)
+        return std::optional<BookEntry>{BookEntry{book, parsed.key->key, query.Text(0)}};
+    if (code != SQLITE_DONE)
+        return Fault(code, "อ่านสูตร");
+    return std::optional<BookEntry>{};
+}
+
+StoreResult<Done> ChartStore::PutBookEntry(const BookEntry& entry)
+{
+    const std::string block = entry.key + "\n" + StoredBookText(entry.text) + "\n";
+    const BookTextPlan plan = ParseBookText(block);
+    if (!plan.faults.empty() || plan.entries.size() != 1 || plan.entries[0].book != entry.book)
+        return StoreFault{StoreFaultKind::Refused,
+                          "บันทึกสูตรไม่ได้: "
+                              + (plan.faults.empty() ? std::string("wrong book for the key") : plan.faults[0].reason),
+                          {}};
+    auto done = ImportBook(block);
+    if (!done)
+        return done.fault();
+    return Done{};
+}
+
+StoreResult<Done> ChartStore::DeleteBookEntry(BookKind book, const std::string& key)
+{
+    if (auto refusal = RefuseChange())
+        return *refusal;
+    const BookKeyParse parsed = NormaliseBookKey(key);
+    if (!parsed.key)
+        return StoreFault{StoreFaultKind::NotFound, "ไม่พบสูตร " + key, parsed.error};
+    Transaction transaction(db_);
+    if (transaction.BeginCode() != SQLITE_OK)
+        return Fault(transaction.BeginCode(), "ลบสูตร");
+    Statement remove(db_, "DELETE FROM book_entries WHERE book = ?1 AND key = ?2");
+    sqlite3_bind_int(remove.get(), 1, static_cast<int>(book));
+    BindText(remove.get(), 2, parsed.key->key);
+    if (const int code = remove.Step(); code != SQLITE_DONE)
+        return Fault(code, "ลบสูตร");
+    if (sqlite3_changes(db_) == 0)
+        return StoreFault{StoreFaultKind::NotFound, "ไม่พบสูตร " + parsed.key->key, {}};
+    if (const int code = transaction.Commit(); code != SQLITE_OK)
+        return Fault(code, "ลบสูตร");
+    return Done{};
+}
+
+StoreResult<BookImportReport> ChartStore::ImportBook(std::string_view bytes)
+{
+    if (auto refusal = RefuseChange())
+        return *refusal;
+    const BookTextPlan plan = ParseBookText(bytes);
+    BookImportReport report;
+    report.faults = plan.faults;
+    Transaction transaction(db_);
+    if (transaction.BeginCode() != SQLITE_OK)
+        return Fault(transaction.BeginCode(), "นำเข้าสูตร");
+    Statement find(db_, "SELECT text FROM book_entries WHERE book = ?1 AND key = ?2");
+    Statement put(db_, "INSERT INTO book_entries (book, key, text, changed) VALUES (?1, ?2, ?3, ?4) "
+                       "ON CONFLICT (book, key) DO UPDATE SET text = excluded.text, changed = excluded.changed");
+    if (find.PrepareCode() != SQLITE_OK || put.PrepareCode() != SQLITE_OK)
+        return Fault(find.PrepareCode() != SQLITE_OK ? find.PrepareCode() : put.PrepareCode(), "นำเข้าสูตร");
+    const std::string now = Now();
+    for (const BookEntry& entry : plan.entries) {
+        const std::string text = StoredBookText(entry.text);
+        find.Reset();
+        sqlite3_bind_int(find.get(), 1, static_cast<int>(entry.book));
+        BindText(find.get(), 2, entry.key);
+        const int found = find.Step();
+        if (found != SQLITE_ROW && found != SQLITE_DONE)
+            return Fault(found, "นำเข้าสูตร");
+        if (found == SQLITE_ROW && find.Text(0) == text) {
+            ++report.unchanged;
+            continue;
+        }
+        ++(found == SQLITE_ROW ? report.replaced : report.added);
+        put.Reset();
+        sqlite3_bind_int(put.get(), 1, static_cast<int>(entry.book));
+        BindText(put.get(), 2, entry.key);
+        BindText(put.get(), 3, text);
+        BindText(put.get(), 4, now);
+        if (const int code = put.Step(); code != SQLITE_DONE)
+            return Fault(code, "นำเข้าสูตร");
+    }
+    if (const int code = transaction.Commit(); code != SQLITE_OK)
+        return Fault(code, "นำเข้าสูตร");
+    return report;
+}
+
+StoreResult<BookImportReport> ChartStore::ImportBookFile(const std::filesystem::path& file)
+{
+    auto bytes = ReadImportFile(file);
+    if (!bytes)
+        return bytes.fault();
+    return ImportBook(*bytes);
+}
+
+StoreResult<int> ChartStore::ExportBook(const std::filesystem::path& file) const
+{
+    std::vector<BookEntry> all;
+    for (const BookKind book : {BookKind::Pictures, BookKind::Houses}) {
+        auto entries = BookEntries(book);
+        if (!entries)
+            return entries.fault();
+        all.insert(all.end(), entries->begin(), entries->end());
+    }
+    const WriteResult written = ReplaceFileContents(file.string(), BookText(all));
+    if (!written.ok)
+        return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.reason,
+                          written.reason};
+    return static_cast<int>(all.size());
 }
 
 } // namespace nemra

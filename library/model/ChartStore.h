@@ -13,6 +13,7 @@
 #include "core/Clock.h"
 #include "library/model/ChartAaf.h"
 #include "library/model/ChartCsv.h"
+#include "library/model/FormulaBook.h"
 #include "library/model/StoreResult.h"
 #include "library/model/StoredChart.h"
 
@@ -76,6 +77,15 @@ struct ImportReport {
     int ignoredChunks = 0;               // AAF chunks that hold nothing the library keeps
 };
 
+// What a book import did: entries stored new, stored texts replaced, entries already
+// stored with the same text, and the blocks left out with their lines.
+struct BookImportReport {
+    int added = 0;
+    int replaced = 0;
+    int unchanged = 0;
+    std::vector<BookBlockFault> faults;
+};
+
 // What an import did, in Thai for the user: how many charts were stored and left out as
 // already stored, then each row that was not stored, with its line and reason.
 std::string DescribeImport(const ImportReport& report);
@@ -85,7 +95,7 @@ using ImportProgress = std::function<void(int done, int total)>;
 
 class ChartStore {
   public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     static StoreResult<ChartStore> Open(const std::filesystem::path& path, ChartStoreOptions options = {});
 
@@ -131,6 +141,21 @@ class ChartStore {
     StoreResult<ImportReport> ImportAafFile(const std::filesystem::path& file, const Atlas* atlas,
                                             const ImportProgress& progress = {});
     StoreResult<int> ExportAaf(const std::filesystem::path& file, std::span<const std::int64_t> ids) const;
+    // The formula book (see FormulaBook.h): the entries of one book sorted by key, one entry
+    // by its key (in any written form), storing (a new key or a new text for a stored key;
+    // the key is normalised, an empty text refused) and deleting by key.
+    StoreResult<std::vector<BookEntry>> BookEntries(BookKind book) const;
+    StoreResult<std::optional<BookEntry>> FindBookEntry(BookKind book, const std::string& key) const;
+    StoreResult<Done> PutBookEntry(const BookEntry& entry);
+    StoreResult<Done> DeleteBookEntry(BookKind book, const std::string& key);
+    // Imports the text form of both books: blocks with faults are listed and left out, the
+    // others stored in one transaction (a stored key takes the file's text).
+    StoreResult<BookImportReport> ImportBook(std::string_view bytes);
+    StoreResult<BookImportReport> ImportBookFile(const std::filesystem::path& file);
+    // Writes both books (pictures first) in the text form, replacing `file` only once the
+    // whole text is written; gives how many entries.
+    StoreResult<int> ExportBook(const std::filesystem::path& file) const;
+
     // A consistent copy of the database while it stays in use, written beside `file` and
     // then renamed to it.
     StoreResult<Done> Backup(const std::filesystem::path& file) const;

@@ -240,6 +240,13 @@ double DragStepRotation(double rotation, double fromAngle, double toAngle, int d
     return Normalize360(rotation + (dialType == 90 ? step / kDial90Speed : step));
 }
 
+DialRefresh TurnPointerTo(MainSession& s, double lon)
+{
+    s.FDialRotation = Normalize360(lon);
+    MakeUserPoint(s);
+    return IndexChanged();
+}
+
 DialMouseResult DialMouseDown(DialInteraction& ia, const MainSession& s, int x, int y)
 {
     DialMouseResult result;

@@ -71,6 +71,10 @@ DialCursor HoverCursor(const MainSession& s, int x, int y);
 // is a quarter of a dial degree. Result in [0, 360).
 double DragStepRotation(double rotation, double fromAngle, double toAngle, int dialType);
 
+// Turns the ring so that the pointer stands at longitude `lon` and makes the index a user
+// point, as a drag step does. Returns what the window refreshes.
+DialRefresh TurnPointerTo(MainSession& s, double lon);
+
 // --- mouse on the dial ---------------------------------------------------------------
 
 // Mouse-down with any button: inside the grip ring a drag starts.

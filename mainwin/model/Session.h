@@ -84,6 +84,9 @@ struct MainSession {
     std::string FDialTitle = kZodiacDialTitle;
     std::string FDialSubTitle;
     bool FIndexAccepted = false;
+    // The midpoint finder: on while its action is checked; its orb in degrees.
+    bool FMidFinderOn = false;
+    double FMidFinderOrb = 1.0;
 
     // Remembered choices of the calculation dials.
     int FMidSource = 3;      // midpoint dial: source 3 = natal chart

@@ -6,9 +6,12 @@
 #include "HouseCusps.h"
 #include "Session.h"
 
+#include <QLine>
 #include <QPainter>
 #include <QPolygon>
+#include <QVector>
 
+#include <algorithm>
 #include <utility>
 
 namespace nemra {
@@ -74,9 +77,11 @@ void MeasureGlyphWidths(MainSession& s)
 
 } // namespace
 
-void DrawChart(MainSession& s, QImage& image)
+void DrawChart(MainSession& s, QImage& image, std::span<const FinderPair> finderPairs)
 {
-    DialRenderer().Draw(s, image);
+    DialRenderer renderer;
+    renderer.SetFinderPairs(finderPairs);
+    renderer.Draw(s, image);
 }
 
 void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth)
@@ -124,6 +129,7 @@ void DialRenderer::Paint(MainSession& s, QPainter& painter, bool paper, double l
         DrawTransitLayer();
     if (s.FNatal.Computed && s.FTransit.Computed && s.FShowV1)
         DrawArcLayer();
+    DrawFinderLines();
 
     p_ = nullptr;
     s_ = nullptr;
@@ -343,6 +349,38 @@ void DialRenderer::DrawTransitLayer()
 void DialRenderer::DrawArcLayer()
 {
     DrawLayer(DialLayer::Arc);
+}
+
+// Each pair of the midpoint finder joined by a chord between the two factors' places on
+// the scale circle, with a small square at each end. The chords are drawn in one call per
+// colour and each end once, so a long list (hundreds of pairs on the 90 dial) stays cheap.
+void DialRenderer::DrawFinderLines()
+{
+    if (finder_.empty())
+        return;
+    std::vector<std::pair<Rgb, QVector<QLine>>> chords; // one group per colour of the list
+    std::vector<std::pair<DialPixel, Rgb>> ends;        // each end once, in its first pair's colour
+    const auto place = [this](const FinderPoint& p) {
+        return DialPoint(ScreenAngle(p.lon, s_->FDialType), DialRadius::kScale, c_);
+    };
+    for (std::size_t i = 0; i < finder_.size(); ++i) {
+        const Rgb colour = FinderPairColour(i);
+        const DialPixel a = place(finder_[i].a);
+        const DialPixel b = place(finder_[i].b);
+        auto group = std::find_if(chords.begin(), chords.end(), [&colour](const auto& g) { return g.first == colour; });
+        if (group == chords.end())
+            group = chords.insert(chords.end(), {colour, {}});
+        group->second.append(QLine(a.x, a.y, b.x, b.y));
+        for (const DialPixel& end : {a, b})
+            if (std::none_of(ends.begin(), ends.end(), [&end](const auto& e) { return e.first == end; }))
+                ends.emplace_back(end, colour);
+    }
+    for (const auto& [colour, lines] : chords) {
+        SetPen(colour);
+        p_->drawLines(lines);
+    }
+    for (const auto& [end, c] : ends)
+        p_->fillRect(end.x - 2, end.y - 2, 5, 5, QColor(c.r, c.g, c.b));
 }
 
 void DialRenderer::DrawLayer(DialLayer layer)

@@ -9,12 +9,14 @@
 
 #include "DialGeometry.h"
 #include "DialLayers.h"
+#include "MidpointFinder.h"
 
 #include <QImage>
 #include <QPointF>
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -32,6 +34,10 @@ class DialRenderer {
     // screen; on `paper`, lines are `lineWidth` dial pixels wide rather than one device pixel
     // (too fine to see on a printer) and texts are set in their PaperFont.
     void Paint(MainSession& s, QPainter& painter, bool paper = false, double lineWidth = 0.0);
+
+    // The midpoint finder's pairs to draw over the rings, each joined by a line in its
+    // list colour; none by default. The pairs must outlive the next Draw or Paint.
+    void SetFinderPairs(std::span<const FinderPair> pairs) { finder_ = pairs; }
 
   private:
     void Draw360Dial();
@@ -51,6 +57,7 @@ class DialRenderer {
     void DrawReflectedHouseLines(const std::array<DialPixel, 13>& labelPoints);
     void Draw90Mark(int step, double angle);
     void DrawLayer(DialLayer layer);
+    void DrawFinderLines();
     void DrawGlyphMark(const GlyphMark& mark, const std::vector<LeaderSegment>& segments, QChar glyph);
 
     // Drawing primitives in the design's terms.
@@ -69,10 +76,12 @@ class DialRenderer {
     int c_ = 0;
     double lineWidth_ = 0.0;
     bool paper_ = false;
+    std::span<const FinderPair> finder_;
 };
 
-// DrawChart: the design's name for the repaint.
-void DrawChart(MainSession& s, QImage& image);
+// DrawChart: the design's name for the repaint; with the midpoint finder's pairs drawn
+// over the rings when there are any.
+void DrawChart(MainSession& s, QImage& image, std::span<const FinderPair> finderPairs = {});
 
 // Paints the dial on paper with its top-left corner at `topLeft` (device units of the
 // painter), `scale` device units to a dial pixel, lines `lineWidth` dial pixels wide,

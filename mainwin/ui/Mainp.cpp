@@ -139,6 +139,8 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     BuildActions();
     BuildMainMenu();
     BuildPopupMenus();
+    BuildDialToolCommands();
+    BuildBookCommands();
     ShowHoroscopePage();
     FSession.FChartSize = ChartArea->width();
     FSession.FChartCenter = (FSession.FChartSize - 1) / 2 + 1;
@@ -689,6 +691,7 @@ void TMainForm::UpdateCommandState()
     for (const char* name : {"SaveTransit", "MnReloc2", "MnChangeTransit"})
         item(name)->setEnabled(c.TransitCommands);
     item("MnAstronomy")->setEnabled(c.MnAstronomy);
+    UpdateDialToolState();
 }
 
 void TMainForm::UpdateContraciaMenus()
@@ -913,7 +916,8 @@ void TMainForm::ToggleTrueNode()
 
 void TMainForm::DrawChart()
 {
-    nemra::DrawChart(FSession, ChartArea->image());
+    FFinderPairs = nemra::SessionMidpointPairs(FSession);
+    nemra::DrawChart(FSession, ChartArea->image(), FFinderPairs);
     const qreal ratio = ChartArea->devicePixelRatioF();
     QImage& sharp = ChartArea->sharpImage();
     if (ratio > 1.0) {
@@ -922,11 +926,12 @@ void TMainForm::DrawChart()
             sharp = QImage(side, side, QImage::Format_RGB32);
             sharp.setDevicePixelRatio(ratio);
         }
-        nemra::DrawChart(FSession, sharp);
+        nemra::DrawChart(FSession, sharp, FFinderPairs);
     } else {
         sharp = QImage();
     }
     ChartArea->update();
+    UpdateDialToolState();
 }
 
 // ---------------------------------------------------------------- export
@@ -1162,8 +1167,10 @@ std::function<int(QDialog&)> TMainForm::RunDialogFunction()
 {
     return [this](QDialog& dialog) {
         // The hit-point report prints through the main window's page setup and preview.
-        if (auto* report = qobject_cast<TFReport*>(&dialog))
+        if (auto* report = qobject_cast<TFReport*>(&dialog)) {
             connect(report, &TFReport::printRequested, this, [this, report] { PrintHitReport(*report); });
+            report->SetBookLookup(HitBookLookup());
+        }
         return RunDialog(dialog);
     };
 }

@@ -5,6 +5,7 @@
 
 #include "Clock.h"
 #include "DialInteraction.h"
+#include "MidpointFinder.h"
 #include "Session.h"
 #include "Settings.h"
 
@@ -35,6 +36,7 @@ class QTableWidget;
 class QTimer;
 class TChartArea;
 class TChartDialog;
+class TDialTool;
 class TDialMouse;
 class TFReport;
 class TStepForm;
@@ -42,6 +44,10 @@ class TStepForm;
 namespace nemra {
 class ChartStore;
 struct TimelineSettings;
+} // namespace nemra
+
+namespace nemra {
+struct HitPoint;
 } // namespace nemra
 
 namespace nemra::print {
@@ -150,6 +156,16 @@ class TMainForm : public QMainWindow {
     void ChooseZodiacIndex();
     void ChooseDailyMeridianIndex();
 
+    // Dial tools: the turning tool's window and the midpoint finder (on while MidPointTool
+    // is checked).
+    void OpenDialTool();
+    void SetMidpointFinder(bool on);
+    TDialTool* dialTool() const { return FDialTool; }
+
+    // The formula book: the browser of one book (1 pictures, 2 houses) or the editor of both.
+    void OpenBook(int book, bool editing);
+    const std::vector<nemra::FinderPair>& finderPairs() const { return FFinderPairs; }
+
     // Reports.
     void ShowAspectList();
     void ShowSolarArcTable();
@@ -184,6 +200,11 @@ class TMainForm : public QMainWindow {
     void BuildActions();
     void BuildMainMenu();
     void BuildPopupMenus();
+    void BuildDialToolCommands();
+    void UpdateDialToolState();
+    void BuildBookCommands();
+    // The book's texts for the hit-point report's rows, read once from the library.
+    std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> HitBookLookup();
     QAction* AddEntry(QMenu* menu, const MenuEntry& entry);
     void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption);
@@ -250,4 +271,6 @@ class TMainForm : public QMainWindow {
     QMenu* PopupMenu2 = nullptr;
     std::map<QString, QAction*> FItems;
     std::map<QString, QMenu*> FMenus;
+    TDialTool* FDialTool = nullptr;
+    std::vector<nemra::FinderPair> FFinderPairs; // the finder's pairs of the last repaint
 };

@@ -87,16 +87,8 @@ bool TripleAdmitted(int kind, int a, int b, int c)
     }
 }
 
-// What a point is, as far as the search forms points: its hit kind 1..8 and its factors in
-// one order, so that every way of writing one point compares equal: a midpoint's pair
-// either way round, A and B of A+B-C and of A/B//C either way round, B and C of A-B-C
-// either way round, and the three factors of A+B+C in any order. Kind 0 is a point no
-// candidate can be.
-struct PointIdentity {
-    int kind = 0;
-    std::array<int, 3> factors{};
-    friend bool operator==(const PointIdentity&, const PointIdentity&) = default;
-};
+// What a point is, as far as the search forms points (see HitPoint).
+using PointIdentity = HitPoint;
 
 PointIdentity IdentityOf(int kind, int a, int b = 0, int c = 0)
 {
@@ -214,6 +206,7 @@ class HitSearcher {
         if (FSettings.sortByOrb)
             SortByDeviation(FRows);
         report.hitCount = FHitCount;
+        report.studied = StudiedIdentity(FSnap);
         report.rows = std::move(FRows);
         return report;
     }
@@ -284,10 +277,10 @@ class HitSearcher {
             return;
         std::string hitName = name();
         std::string formula = FormulaText(style, hitName, factor);
-        FRows.push_back({std::move(hitName), lon, r.aspect, r.orb, false});
+        FRows.push_back({std::move(hitName), lon, r.aspect, r.orb, false, identity});
         ++FHitCount;
         if (!formula.empty())
-            FRows.push_back({std::move(formula), lon, r.aspect, r.orb, true});
+            FRows.push_back({std::move(formula), lon, r.aspect, r.orb, true, identity});
     }
 
     std::string FormulaText(FormulaStyle style, const std::string& hitName, int factor) const

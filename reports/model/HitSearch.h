@@ -30,6 +30,16 @@ struct HitSettings {
     bool sortByOrb = false; // ascending signed deviation (within 1e-9 degrees: found order), else loop order
 };
 
+// A point as the search forms it: its kind 1..8 (as HitKindCaptions number them from 1) and
+// its factors in one order, so that every way of writing one point compares equal: a
+// midpoint's pair in factor order, A and B of A+B-C and of A/B//C in factor order, B and C
+// of A-B-C in factor order, the three factors of A+B+C sorted. Kind 0 is no such point.
+struct HitPoint {
+    int kind = 0;
+    std::array<int, 3> factors{};
+    friend bool operator==(const HitPoint&, const HitPoint&) = default;
+};
+
 // One listed row: a hit, or the formula row that follows a hit of kinds 1 to 4.
 struct HitRow {
     std::string name;       // the hit name, or the formula text of a formula row
@@ -37,12 +47,14 @@ struct HitRow {
     double angle = 0.0;     // the aspect angle, degrees 0..180
     double deviation = 0.0; // signed degrees
     bool formula = false;
+    HitPoint point; // the hit (a formula row: its hit's)
 };
 
 struct HitReport {
     bool searched = false; // false for orb 0, base 0 or a target layer whose chart is not cast
     int hitCount = 0;      // formula rows are not counted
     std::vector<HitRow> rows;
+    HitPoint studied; // the studied point as a point of the search, whatever the layer
 };
 
 // Whether the report offers a target layer: the natal layer with a natal chart, the

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -133,6 +134,12 @@ void TFReport::CreateControls()
     StringGrid1->setMinimumWidth(kGridColumns * kColumnWidth + 24);
     auto* listLayout = new QVBoxLayout(list);
     listLayout->addWidget(StringGrid1);
+    BookPane = new QTextBrowser(list);
+    BookPane->setObjectName(QStringLiteral("BookPane"));
+    BookPane->setMaximumHeight(90);
+    BookPane->setVisible(false);
+    listLayout->addWidget(BookPane);
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { ShowBookText(); });
 
     Label5 = new QLabel(QStringLiteral("จำนวนจุดกระทบที่พบ....จุด"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
@@ -285,5 +292,32 @@ void TFReport::FillGrid()
         else
             SetReportGridRow(*StringGrid1, static_cast<int>(r) - 1, rows[r]);
     }
+    // Grid row k (from 1) is report row k - 1; row 0 is the studied point.
+    if (FBookLookup)
+        for (std::size_t i = 0; i < FReport.rows.size(); ++i) {
+            const QString text = QString::fromStdString(FBookLookup(FReport.studied, FReport.rows[i].point));
+            for (int column = 0; column < StringGrid1->columnCount(); ++column)
+                if (QTableWidgetItem* cell = StringGrid1->item(static_cast<int>(i) + 1, column))
+                    cell->setToolTip(text);
+        }
     StringGrid1->setUpdatesEnabled(true);
+    ShowBookText();
+}
+
+void TFReport::SetBookLookup(BookLookup lookup)
+{
+    FBookLookup = std::move(lookup);
+    BookPane->setVisible(static_cast<bool>(FBookLookup));
+    FillGrid();
+}
+
+void TFReport::ShowBookText()
+{
+    const int row = StringGrid1->currentRow() - 1;
+    if (!FBookLookup || row < 0 || static_cast<std::size_t>(row) >= FReport.rows.size()) {
+        BookPane->clear();
+        return;
+    }
+    BookPane->setPlainText(
+        QString::fromStdString(FBookLookup(FReport.studied, FReport.rows[static_cast<std::size_t>(row)].point)));
 }

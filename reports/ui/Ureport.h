@@ -11,6 +11,8 @@
 #include "ReportDialog.h"
 
 #include <array>
+#include <functional>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -18,6 +20,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableWidget;
+class QTextBrowser;
 
 class TFReport : public TReportDialog {
     Q_OBJECT
@@ -44,6 +47,12 @@ class TFReport : public TReportDialog {
 
     void SearchHits();
 
+    // The formula book's text of the picture a row lists (the studied point and the hit),
+    // empty when the book has none. With a lookup set, the selected row's text shows in a
+    // pane under the grid and every row with a text has it as its tooltip.
+    using BookLookup = std::function<std::string(const nemra::HitPoint& studied, const nemra::HitPoint& hit)>;
+    void SetBookLookup(BookLookup lookup);
+
   signals:
     // BitBtn3 "พิมพ์": whoever opened the report prints it (the main window's preview).
     void printRequested();
@@ -52,6 +61,7 @@ class TFReport : public TReportDialog {
     void CreateControls();
     void ConnectControls();
     void FillGrid();
+    void ShowBookText();
 
     const nemra::ReportSnapshot FSnapshot;
     int& FTargetLayer;
@@ -70,6 +80,8 @@ class TFReport : public TReportDialog {
     QRadioButton* FSortByOrb = nullptr;                        // SortGroup item 0
     QRadioButton* FSortByFactor = nullptr;                     // SortGroup item 1
     QTableWidget* StringGrid1 = nullptr;
+    QTextBrowser* BookPane = nullptr;
+    BookLookup FBookLookup;
     QPushButton* BitBtn2 = nullptr;
     QPushButton* BitBtn3 = nullptr;
     QPushButton* CloseBtn = nullptr;

@@ -201,6 +201,8 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     AddAstroCommand(app, table, context);
     AddTimelineCommands(app, table, context);
     AddAtlasCommands(app, table, context);
+    AddPairsCommand(app, table, context);
+    AddBookCommands(app, table, context);
 
     if (args.empty()) {
         err << "nemra-chart: usage: nemra-chart COMMAND [OPTIONS]" << kSeeHelp << '\n';

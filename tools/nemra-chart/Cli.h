@@ -55,6 +55,8 @@ void AddPrintCommand(CLI::App& app, CommandTable& table, Context& context);
 void AddAstroCommand(CLI::App& app, CommandTable& table, Context& context);
 void AddTimelineCommands(CLI::App& app, CommandTable& table, Context& context);
 void AddAtlasCommands(CLI::App& app, CommandTable& table, Context& context);
+void AddPairsCommand(CLI::App& app, CommandTable& table, Context& context);
+void AddBookCommands(CLI::App& app, CommandTable& table, Context& context);
 
 // ---------------------------------------------------------------- option declarations
 

@@ -158,13 +158,17 @@ void AddHitsCommand(CLI::App& app, CommandTable& table, Context& context)
     CLI::App* command =
         table.Add(app, "hits", "the hit points of a dial index, as the hit-point report saves them", [args, &context] {
             const HitsReport hits = HitPointsReport(*args, context);
-            PrintReportLines(HitReportFileLines(hits.snapshot, hits.target, hits.report), args->cp874, context.out);
+            auto lines = HitReportFileLines(hits.snapshot, hits.target, hits.report);
+            if (args->book)
+                lines = WithBookTexts(std::move(lines), hits, args->charts.library, context);
+            PrintReportLines(lines, args->cp874, context.out);
         });
     AddChartOptions(*command, args->charts, ChartOptions::NatalAndTransit);
     command->get_option("--natal")->required();
     AddHitOptions(*command, *args, true);
     AddAngleOptions(*command, *args);
     AddCp874Option(*command, *args);
+    AddSwitch(*command, "--book", args->book, "adds the formula book's entry of each hit as a fifth field");
 }
 
 } // namespace nemra::cli

@@ -40,6 +40,7 @@ struct ReportArgs {
     std::optional<std::string> indexSens;
     std::optional<std::string> indexUser;
     bool indexMc = false;
+    bool book = false; // hits: the formula book's entry of each hit as a fifth field
 };
 
 void AddCp874Option(CLI::App& app, ReportArgs& args);
@@ -76,5 +77,9 @@ struct HitsReport {
     HitReport report;
 };
 HitsReport HitPointsReport(const ReportArgs& args, const Context& context);
+// The hit lines of a hit report file with the book's text of each hit's picture added as a
+// fifth field (empty when the book has none).
+std::vector<std::string> WithBookTexts(std::vector<std::string> lines, const HitsReport& hits,
+                                       const LibraryArgs& library, const Context& context);
 
 } // namespace nemra::cli

@@ -73,7 +73,7 @@ TEST(ChartStore, ANewFileGetsItsFoldersTheSchemaAndWriteAheadLogging)
         EXPECT_FALSE(store.ReadOnly());
         EXPECT_EQ(*store.Count(), 0);
     }
-    EXPECT_EQ(Pragma(path, "user_version"), "1");
+    EXPECT_EQ(Pragma(path, "user_version"), "2");
     EXPECT_EQ(Pragma(path, "journal_mode"), "wal");
     ChartStore again = OpenStore(path); // opening a prepared file changes nothing
     EXPECT_EQ(*again.Count(), 0);

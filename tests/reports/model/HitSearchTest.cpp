@@ -399,7 +399,7 @@ TEST(HitSearch, AngleAndGridTexts)
     EXPECT_EQ(StudiedPointTitle(snap), Name(kSun) + " V1");
 
     HitReport report;
-    report.rows = {{Name(kMoon), 67.5, 67.5, -(0.5 + 5.0 / 60.0), false}, {"formula", 67.5, 67.5, -0.5, true}};
+    report.rows = {{Name(kMoon), 67.5, 67.5, -(0.5 + 5.0 / 60.0), false, {}}, {"formula", 67.5, 67.5, -0.5, true, {}}};
     const auto rows = HitGridRows(snap, report);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0], (HitGridRow{"การทำมุม", "จุดกระทบ", "สมผุส", "ระยะวังกะ"}));

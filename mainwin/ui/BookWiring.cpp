@@ -1,0 +1,76 @@
+// The main window's formula book: the browsers of the two books (See_Book1, See_Book2), the
+// editor (MnEditBook) and the book's texts in the hit-point report. The book lives in the
+// chart library's database file.
+#include "Mainp.h"
+
+#include "BookDialogs.h"
+#include "HitSearch.h"
+
+#include "library/model/ChartStore.h"
+#include "library/model/FormulaBook.h"
+
+#include <QAction>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+std::filesystem::path LibraryFile()
+{
+    return nemra::ChartDatabasePath(std::nullopt, [](const char* name) { return std::getenv(name); });
+}
+
+} // namespace
+
+void TMainForm::BuildBookCommands()
+{
+    connect(item("See_Book1"), &QAction::triggered, this, [this] { OpenBook(1, false); });
+    connect(item("See_Book2"), &QAction::triggered, this, [this] { OpenBook(2, false); });
+    connect(item("MnEditBook"), &QAction::triggered, this, [this] { OpenBook(1, true); });
+    for (const char* name : {"See_Book1", "See_Book2", "MnSeeBook1", "MnSeeBook2", "MnEditBook"})
+        item(name)->setEnabled(true);
+}
+
+void TMainForm::OpenBook(int book, bool editing)
+{
+    // Reading a book never creates the library file; the editor does.
+    const std::filesystem::path file = LibraryFile();
+    std::error_code ec;
+    if (!editing && !std::filesystem::exists(file, ec)) {
+        ShowMessage(QMessageBox::Information,
+                    tr("The formula book is empty: add entries with %1.").arg(item("MnEditBook")->text()));
+        return;
+    }
+    auto store = nemra::ChartStore::Open(file);
+    if (!store) {
+        ShowMessage(QMessageBox::Warning, QString::fromStdString(store.fault().reason));
+        return;
+    }
+    const std::array<QString, 2> titles = {item("See_Book1")->text(), item("See_Book2")->text()};
+    TBookBrowser browser(*store, book == 2 ? nemra::BookKind::Houses : nemra::BookKind::Pictures, editing, titles,
+                         this);
+    if (editing) {
+        browser.setWindowTitle(item("MnEditBook")->text());
+        browser.runDialog = [this](QDialog& dialog) { return RunDialog(dialog); };
+    }
+    RunDialog(browser);
+}
+
+std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> TMainForm::HitBookLookup()
+{
+    // The pictures book read once for the report; an unreadable library gives no texts.
+    auto texts = std::make_shared<std::map<std::string, std::string>>();
+    std::error_code ec;
+    if (const std::filesystem::path file = LibraryFile(); std::filesystem::exists(file, ec))
+        if (auto store = nemra::ChartStore::Open(file))
+            if (auto entries = store->BookEntries(nemra::BookKind::Pictures))
+                for (nemra::BookEntry& entry : *entries)
+                    (*texts)[entry.key] = std::move(entry.text);
+    return [texts](const nemra::HitPoint& studied, const nemra::HitPoint& hit) {
+        const auto found = texts->find(nemra::HitPictureKey(studied, hit));
+        return found == texts->end() ? std::string() : found->second;
+    };
+}
