@@ -6,7 +6,9 @@
 namespace nemra::bench {
 
 // The renderers need a GUI application for their fonts and the widgets a QApplication; an
-// offscreen one will do.
+// offscreen one will do. It lives until the process ends and is never destroyed: a static
+// application would be torn down by the exit handlers after Qt's own thread storage, and
+// crash the run at its very end.
 inline void EnsureGuiApplication()
 {
     if (QApplication::instance() != nullptr)
@@ -16,7 +18,7 @@ inline void EnsureGuiApplication()
     static int argc = 1;
     static char name[] = "nemra_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    new QApplication(argc, argv); // deliberately never deleted
 }
 
 } // namespace nemra::bench

@@ -4,7 +4,9 @@
 #include "Session.h"
 
 #include <algorithm>
+#include <array>
 #include <list>
+#include <map>
 #include <numbers>
 
 namespace nemra {
@@ -168,7 +170,9 @@ LayerPlan PlanLayer(const MainSession& s, DialLayer layer)
     return plan;
 }
 
-int CornerTextRoom(int left, int top, int bottom, int centre)
+namespace {
+
+int ScanCornerTextRoom(int left, int top, int bottom, int centre)
 {
     // Every glyph place of the top-left quarter (screen angles 0..90) on every ring, true and
     // reflected, in tenths of a degree: the left edge of the leftmost box across the rows.
@@ -186,6 +190,23 @@ int CornerTextRoom(int left, int top, int bottom, int centre)
         }
     }
     return std::max(0, nearest - left);
+}
+
+} // namespace
+
+int CornerTextRoom(int left, int top, int bottom, int centre)
+{
+    // The scan costs thousands of trigonometric calls and its answer depends only on the
+    // layout, which repeats on every repaint: remember the answers (a handful of title lines
+    // at one or two dial sizes).
+    using Key = std::array<int, 4>;
+    thread_local std::map<Key, int> known;
+    const Key key{left, top, bottom, centre};
+    if (const auto found = known.find(key); found != known.end())
+        return found->second;
+    if (known.size() > 256)
+        known.clear();
+    return known[key] = ScanCornerTextRoom(left, top, bottom, centre);
 }
 
 TChartRecord& LayerGlyphRecord(MainSession& s, DialLayer layer)

@@ -12,6 +12,8 @@
 #include <QVector>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace nemra {
@@ -45,7 +47,7 @@ struct FittedLine {
     QFont font;
     QString text;
 };
-FittedLine FitCornerLine(const QString& text, int left, int top, int centre)
+FittedLine MeasureCornerLine(const QString& text, int left, int top, int centre)
 {
     const QFont designFont = DialTextFont(kTitlePixels);
     const int room = CornerTextRoom(left, top, top + QFontMetrics(designFont).height() - 1, centre);
@@ -63,16 +65,34 @@ FittedLine FitCornerLine(const QString& text, int left, int top, int centre)
     return {smallest, cut};
 }
 
+// The fitted line, remembered: the titles and the layout repeat on every repaint, and the
+// measuring tries one font size after another.
+FittedLine FitCornerLine(const QString& text, int left, int top, int centre)
+{
+    using Key = std::tuple<QString, int, int, int>;
+    thread_local std::map<Key, FittedLine> known;
+    Key key{text, left, top, centre};
+    if (const auto found = known.find(key); found != known.end())
+        return found->second;
+    if (known.size() > 256)
+        known.clear();
+    return known.emplace(std::move(key), MeasureCornerLine(text, left, top, centre)).first->second;
+}
+
 // Hands the model the drawn width of every factor glyph: from the left edge of the text
 // to the right end of its ink, at the size the rings draw it. "MC" and "AS" are two
 // letters wide; picking and spreading need to know.
 void MeasureGlyphWidths(MainSession& s)
 {
-    const QFontMetrics metrics(GlyphFont(kFactorGlyphPoints));
-    for (std::size_t f = 0; f < s.FGlyphWidths.size(); ++f) {
-        const QChar glyph(static_cast<char16_t>(FactorGlyphs[f]));
-        s.FGlyphWidths[f] = metrics.boundingRect(glyph).right() + 1;
-    }
+    // The glyphs and their font never change: measure them once.
+    static const auto widths = [] {
+        decltype(MainSession::FGlyphWidths) measured{};
+        const QFontMetrics metrics(GlyphFont(kFactorGlyphPoints));
+        for (std::size_t f = 0; f < measured.size(); ++f)
+            measured[f] = metrics.boundingRect(QChar(static_cast<char16_t>(FactorGlyphs[f]))).right() + 1;
+        return measured;
+    }();
+    s.FGlyphWidths = widths;
 }
 
 } // namespace
