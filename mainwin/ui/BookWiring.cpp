@@ -59,18 +59,31 @@ void TMainForm::OpenBook(int book, bool editing)
     RunDialog(browser);
 }
 
-std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> TMainForm::HitBookLookup()
+std::shared_ptr<const std::map<std::string, std::string>> TMainForm::BookTexts(nemra::BookKind book)
 {
-    // The pictures book read once for the report; an unreadable library gives no texts.
+    // The book read once for a report; an unreadable or missing library gives no texts.
     auto texts = std::make_shared<std::map<std::string, std::string>>();
     std::error_code ec;
     if (const std::filesystem::path file = LibraryFile(); std::filesystem::exists(file, ec))
         if (auto store = nemra::ChartStore::Open(file))
-            if (auto entries = store->BookEntries(nemra::BookKind::Pictures))
+            if (auto entries = store->BookEntries(book))
                 for (nemra::BookEntry& entry : *entries)
                     (*texts)[entry.key] = std::move(entry.text);
-    return [texts](const nemra::HitPoint& studied, const nemra::HitPoint& hit) {
+    return texts;
+}
+
+std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> TMainForm::HitBookLookup()
+{
+    return [texts = BookTexts(nemra::BookKind::Pictures)](const nemra::HitPoint& studied, const nemra::HitPoint& hit) {
         const auto found = texts->find(nemra::HitPictureKey(studied, hit));
+        return found == texts->end() ? std::string() : found->second;
+    };
+}
+
+std::function<std::string(int, int)> TMainForm::HouseBookLookup()
+{
+    return [texts = BookTexts(nemra::BookKind::Houses)](int factor, int house) {
+        const auto found = texts->find(nemra::HouseKey(factor, house));
         return found == texts->end() ? std::string() : found->second;
     };
 }

@@ -1198,7 +1198,7 @@ void TMainForm::ShowHouseReports()
                 DrawChart();
                 UpdateCommandState();
             },
-            RunDialogFunction());
+            RunDialogFunction(), HouseBookLookup());
     }
 }
 

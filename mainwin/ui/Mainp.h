@@ -48,6 +48,7 @@ struct TimelineSettings;
 
 namespace nemra {
 struct HitPoint;
+enum class BookKind;
 } // namespace nemra
 
 namespace nemra::print {
@@ -205,6 +206,8 @@ class TMainForm : public QMainWindow {
     void BuildBookCommands();
     // The book's texts for the hit-point report's rows, read once from the library.
     std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> HitBookLookup();
+    std::function<std::string(int, int)> HouseBookLookup();
+    std::shared_ptr<const std::map<std::string, std::string>> BookTexts(nemra::BookKind book);
     QAction* AddEntry(QMenu* menu, const MenuEntry& entry);
     void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption);

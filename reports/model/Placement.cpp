@@ -96,7 +96,7 @@ void InsertFactors(const PlacementReport& report, const PlacementChart& chart, i
         const std::string& mark = chart.Retro[Index(j)];
         std::string text = std::string(FactorNamesThai[Index(j)]) + std::string(chartWord) + std::string(kSeparator)
                            + WinDeg::PositionText(lon) + mark;
-        InsertNode(list, {std::move(text), PlacementValue(report, lon), mark, false});
+        InsertNode(list, {std::move(text), PlacementValue(report, lon), mark, false, j});
     }
 }
 
@@ -107,11 +107,17 @@ std::size_t SignSlotOf(double lonDeg)
     return Index(SignNumberOf(lonDeg) - 1);
 }
 
+void AddChild(PlacementGroup& group, const PlacementNode& node)
+{
+    group.Children.push_back(node.Text);
+    group.ChildFactors.push_back(node.Factor);
+}
+
 void GroupBySign(const PlacementList& list, PlacementTree& tree)
 {
     for (const PlacementNode& node : list)
         if (!node.Header)
-            tree[SignSlotOf(node.Value)].Children.push_back(node.Text);
+            AddChild(tree[SignSlotOf(node.Value)], node);
 }
 
 void GroupByHouse(const PlacementList& list, PlacementTree& tree)
@@ -123,7 +129,7 @@ void GroupByHouse(const PlacementList& list, PlacementTree& tree)
         if (node.Header)
             house = std::min(headersPassed++, tree.size() - 1);
         else
-            tree[house].Children.push_back(node.Text);
+            AddChild(tree[house], node);
     }
 }
 

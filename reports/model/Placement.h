@@ -82,6 +82,7 @@ struct PlacementNode {
     double Value = 0.0;     // degrees: the longitude, or for houses the distance from cusp 1
     std::string MotionMark; // at most 2 characters
     bool Header = false;
+    int Factor = 0; // the factor 1..21 of a factor node, 0 for a header
 };
 using PlacementList = std::vector<PlacementNode>;
 
@@ -98,6 +99,7 @@ std::vector<std::string> TopLevelLines(const PlacementReport& report);
 struct PlacementGroup {
     std::string Text;
     std::vector<std::string> Children;
+    std::vector<int> ChildFactors; // the factor 1..21 of each child line
 };
 using PlacementTree = std::vector<PlacementGroup>;
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -13,6 +14,10 @@ namespace {
 
 constexpr int kItemHeight = 16;
 constexpr int kChartItems = 3;
+
+constexpr int kFactorRole = Qt::UserRole;
+constexpr int kHouseRole = Qt::UserRole + 1;
+constexpr int kBookPaneHeight = 90;
 
 QTreeWidgetItem* OutlineItem(const std::string& text)
 {
@@ -44,6 +49,10 @@ void TPlacementDialog::CreateControls(const QString& saveHint)
     Outline1->setColumnCount(1);
     Outline1->setUniformRowHeights(true);
     Outline1->setSelectionMode(QAbstractItemView::SingleSelection);
+    BookPane = new QTextBrowser(this);
+    BookPane->setObjectName(QStringLiteral("BookPane"));
+    BookPane->setMaximumHeight(kBookPaneHeight);
+    BookPane->setVisible(false);
 
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
@@ -71,6 +80,7 @@ void TPlacementDialog::CreateControls(const QString& saveHint)
     buttons->addWidget(BitBtn1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Outline1, 1);
+    layout->addWidget(BookPane);
     layout->addWidget(RadioGroup1);
     layout->addLayout(buttons);
 }
@@ -82,6 +92,7 @@ void TPlacementDialog::ConnectControls()
         if (checked)
             RadioGroup1Click(id);
     });
+    connect(Outline1, &QTreeWidget::currentItemChanged, this, [this] { ShowBookText(); });
     connect(BitBtn2, &QPushButton::clicked, this, &TPlacementDialog::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -116,12 +127,40 @@ void TPlacementDialog::FillOutline()
 {
     Outline1->setUpdatesEnabled(false);
     Outline1->clear();
-    for (const nemra::PlacementGroup& group : FTree) {
+    // Only the houses outline has book entries: a factor in a sign has none.
+    const bool withBook = FBookLookup && FReport.Houses;
+    for (std::size_t house = 0; house < FTree.size(); ++house) {
+        const nemra::PlacementGroup& group = FTree[house];
         QTreeWidgetItem* line = OutlineItem(group.Text);
-        for (const std::string& child : group.Children)
-            line->addChild(OutlineItem(child));
+        for (std::size_t i = 0; i < group.Children.size(); ++i) {
+            QTreeWidgetItem* child = OutlineItem(group.Children[i]);
+            const int factor = i < group.ChildFactors.size() ? group.ChildFactors[i] : 0;
+            child->setData(0, kFactorRole, factor);
+            child->setData(0, kHouseRole, static_cast<int>(house) + 1);
+            if (withBook && factor > 0)
+                child->setToolTip(0, QString::fromStdString(FBookLookup(factor, static_cast<int>(house) + 1)));
+            line->addChild(child);
+        }
         Outline1->addTopLevelItem(line);
     }
     Outline1->expandAll();
     Outline1->setUpdatesEnabled(true);
+}
+
+void TPlacementDialog::SetBookLookup(BookLookup lookup)
+{
+    FBookLookup = std::move(lookup);
+    BookPane->setVisible(FBookLookup && FReport.Houses);
+    FillOutline();
+}
+
+void TPlacementDialog::ShowBookText()
+{
+    const QTreeWidgetItem* item = Outline1->currentItem();
+    const int factor = item ? item->data(0, kFactorRole).toInt() : 0;
+    if (!FBookLookup || !FReport.Houses || factor <= 0) {
+        BookPane->clear();
+        return;
+    }
+    BookPane->setPlainText(QString::fromStdString(FBookLookup(factor, item->data(0, kHouseRole).toInt())));
 }

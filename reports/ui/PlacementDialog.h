@@ -6,9 +6,13 @@
 #include "Placement.h"
 #include "ReportDialog.h"
 
+#include <functional>
+#include <string>
+
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
+class QTextBrowser;
 class QTreeWidget;
 
 class TPlacementDialog : public TReportDialog {
@@ -17,6 +21,12 @@ class TPlacementDialog : public TReportDialog {
     const nemra::PlacementReport& report() const { return FReport; }
     // The outline the tree shows.
     const nemra::PlacementTree& outline() const { return FTree; }
+
+    // The formula book's text for a factor 1..21 in a house 1..12 (empty when none): each
+    // factor line of the houses outline then carries it as its tooltip, and a pane under the
+    // outline shows it for the chosen line.
+    using BookLookup = std::function<std::string(int factor, int house)>;
+    void SetBookLookup(BookLookup lookup);
 
     // Event handlers.
     void FormCreate();
@@ -33,12 +43,15 @@ class TPlacementDialog : public TReportDialog {
     void ConnectControls();
     void RebuildOutline();
     void FillOutline();
+    void ShowBookText();
 
     nemra::PlacementReport FReport;
     nemra::PlacementTree FTree;
     QString FSaveTitle;
+    BookLookup FBookLookup;
 
     QTreeWidget* Outline1 = nullptr;
+    QTextBrowser* BookPane = nullptr;
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* RadioGroup1Items = nullptr;
     QPushButton* BitBtn2 = nullptr;

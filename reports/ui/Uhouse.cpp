@@ -10,10 +10,13 @@ TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
 }
 
 void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
-                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run)
+                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run,
+                     const TPlacementDialog::BookLookup& book)
 {
     nemra::SetHouseReportIndex(session, factor, chart);
     redraw();
     TFHouse dialog(nemra::ShiftIndexToHouses(session, factor), parent);
+    if (book)
+        dialog.SetBookLookup(book);
     run(dialog);
 }

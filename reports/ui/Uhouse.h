@@ -31,5 +31,7 @@ class TFHouse : public TPlacementDialog {
     explicit TFHouse(const nemra::PlacementReport& report, QWidget* parent = nullptr);
 };
 
+// `book`, when given, gives the formula book's text of a factor in a house.
 void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
-                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run);
+                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run,
+                     const TPlacementDialog::BookLookup& book = {});

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 using HouseDialog = Scripted<TFHouse>;
@@ -45,6 +46,38 @@ class UhouseTest : public QObject {
         QCOMPARE(s.FDialTitle, std::string("เรือนชะตาอาทิตย์"));
         QCOMPARE(shown, (QStringList{QStringLiteral("เรือนชะตาอาทิตย์กำเนิด"),
                                      QStringLiteral("เรือนที่  4 - ") + Position(sun), QStringLiteral("อาทิตย์จร -")}));
+    }
+
+    // The houses book reaches each factor line of the outline as its tooltip and, for the
+    // chosen line, in the pane: looked up by the line's own factor and the house it stands in.
+    void bookTextsFollowTheFactorAndItsHouse()
+    {
+        nemra::MainSession s = TestSession(true, false);
+        QStringList seen;
+        ShowHouseReport(
+            s, nemra::kSun, 1, nullptr, [] {},
+            [&](QDialog& dialog) {
+                auto* tree = dialog.findChild<QTreeWidget*>("Outline1");
+                auto* pane = dialog.findChild<QTextBrowser*>("BookPane");
+                const auto moons = tree->findItems(QStringLiteral("จันทร์"), Qt::MatchStartsWith | Qt::MatchRecursive);
+                if (moons.size() != 1 || !pane || pane->isHidden())
+                    return int(QDialog::Rejected);
+                QTreeWidgetItem* moon = moons.front();
+                const int house = tree->indexOfTopLevelItem(moon->parent()) + 1;
+                seen << moon->toolTip(0) << QStringLiteral("MO H%1").arg(house);
+                tree->setCurrentItem(moon);
+                seen << pane->toPlainText();
+                tree->setCurrentItem(tree->topLevelItem(0)); // a house line has no entry
+                seen << pane->toPlainText();
+                return int(QDialog::Rejected);
+            },
+            [](int factor, int house) {
+                return factor == nemra::kMoon ? "MO H" + std::to_string(house) : std::string();
+            });
+        QCOMPARE(seen.size(), 4);
+        QCOMPARE(seen[0], seen[1]);
+        QCOMPARE(seen[2], seen[1]);
+        QCOMPARE(seen[3], QString());
     }
 
     void meridianHousesOfTheTransitChartOnly()
