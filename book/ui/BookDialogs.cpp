@@ -40,15 +40,17 @@ TBookEntryDialog::TBookEntryDialog(nemra::BookKind book, const nemra::BookEntry&
     EntryKey = new QLineEdit(Q(entry.key), this);
     EntryKey->setObjectName("EntryKey");
     EntryKey->setPlaceholderText(book == nemra::BookKind::Pictures ? "SU/MO=Ma, SU+MO-Ma ..." : "SU H7");
-    form->addRow(tr("Key"), EntryKey);
+    form->addRow(QStringLiteral("สูตร"), EntryKey);
     EntryText = new QPlainTextEdit(Q(entry.text), this);
     EntryText->setObjectName("EntryText");
-    form->addRow(tr("Text"), EntryText);
+    form->addRow(QStringLiteral("ข้อความ"), EntryText);
     EntryError = new QLabel(this);
     EntryError->setObjectName("EntryError");
     EntryError->setStyleSheet("color: #c00000");
     form->addRow(QString(), EntryError);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("ตกลง"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ยกเลิก"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TBookEntryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -64,10 +66,10 @@ std::optional<nemra::BookEntry> TBookEntryDialog::TypedEntry()
     if (!key.key)
         error = Q(key.error);
     else if (key.key->book != FBook)
-        error = FBook == nemra::BookKind::Houses ? tr("a house key is a factor code and a house: SU H7")
-                                                 : tr("this key belongs to the houses book");
+        error = FBook == nemra::BookKind::Houses ? QStringLiteral("สูตรเรือนชะตาคือรหัสปัจจัยกับเรือน เช่น SU H7")
+                                                 : QStringLiteral("สูตรนี้เป็นสูตรเรือนชะตา");
     else if (EntryText->toPlainText().trimmed().isEmpty())
-        error = tr("the entry has no text");
+        error = QStringLiteral("สูตรไม่มีข้อความ");
     EntryError->setText(error);
     if (!error.isEmpty())
         return std::nullopt;
@@ -104,7 +106,7 @@ TBookBrowser::TBookBrowser(nemra::ChartStore& store, nemra::BookKind book, bool 
     }
     BookSearch = new QLineEdit(this);
     BookSearch->setObjectName("BookSearch");
-    BookSearch->setPlaceholderText(tr("Search: code or text"));
+    BookSearch->setPlaceholderText(QStringLiteral("ค้นหาสูตรหรือข้อความ"));
     BookSearch->setClearButtonEnabled(true);
     connect(BookSearch, &QLineEdit::textChanged, this, &TBookBrowser::Filter);
     layout->addWidget(BookSearch);
@@ -131,24 +133,24 @@ TBookBrowser::TBookBrowser(nemra::ChartStore& store, nemra::BookKind book, bool 
         buttons->addWidget(b);
     };
     if (editing) {
-        button("BookAdd", tr("Add..."), &TBookBrowser::AddEntry);
-        button("BookEdit", tr("Edit..."), &TBookBrowser::EditEntry);
-        button("BookDelete", tr("Delete"), &TBookBrowser::DeleteEntry);
-        button("BookImport", tr("Import..."), &TBookBrowser::ImportFile);
-        button("BookExport", tr("Export..."), &TBookBrowser::ExportFile);
+        button("BookAdd", QStringLiteral("เพิ่ม..."), &TBookBrowser::AddEntry);
+        button("BookEdit", QStringLiteral("แก้ไข..."), &TBookBrowser::EditEntry);
+        button("BookDelete", QStringLiteral("ลบ"), &TBookBrowser::DeleteEntry);
+        button("BookImport", QStringLiteral("นำเข้า..."), &TBookBrowser::ImportFile);
+        button("BookExport", QStringLiteral("ส่งออก..."), &TBookBrowser::ExportFile);
         connect(BookList, &QListWidget::itemDoubleClicked, this, &TBookBrowser::EditEntry);
     }
     buttons->addStretch(1);
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(QStringLiteral("ปิด"), this);
     close->setObjectName("BookClose");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
     askFile = [this](bool save) {
-        const QString filter = tr("Text (*.txt);;All files (*)");
-        return save ? QFileDialog::getSaveFileName(this, QString(), QString(), filter)
-                    : QFileDialog::getOpenFileName(this, QString(), QString(), filter);
+        const QString filter = QStringLiteral("Text File (*.txt);;All File (*.*)");
+        return save ? QFileDialog::getSaveFileName(this, QStringLiteral("ส่งออกสูตรลงไฟล์"), QString(), filter)
+                    : QFileDialog::getOpenFileName(this, QStringLiteral("นำเข้าสูตรจากไฟล์"), QString(), filter);
     };
     resize(640, 440);
     Reload();
@@ -239,9 +241,12 @@ void TBookBrowser::DeleteEntry()
     if (row < 0 || static_cast<std::size_t>(row) >= FShown.size())
         return;
     const std::string key = FShown[static_cast<std::size_t>(row)].key;
-    QMessageBox ask(QMessageBox::Question, windowTitle(), tr("Delete the entry %1?").arg(Q(key)),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox ask(QMessageBox::Question, QStringLiteral("โปรดยืนยัน!"),
+                    QStringLiteral("ต้องการลบสูตร %1 หรือไม่?").arg(Q(key)), QMessageBox::Yes | QMessageBox::No, this);
     ask.setObjectName("BookDeleteQuestion");
+    ask.button(QMessageBox::Yes)->setText(QStringLiteral("ใช่"));
+    ask.button(QMessageBox::No)->setText(QStringLiteral("ไม่ใช่"));
+    ask.setDefaultButton(QMessageBox::No);
     if (runDialog(ask) != QMessageBox::Yes)
         return;
     if (auto done = FStore.DeleteBookEntry(FBook, key); !done)
@@ -260,9 +265,12 @@ void TBookBrowser::ImportFile()
         return;
     }
     QStringList lines;
-    lines << tr("Added %1, replaced %2, unchanged %3.").arg(report->added).arg(report->replaced).arg(report->unchanged);
+    lines << QStringLiteral("เพิ่มสูตร %1 สูตร, แทนที่ %2 สูตร, ไม่เปลี่ยนแปลง %3 สูตร")
+                 .arg(report->added)
+                 .arg(report->replaced)
+                 .arg(report->unchanged);
     for (const nemra::BookBlockFault& f : report->faults)
-        lines << tr("Line %1: %2").arg(f.line).arg(Q(f.reason));
+        lines << QStringLiteral("บรรทัด %1: %2").arg(f.line).arg(Q(f.reason));
     Say(lines.join("\n"));
     Reload();
 }
@@ -273,5 +281,5 @@ void TBookBrowser::ExportFile()
     if (file.isEmpty())
         return;
     const auto written = FStore.ExportBook(file.toStdString());
-    Say(written ? tr("%1 entries written to %2").arg(*written).arg(file) : Q(written.fault().reason));
+    Say(written ? QStringLiteral("บันทึกสูตร %1 สูตรลงไฟล์ %2 แล้ว").arg(*written).arg(file) : Q(written.fault().reason));
 }

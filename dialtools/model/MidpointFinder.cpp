@@ -56,11 +56,11 @@ std::optional<int> SmallNumber(const std::string& text)
 std::optional<std::string> RangeFault(int sign, int degrees, int minutes)
 {
     if (sign < 0 || sign > 11)
-        return "the sign must be 0..11";
+        return "ราศีต้องอยู่ระหว่าง 0 ถึง 11";
     if (degrees > 29)
-        return "the degrees must be 0..29";
+        return "องศาต้องอยู่ระหว่าง 0 ถึง 29";
     if (minutes > 59)
-        return "the minutes must be 0..59";
+        return "ลิบดาต้องอยู่ระหว่าง 0 ถึง 59";
     return std::nullopt;
 }
 
@@ -86,14 +86,14 @@ PointerParse ParsePositionText(const std::string& t)
     while (m > d && std::isdigit(static_cast<unsigned char>(t[m - 1])))
         --m;
     if (d == 0 || m == t.size() || d > 2 || t.size() - m > 2)
-        return Refused("expected SIGN,DEG,MIN or a position such as 15Ari34");
+        return Refused("ตำแหน่งต้องอยู่ในรูป ราศี,องศา,ลิบดา หรือสมผุสเช่น 15มษ34");
     const std::string abbr = Trim(t.substr(d, m - d));
     for (int sign = 1; sign <= 12; ++sign) {
         const auto i = static_cast<std::size_t>(sign);
         if (abbr == SignAbbrThai[i] || abbr == SignAbbr[i])
             return FromParts(sign - 1, std::atoi(t.substr(0, d).c_str()), std::atoi(t.substr(m).c_str()));
     }
-    return Refused("unknown sign '" + abbr + "'");
+    return Refused("ไม่รู้จักราศี \"" + abbr + "\"");
 }
 
 } // namespace
@@ -189,7 +189,7 @@ PointerParse ParsePointerPosition(const std::string& text)
 {
     const std::string t = Trim(text);
     if (t.empty())
-        return Refused("no position given");
+        return Refused("ยังไม่ได้ระบุตำแหน่ง");
     if (t.find(',') == std::string::npos)
         return ParsePositionText(t);
     std::vector<std::string> parts;
@@ -201,12 +201,12 @@ PointerParse ParsePointerPosition(const std::string& text)
         start = comma + 1;
     }
     if (parts.size() != 3)
-        return Refused("expected SIGN,DEG,MIN (three numbers)");
+        return Refused("ตำแหน่งต้องมีตัวเลขสามตัว: ราศี,องศา,ลิบดา");
     const auto sign = SmallNumber(parts[0]);
     const auto degrees = SmallNumber(parts[1]);
     const auto minutes = SmallNumber(parts[2]);
     if (!sign || !degrees || !minutes)
-        return Refused("SIGN, DEG and MIN must be whole numbers");
+        return Refused("ราศี องศา และลิบดาต้องเป็นจำนวนเต็ม");
     return FromParts(*sign, *degrees, *minutes);
 }
 

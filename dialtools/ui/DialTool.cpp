@@ -59,9 +59,9 @@ TDialTool::TDialTool(nemra::MainSession& session, QWidget* parent)
     auto* form = new QFormLayout;
     PointerEdit = new QLineEdit(this);
     PointerEdit->setObjectName("PointerEdit");
-    PointerEdit->setToolTip(tr("Sign 0..11, degrees, minutes (4,15,30) or a position such as 15Leo30"));
+    PointerEdit->setToolTip(QStringLiteral("ราศี 0..11, องศา, ลิบดา (4,15,30) หรือสมผุสเช่น 15สห30"));
     connect(PointerEdit, &QLineEdit::returnPressed, this, &TDialTool::ApplyTypedPosition);
-    form->addRow(tr("Pointer"), PointerEdit);
+    form->addRow(QStringLiteral("เข็มชี้"), PointerEdit);
     PointerError = new QLabel(this);
     PointerError->setObjectName("PointerError");
     PointerError->setStyleSheet("color: #c00000");
@@ -69,7 +69,7 @@ TDialTool::TDialTool(nemra::MainSession& session, QWidget* parent)
     form->addRow(QString(), PointerError);
     Equivalents = new QLabel(this);
     Equivalents->setObjectName("Equivalents");
-    form->addRow(tr("Other arms"), Equivalents);
+    form->addRow(QStringLiteral("แขนอื่นของเข็ม"), Equivalents);
     layout->addLayout(form);
 
     auto* steps = new QHBoxLayout;
@@ -87,7 +87,7 @@ TDialTool::TDialTool(nemra::MainSession& session, QWidget* parent)
     auto* goTo = new QHBoxLayout;
     GoToList = new QComboBox(this);
     GoToList->setObjectName("GoToList");
-    auto* goButton = new QPushButton(tr("Go to"), this);
+    auto* goButton = new QPushButton(QStringLiteral("ไปที่"), this);
     goButton->setObjectName("GoToButton");
     goButton->setAutoDefault(false);
     connect(goButton, &QPushButton::clicked, this, &TDialTool::GoToChosenFactor);
@@ -109,10 +109,10 @@ TDialTool::TDialTool(nemra::MainSession& session, QWidget* parent)
         r.drawChart = FSession.FMidFinderOn;
         emit refreshNeeded(r);
     });
-    orbRow->addRow(tr("Midpoint orb"), OrbBox);
+    orbRow->addRow(QStringLiteral("ระยะวังกะศูนย์รังสี"), OrbBox);
     layout->addLayout(orbRow);
 
-    PairGroup = new QGroupBox(tr("Pairs on the pointer's axis"), this);
+    PairGroup = new QGroupBox(QStringLiteral("คู่ศูนย์รังสีบนแกนเข็มชี้"), this);
     auto* pairLayout = new QVBoxLayout(PairGroup);
     PairList = new QListWidget(PairGroup);
     PairList->setObjectName("PairList");

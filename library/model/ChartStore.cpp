@@ -1099,8 +1099,7 @@ StoreResult<Done> ChartStore::PutBookEntry(const BookEntry& entry)
     const BookTextPlan plan = ParseBookText(block);
     if (!plan.faults.empty() || plan.entries.size() != 1 || plan.entries[0].book != entry.book)
         return StoreFault{StoreFaultKind::Refused,
-                          "บันทึกสูตรไม่ได้: "
-                              + (plan.faults.empty() ? std::string("wrong book for the key") : plan.faults[0].reason),
+                          "บันทึกสูตรไม่ได้: " + (plan.faults.empty() ? std::string("ผิดประเภทสูตร") : plan.faults[0].reason),
                           {}};
     auto done = ImportBook(block);
     if (!done)

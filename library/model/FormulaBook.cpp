@@ -60,7 +60,7 @@ std::optional<std::vector<Token>> Tokens(std::string_view text, std::string& err
             const std::string_view code = text.substr(i, 2);
             const auto f = FactorOfCode(code);
             if (!f) {
-                error = "unknown factor code '" + std::string(code) + "'";
+                error = "ไม่รู้จักรหัสปัจจัย \"" + std::string(code) + "\"";
                 return std::nullopt;
             }
             tokens.push_back({{}, *f});
@@ -107,16 +107,16 @@ BookKeyParse PictureKey(const std::vector<Token>& tokens)
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const bool wantFactor = i % 2 == 0;
         if (wantFactor != tokens[i].op.empty())
-            return Refused("a factor code and an operator must alternate");
+            return Refused("รหัสปัจจัยกับเครื่องหมายต้องเรียงสลับกัน");
         if (wantFactor)
             factors.push_back(tokens[i].factor);
         else
             ops += tokens[i].op == "//" ? "#" : tokens[i].op;
     }
     if (tokens.empty() || tokens.back().factor < 0)
-        return Refused("a key must end with a factor code");
+        return Refused("สูตรต้องลงท้ายด้วยรหัสปัจจัย");
     if (std::set<int>(factors.begin(), factors.end()).size() != factors.size())
-        return Refused("a factor stands twice in the key");
+        return Refused("มีปัจจัยซ้ำในสูตร");
     const auto& f = factors;
     std::string key;
     if (ops == "=")
@@ -142,7 +142,7 @@ BookKeyParse PictureKey(const std::vector<Token>& tokens)
         else
             key = SortedJoin(plus, "+") + (minus.empty() ? "" : "-" + SortedJoin(minus, "-"));
     } else {
-        return Refused("not a picture: A=B, A/B=C, A/B=C/D, A+B-C, A+B+C, A-B-C or A/B//C");
+        return Refused("สูตรต้องอยู่ในรูป A=B, A/B=C, A/B=C/D, A+B-C, A+B+C, A-B-C หรือ A/B//C");
     }
     return {BookKey{BookKind::Pictures, key}, {}};
 }
@@ -158,13 +158,13 @@ std::optional<BookKeyParse> HouseKeyOf(std::string_view text)
         return std::nullopt;
     const auto f = FactorOfCode(std::string_view(t).substr(0, 2));
     if (!f)
-        return Refused("unknown factor code '" + t.substr(0, 2) + "'");
+        return Refused("ไม่รู้จักรหัสปัจจัย \"" + t.substr(0, 2) + "\"");
     const std::string digits = t.substr(3);
     if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
         return std::nullopt;
     const int house = std::stoi(digits);
     if (house < 1 || house > 12)
-        return Refused("the house must be 1..12");
+        return Refused("เรือนต้องอยู่ระหว่าง 1 ถึง 12");
     return BookKeyParse{BookKey{BookKind::Houses, HouseKey(*f, house)}, {}};
 }
 
@@ -202,7 +202,7 @@ std::string LowerAscii(std::string_view text)
 BookKeyParse NormaliseBookKey(std::string_view text)
 {
     if (Blank(text))
-        return Refused("no key");
+        return Refused("ยังไม่ได้ระบุสูตร");
     if (auto house = HouseKeyOf(text))
         return *house;
     std::string error;
@@ -286,13 +286,13 @@ BookTextPlan ParseBookText(std::string_view bytes)
         const auto fault = [&](std::string reason) { plan.faults.push_back({first, std::move(reason)}); };
         const BookKeyParse key = NormaliseBookKey(keyLine);
         if (!key.key) {
-            fault("bad key: " + key.error);
+            fault("สูตรไม่ถูกต้อง: " + key.error);
         } else if (!IsValidUtf8(text)) {
-            fault("the text is not UTF-8");
+            fault("ข้อความไม่ใช่ UTF-8");
         } else if (text.empty()) {
-            fault("the entry has no text");
+            fault("สูตรไม่มีข้อความ");
         } else if (!seen.insert({static_cast<int>(key.key->book), key.key->key}).second) {
-            fault("the key " + key.key->key + " stands twice in the file");
+            fault("สูตร " + key.key->key + " มีซ้ำในไฟล์");
         } else {
             plan.entries.push_back({key.key->book, key.key->key, text});
         }

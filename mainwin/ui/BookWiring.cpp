@@ -41,7 +41,7 @@ void TMainForm::OpenBook(int book, bool editing)
     std::error_code ec;
     if (!editing && !std::filesystem::exists(file, ec)) {
         ShowMessage(QMessageBox::Information,
-                    tr("The formula book is empty: add entries with %1.").arg(item("MnEditBook")->text()));
+                    QStringLiteral("ยังไม่มีสูตร เพิ่มสูตรได้ที่เมนู \"%1\"").arg(item("MnEditBook")->text()));
         return;
     }
     auto store = nemra::ChartStore::Open(file);

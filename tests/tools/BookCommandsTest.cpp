@@ -34,7 +34,7 @@ TEST(BookCommands, ImportListExportAndBadBlocks)
     Write(dir.path() / "in.txt", "Ma=MO/SU\nline one\nline two\n\nSU H13\nno such house\n\nVe H5\nห้า\n");
     const auto imported = Book(db, {"import", (dir.path() / "in.txt").string()});
     EXPECT_EQ(imported.status, 2);
-    EXPECT_EQ(imported.out, "added\t2\nreplaced\t0\nunchanged\t0\nrefused\t5\tbad key: the house must be 1..12\n");
+    EXPECT_EQ(imported.out, "added\t2\nreplaced\t0\nunchanged\t0\nrefused\t5\tสูตรไม่ถูกต้อง: เรือนต้องอยู่ระหว่าง 1 ถึง 12\n");
     EXPECT_EQ(Book(db, {"list"}).out, "SU/MO=Ma\tline one / line two\nVe H5\tห้า\n");
     EXPECT_EQ(Book(db, {"list", "--book", "houses"}).out, "Ve H5\tห้า\n");
     EXPECT_EQ(Book(db, {"list", "--search", "TWO"}).out, "SU/MO=Ma\tline one / line two\n");

@@ -56,8 +56,8 @@ TEST(PairsCommandTest, RefusesMalformedInput)
         const char* message;
     };
     const Case cases[] = {
-        {{"--point", "12,0,0", "--dial", "360"}, "--point: the sign must be 0..11"},
-        {{"--point", "1,2", "--dial", "360"}, "--point: expected SIGN,DEG,MIN"},
+        {{"--point", "12,0,0", "--dial", "360"}, "--point: ราศีต้องอยู่ระหว่าง 0 ถึง 11"},
+        {{"--point", "1,2", "--dial", "360"}, "--point: ตำแหน่งต้องมีตัวเลขสามตัว"},
         {{"--point", "1,2,3", "--dial", "45"}, "--dial must be 360 or 90"},
         {{"--point", "1,2,3", "--dial", "90", "--orb", "x"}, "--orb must be"},
         {{"--point", "1,2,3", "--dial", "90", "--rings", "transit"}, "need --transit"},

@@ -134,7 +134,9 @@ class BookDialogsTest : public QObject {
         editor.findChild<QComboBox*>("BookChoice")->setCurrentIndex(1);
         editor.ImportFile();
         QCOMPARE(editor.shown().size(), 2u);
-        QVERIFY(editor.findChild<QLabel*>("BookMessage")->text().contains("Line 4"));
+        QVERIFY(editor.findChild<QLabel*>("BookMessage")
+                    ->text()
+                    .contains(QStringLiteral("บรรทัด 4: สูตรไม่ถูกต้อง: เรือนต้องอยู่ระหว่าง 1 ถึง 12")));
     }
 
     void hitReportShowsTheEntryOfItsRows()

@@ -74,7 +74,7 @@ class DialToolTest : public QObject {
         // A malformed position is refused with a message and turns nothing.
         edit->setText("13,0,0");
         QTest::keyClick(edit, Qt::Key_Return);
-        QVERIFY(!tool->findChild<QLabel*>("PointerError")->text().isEmpty());
+        QCOMPARE(tool->findChild<QLabel*>("PointerError")->text(), QStringLiteral("ราศีต้องอยู่ระหว่าง 0 ถึง 11"));
         QVERIFY(std::fabs(s.FDialRotation - (135.5 + 1.0 / 60)) < 1e-9);
 
         // Go to: the first factor of the shown rings (the natal MC).
