@@ -125,9 +125,11 @@ CivilTime ReadLocalTime(const std::string& dateOption, const std::string& date, 
                         const std::string& time);
 
 // The graphical application pictures are painted in (print, graph): the program's own, or one
-// made for the rest of the process on the offscreen platform unless QT_QPA_PLATFORM names
+// made for the command on the offscreen platform unless QT_QPA_PLATFORM names
 // another; `command` names what needs it in the refusal.
 void NeedGuiApplication(const std::string& command);
+// Ends the application NeedGuiApplication made, if any; main() calls it before returning.
+void EndGuiApplication();
 
 // ---------------------------------------------------------------- texts
 

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <memory>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -52,6 +54,18 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 } // namespace
 
+namespace {
+
+// The application of the drawing commands; main() ends it before the program returns, so Qt
+// and the font configuration are torn down while Qt still stands (not by the exit handlers).
+std::unique_ptr<QGuiApplication>& GuiApplication()
+{
+    static std::unique_ptr<QGuiApplication> application;
+    return application;
+}
+
+} // namespace
+
 void NeedGuiApplication(const std::string& command)
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -64,7 +78,12 @@ void NeedGuiApplication(const std::string& command)
     static char offscreen[] = "offscreen";
     static char* argv[] = {name, platform, offscreen, nullptr};
     static int argc = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? 3 : 1;
-    new QGuiApplication(argc, argv); // deliberately kept until the process ends
+    GuiApplication() = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+void EndGuiApplication()
+{
+    GuiApplication().reset();
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // nemra-chart: casts charts and prints positions for scripts.
 #include "ChartCommand.h"
+#include "Cli.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -7,5 +8,7 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return nemra::cli::RunChartProgram(args, STDOUT_FILENO, std::cerr);
+    const int status = nemra::cli::RunChartProgram(args, STDOUT_FILENO, std::cerr);
+    nemra::cli::EndGuiApplication();
+    return status;
 }
