@@ -243,7 +243,7 @@ PlacementTree BuildPlacementTree(const PlacementReport& report, const PlacementL
 {
     PlacementTree tree;
     for (std::string& line : TopLevelLines(report))
-        tree.push_back({std::move(line), {}});
+        tree.push_back({std::move(line), {}, {}});
     if (report.Houses)
         GroupByHouse(list, tree);
     else
