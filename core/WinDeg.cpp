@@ -75,8 +75,9 @@ std::string PositionText(double lonDeg)
     const long long sign = std::min(static_cast<long long>(std::floor(lon / 30.0)), 11LL);
     const long long inSign =
         std::clamp(std::llround((lon - 30.0 * static_cast<double>(sign)) * 60.0), 0LL, kMinutesPerSign - 1);
-    char deg[8];
-    char min[8];
+    // Sized for any long long, so the compiler can see no text is ever cut.
+    char deg[24];
+    char min[24];
     std::snprintf(deg, sizeof deg, "%02lld", inSign / 60);
     std::snprintf(min, sizeof min, "%02lld", inSign % 60);
     return std::string(deg) + std::string(SignAbbrThai[static_cast<std::size_t>(sign) + 1]) + min;
