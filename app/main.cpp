@@ -1,5 +1,5 @@
 // Program start: the application title, the main window, the event loop.
-#include "Mainp.h"
+#include "mainwin/ui/Mainp.h"
 
 #include <QApplication>
 

@@ -4,9 +4,9 @@
 // BM_SwissEphemerisSpread makes the raw library calls the same moments need (19 bodies
 // with speed, the houses), so the two medians give the cost of the casting sequence over
 // the library itself.
-#include "ChartRecord.h"
-#include "OwnerChart.h"
-#include "WinPl.h"
+#include "core/ChartRecord.h"
+#include "core/WinPl.h"
+#include "mainwin/model/OwnerChart.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>

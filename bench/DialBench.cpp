@@ -1,12 +1,12 @@
 // Repaint speed: one full DrawChart of the 360 and the 90 dial with all three rings.
-#include "DialIndex.h"
-#include "DialRenderer.h"
-#include "MidpointFinder.h"
-#include "OwnerChart.h"
-#include "RealTime.h"
-#include "Session.h"
+#include "dials/model/DialIndex.h"
+#include "dials/ui/DialRenderer.h"
+#include "dialtools/model/MidpointFinder.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/RealTime.h"
+#include "mainwin/model/Session.h"
 
-#include "BenchKit.h"
+#include "bench/BenchKit.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ nemra::MainSession FullSession(int dialType)
     s.FMaxContracia = 21;
     s.FHouseLines = true;
     s.GHouseChart = 1;
-    s.FDialType = dialType;
+    s.FDialType = nemra::DialTypeOf(dialType);
     return s;
 }
 

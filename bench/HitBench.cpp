@@ -1,9 +1,10 @@
 // Hit-point report speed: one full search over a cast natal and transit session with all
 // eight kinds of hit point on, as every change of a report control runs it.
-#include "DialIndex.h"
-#include "HitSearch.h"
-#include "OwnerChart.h"
-#include "Session.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/HitSearch.h"
 
 #include <benchmark/benchmark.h>
 

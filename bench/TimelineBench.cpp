@@ -5,7 +5,7 @@
 #include "timeline/model/TimingList.h"
 #include "timeline/ui/EphemerisGraph.h"
 
-#include "BenchKit.h"
+#include "bench/BenchKit.h"
 
 #include <QMouseEvent>
 #include <QPainter>

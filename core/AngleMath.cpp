@@ -1,4 +1,4 @@
-#include "AngleMath.h"
+#include "core/AngleMath.h"
 
 #include <cmath>
 

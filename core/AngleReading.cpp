@@ -1,6 +1,6 @@
-#include "AngleReading.h"
+#include "core/AngleReading.h"
 
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // of limits the check, the cast, the input dialogs and the imports share.
 #pragma once
 
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
 #include <optional>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
-#include "AngleReading.h"
+#include "core/AngleReading.h"
 
-#include "WinDeg.h"
+#include "core/WinDeg.h"
 
 #include <charconv>
 #include <cmath>

@@ -3,7 +3,7 @@
 // well-formed.
 #pragma once
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <optional>
 #include <string>

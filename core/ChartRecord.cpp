@@ -1,9 +1,9 @@
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
-#include "AngleMath.h"
-#include "AngleReading.h"
-#include "WinDeg.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/AngleReading.h"
+#include "core/WinDeg.h"
+#include "core/WinPl.h"
 
 #include <algorithm>
 #include <cmath>

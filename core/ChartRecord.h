@@ -1,8 +1,9 @@
 // The chart record and the one casting sequence that fills it from a chart input.
 #pragma once
 
-#include "ChartInput.h"
-#include "FactorCatalogue.h"
+#include "core/ChartInput.h"
+#include "core/ChartLayers.h"
+#include "core/FactorCatalogue.h"
 
 #include <array>
 #include <cstdint>
@@ -84,7 +85,7 @@ const char* MotionMark(double lonAtD, double lonAtNextDay);
 
 struct CastOptions {
     bool trueNode = true; // the node switch: true node, else mean node
-    int axis = 360;       // reflection axis, 360 or 180
+    ReflectionAxis axis = kAxisAriesLibra;
 };
 
 // The one casting sequence: parse, day numbers, positions, node choice, reflections.

@@ -1,6 +1,6 @@
-#include "Clock.h"
+#include "core/Clock.h"
 
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
 #include <cmath>
 

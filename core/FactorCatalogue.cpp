@@ -1,6 +1,6 @@
 // The factor catalogue and zodiac tables: read-only data indexed by factor (0..22),
 // sign (1..12), month (1..12) and chart layer (1..8). Index 0 of a 1-based table is unused.
-#include "FactorCatalogue.h"
+#include "core/FactorCatalogue.h"
 
 namespace nemra {
 

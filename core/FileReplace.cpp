@@ -1,6 +1,6 @@
-#include "FileReplace.h"
+#include "core/FileReplace.h"
 
-#include "PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <cerrno>
 #include <climits>

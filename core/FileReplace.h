@@ -3,7 +3,7 @@
 // leaves a truncated or half-written file behind.
 #pragma once
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <string>
 #include <string_view>

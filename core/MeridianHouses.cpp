@@ -1,7 +1,7 @@
-#include "MeridianHouses.h"
+#include "core/MeridianHouses.h"
 
-#include "WinDeg.h"
-#include "WinPl.h"
+#include "core/WinDeg.h"
+#include "core/WinPl.h"
 
 namespace nemra {
 

@@ -1,7 +1,7 @@
-#include "MomentFinder.h"
+#include "core/MomentFinder.h"
 
-#include "AngleMath.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/WinPl.h"
 
 #include <algorithm>
 #include <cmath>

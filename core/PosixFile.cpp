@@ -1,4 +1,4 @@
-#include "PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
-#include "PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <array>
 #include <cerrno>

@@ -1,7 +1,7 @@
-#include "WinDeg.h"
+#include "core/WinDeg.h"
 
-#include "AngleMath.h"
-#include "FactorCatalogue.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
 
 #include <algorithm>
 #include <cmath>

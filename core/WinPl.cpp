@@ -1,7 +1,7 @@
-#include "WinPl.h"
+#include "core/WinPl.h"
 
-#include "AngleMath.h"
-#include "FactorCatalogue.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
 
 #include <swephexp.h>
 

@@ -1,8 +1,8 @@
-#include "WinPlAstro.h"
+#include "core/WinPlAstro.h"
 
-#include "AngleMath.h"
-#include "FactorCatalogue.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinPl.h"
 
 #include <swephexp.h>
 

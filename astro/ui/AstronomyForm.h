@@ -8,7 +8,7 @@
 //     form.exec();
 #pragma once
 
-#include "ReportDialog.h"
+#include "reports/ui/ReportDialog.h"
 
 #include "core/ChartRecord.h"
 

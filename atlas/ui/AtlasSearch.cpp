@@ -1,4 +1,7 @@
 #include "atlas/ui/AtlasSearch.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,11 +16,6 @@
 namespace {
 
 constexpr int kShownPlaces = 100;
-
-QString Text(const std::string& utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 } // namespace
 
@@ -65,7 +63,7 @@ TAtlasDialog::TAtlasDialog(const std::filesystem::path& atlasFile, QWidget* pare
     if (opened.atlas) {
         FAtlas = std::move(opened.atlas);
     } else {
-        AtlasStatus->setText(Text(opened.failure));
+        AtlasStatus->setText(FromUtf8(opened.failure));
         AtlasEdit->setEnabled(false);
     }
     AtlasOk->setEnabled(false);
@@ -81,7 +79,7 @@ void TAtlasDialog::AtlasEditChange(const QString& text)
         const std::string country = place.country.thai.empty() ? place.country.name : place.country.thai;
         const std::string cells[] = {name, country, place.zone};
         for (int column = 0; column < 3; ++column)
-            AtlasList->setItem(row, column, new QTableWidgetItem(Text(cells[column])));
+            AtlasList->setItem(row, column, new QTableWidgetItem(FromUtf8(cells[column])));
     }
     if (!FPlaces.empty())
         AtlasList->selectRow(0);

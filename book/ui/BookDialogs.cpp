@@ -1,4 +1,4 @@
-#include "BookDialogs.h"
+#include "book/ui/BookDialogs.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

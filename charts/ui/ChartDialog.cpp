@@ -2,8 +2,11 @@
 
 #include "input/model/ChartInputEntry.h"
 
-#include "InputDialogKit.h"
-#include "Ucity.h"
+#include "input/ui/InputDialogKit.h"
+#include "input/ui/Ucity.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 #include "charts/model/ChartMoment.h"
 #include "charts/ui/PlaceBox.h"
 
-#include "CityList.h"
+#include "input/model/CityList.h"
 
 #include <QDialog>
 

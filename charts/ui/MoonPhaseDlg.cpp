@@ -3,7 +3,10 @@
 #include "charts/model/Relocation.h"
 #include "core/FactorCatalogue.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCheckBox>
 #include <QComboBox>

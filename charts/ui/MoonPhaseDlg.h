@@ -11,7 +11,7 @@
 #include "charts/model/Lunations.h"
 #include "charts/ui/ChartDialog.h"
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 class QCheckBox;
 class QComboBox;

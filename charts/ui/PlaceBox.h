@@ -4,7 +4,7 @@
 
 #include "charts/model/ChartPlace.h"
 
-#include "CityList.h"
+#include "input/model/CityList.h"
 
 #include <QWidget>
 

@@ -10,7 +10,7 @@
 
 #include "charts/ui/ChartDialog.h"
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 class QComboBox;
 class QLabel;

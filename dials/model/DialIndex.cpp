@@ -1,6 +1,6 @@
-#include "DialIndex.h"
+#include "dials/model/DialIndex.h"
 
-#include "WinDeg.h"
+#include "core/WinDeg.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ template <std::size_t N> int LayerOf(const int (&layers)[N], int source, int fir
 }
 
 // The index point of the kind just stored, then the position text.
-void FinishIndex(MainSession& s)
+void FinishIndex(DialSession& s)
 {
     s.FDialRotation = IndexPoint(IndexKindOf(s), PointSourcesOf(s)).value_or(s.FDialRotation);
     ShowIndex(s);
@@ -48,7 +48,7 @@ int SensSourceLayer(int source)
     return LayerOf(kSensLayers, source, kSensNatal);
 }
 
-void RememberMidpointChoice(MainSession& s, const MidpointChoice& choice)
+void RememberMidpointChoice(DialChoices& s, const MidpointChoice& choice)
 {
     s.FMidFactorA = FactorIn(choice.factorA);
     s.FMidFactorB = FactorIn(choice.factorB);
@@ -56,24 +56,24 @@ void RememberMidpointChoice(MainSession& s, const MidpointChoice& choice)
     s.FMidReflect = choice.reflect;
 }
 
-void RememberSensitiveChoice(MainSession& s, const SensitiveChoice& choice)
+void RememberSensitiveChoice(DialChoices& s, const SensitiveChoice& choice)
 {
     s.FSensFactorA = FactorIn(choice.factorA);
     s.FSensFactorB = FactorIn(choice.factorB);
     s.FSensFactorC = FactorIn(choice.factorC);
 }
 
-void ShowIndex(MainSession& s)
+void ShowIndex(DialIndexState& s)
 {
     s.FDialSubTitle = WinDeg::PositionText(s.FDialRotation);
 }
 
-void CancelIndexChoice(MainSession& s)
+void CancelIndexChoice(DialIndexState& s)
 {
     s.FIndexAccepted = false;
 }
 
-void SetZodiacIndex(MainSession& s)
+void SetZodiacIndex(DialIndexState& s)
 {
     s.FDialRotation = 90.0;
     s.FIndexMode = kIndexZodiac;
@@ -88,7 +88,7 @@ void SetZodiacIndex(MainSession& s)
     s.IndexCodeFactor = 0;
 }
 
-void SetHouseIndex(MainSession& s, const HouseChoice& choice)
+void SetHouseIndex(DialSession& s, const HouseChoice& choice)
 {
     const int f = FactorIn(choice.factor, kMeridian);
     s.FIndexDial = f;
@@ -106,7 +106,7 @@ void SetHouseIndex(MainSession& s, const HouseChoice& choice)
     s.FDialSubTitle.clear();
 }
 
-void SetMidpointIndex(MainSession& s, const MidpointChoice& choice)
+void SetMidpointIndex(DialSession& s, const MidpointChoice& choice)
 {
     const int a = FactorIn(choice.factorA);
     const int b = FactorIn(choice.factorB);
@@ -148,7 +148,7 @@ void SetMidpointIndex(MainSession& s, const MidpointChoice& choice)
     FinishIndex(s);
 }
 
-void SetSensitiveIndex(MainSession& s, const SensitiveChoice& choice)
+void SetSensitiveIndex(DialSession& s, const SensitiveChoice& choice)
 {
     const int kind = std::clamp(choice.kind, 1, kSensKindCount);
     const int layer = SensSourceLayer(choice.source);
@@ -165,7 +165,7 @@ void SetSensitiveIndex(MainSession& s, const SensitiveChoice& choice)
     FinishIndex(s);
 }
 
-void SetDailyMeridianIndex(MainSession& s)
+void SetDailyMeridianIndex(DialSession& s)
 {
     s.IndexLayer = 0;
     s.FDialTitle = kDailyMeridianTitle;
@@ -184,7 +184,7 @@ double UserPointLongitude(const UserPointChoice& choice)
            + std::clamp(choice.minutes, 0, 59) / 60.0;
 }
 
-void SetUserIndex(MainSession& s, const UserPointChoice& choice)
+void SetUserIndex(DialIndexState& s, const UserPointChoice& choice)
 {
     s.FIndexAccepted = true;
     s.FDialRotation = UserPointLongitude(choice);
@@ -197,17 +197,17 @@ void SetUserIndex(MainSession& s, const UserPointChoice& choice)
     ShowIndex(s);
 }
 
-IndexKind IndexKindOf(const MainSession& s)
+IndexKind IndexKindOf(const DialIndexState& s)
 {
     return {s.FIndexMode, s.FIndexFactorA, s.FIndexFactorB, s.FIndexFactorC, s.IndexLayer, s.GHouseChart};
 }
 
-PointSources PointSourcesOf(const MainSession& s)
+PointSources PointSourcesOf(const ChartSet& s)
 {
     return {s.FNatal.Factors, s.FTransit.Factors, {s.FArc, s.FHalfArc, s.FDoubleArc}, s.FAxis, s.FDailyMeridian};
 }
 
-std::optional<double> RecomputeIndexPoint(const MainSession& s)
+std::optional<double> RecomputeIndexPoint(const DialSession& s)
 {
     return IndexPoint(IndexKindOf(s), PointSourcesOf(s));
 }

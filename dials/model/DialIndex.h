@@ -5,8 +5,8 @@
 // brings the dial page to the front.
 #pragma once
 
-#include "PointFormulas.h"
-#include "Session.h"
+#include "core/PointFormulas.h"
+#include "dials/model/DialIndexState.h"
 
 #include <optional>
 #include <string>
@@ -74,39 +74,39 @@ struct UserPointChoice {
 
 // The dialogs' remembered settings, written when a dialog ends with OK (a source or
 // formula click is stored by the dialog at once).
-void RememberMidpointChoice(MainSession& s, const MidpointChoice& choice);
-void RememberSensitiveChoice(MainSession& s, const SensitiveChoice& choice);
+void RememberMidpointChoice(DialChoices& s, const MidpointChoice& choice);
+void RememberSensitiveChoice(DialChoices& s, const SensitiveChoice& choice);
 
 // The model part of ShowIndex: the second title line becomes the position text of the index.
-void ShowIndex(MainSession& s);
+void ShowIndex(DialIndexState& s);
 
 // A settings dialog of a calculation dial was cancelled: the index stays as it was.
-void CancelIndexChoice(MainSession& s);
+void CancelIndexChoice(DialIndexState& s);
 
 // Zodiac from the Cancer point.
-void SetZodiacIndex(MainSession& s);
+void SetZodiacIndex(DialIndexState& s);
 // House dial of a factor of the natal or transit chart.
-void SetHouseIndex(MainSession& s, const HouseChoice& choice);
+void SetHouseIndex(DialSession& s, const HouseChoice& choice);
 // One factor or the midpoint of two, optionally reflected, from one of the nine sources.
-void SetMidpointIndex(MainSession& s, const MidpointChoice& choice);
+void SetMidpointIndex(DialSession& s, const MidpointChoice& choice);
 // A sensitive point from one of the eight sources.
-void SetSensitiveIndex(MainSession& s, const SensitiveChoice& choice);
+void SetSensitiveIndex(DialSession& s, const SensitiveChoice& choice);
 // The daily meridian of the directed chart.
-void SetDailyMeridianIndex(MainSession& s);
+void SetDailyMeridianIndex(DialSession& s);
 // A longitude typed as sign, degrees and minutes, under the user's name.
-void SetUserIndex(MainSession& s, const UserPointChoice& choice);
+void SetUserIndex(DialIndexState& s, const UserPointChoice& choice);
 
 // Longitude in degrees of a user point: sign x 30 + degrees + minutes / 60 (each value
 // held to its range).
 double UserPointLongitude(const UserPointChoice& choice);
 
 // The index kind stored in the session, and the positions it is formed from.
-IndexKind IndexKindOf(const MainSession& s);
-PointSources PointSourcesOf(const MainSession& s);
+IndexKind IndexKindOf(const DialIndexState& s);
+PointSources PointSourcesOf(const ChartSet& s);
 
 // The index point recomputed from the session's stored kind with the session's present
 // charts and arcs; nothing when the index is a fixed point (zodiac, user point, drag) or
 // has no layer to follow.
-std::optional<double> RecomputeIndexPoint(const MainSession& s);
+std::optional<double> RecomputeIndexPoint(const DialSession& s);
 
 } // namespace nemra

@@ -1,7 +1,8 @@
-#include "DialControls.h"
+#include "dials/ui/DialControls.h"
 
-#include "FactorCatalogue.h"
-#include "ThaiFonts.h"
+#include "core/FactorCatalogue.h"
+#include "ui/common/QtText.h"
+#include "ui/common/ThaiFonts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,11 +16,6 @@ namespace nemra::ui {
 namespace {
 
 constexpr const char* kAriesPointEntry = "จุดเมษ";
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

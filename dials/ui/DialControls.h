@@ -3,7 +3,7 @@
 // source buttons with its opening rules, and the run of a dialog that sets the dial index.
 #pragma once
 
-#include "DialIndex.h"
+#include "dials/model/DialIndex.h"
 
 #include <QDialog>
 #include <QString>
@@ -69,7 +69,7 @@ class SourceButtons {
 // the index; Cancel clears FIndexAccepted and changes nothing else. Returns whether the
 // index was set.
 template <class Dialog, class Apply>
-bool RunIndexDialog(Dialog& dialog, MainSession& s, const RunDialogFn& runDialog, Apply apply)
+bool RunIndexDialog(Dialog& dialog, DialSession& s, const RunDialogFn& runDialog, Apply apply)
 {
     if (runDialog(dialog) != QDialog::Accepted) {
         CancelIndexChoice(s);

@@ -1,4 +1,4 @@
-#include "Umidp1.h"
+#include "dials/ui/Umidp1.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 using nemra::ui::SourceButtons;
 
-TFMidP1::TFMidP1(nemra::MainSession& session, QWidget* parent)
+TFMidP1::TFMidP1(nemra::DialSession& session, QWidget* parent)
     : QDialog(parent)
     , FSession(session)
     , FNatal(session.FNatal.Computed)
@@ -131,7 +131,7 @@ nemra::MidpointChoice TFMidP1::Choice() const
 
 namespace nemra::ui {
 
-bool ChooseMidpointIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog)
+bool ChooseMidpointIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog)
 {
     TFMidP1 dialog(s, parent);
     return RunIndexDialog(dialog, s, runDialog, [&s](const TFMidP1& d) {

@@ -1,7 +1,7 @@
 // Umidp1: the factor/midpoint dialog (TFMidP1) of the calculation dial "ปัจจัย/ศูนย์รังสี".
 #pragma once
 
-#include "DialControls.h"
+#include "dials/ui/DialControls.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class TFMidP1 : public QDialog {
   public:
     // Opens with the remembered choices of `session`; a source click is stored there at
     // once. Which charts are computed is read here, when the dialog is created.
-    explicit TFMidP1(nemra::MainSession& session, QWidget* parent = nullptr);
+    explicit TFMidP1(nemra::DialSession& session, QWidget* parent = nullptr);
     ~TFMidP1() override;
 
     // The choice shown: the stored source, the two factors, single or midpoint, reflection.
@@ -29,7 +29,7 @@ class TFMidP1 : public QDialog {
     void RadioButton1Click();
     void RadioButton2Click();
 
-    nemra::MainSession& FSession;
+    nemra::DialSession& FSession;
     const bool FNatal;
     const bool FTransit;
     QRadioButton* RadioButton1 = nullptr;
@@ -47,6 +47,6 @@ namespace nemra::ui {
 // The midpoint dial: runs TFMidP1; on OK remembers its choices and sets the dial index to
 // the chosen factor or midpoint. Returns whether the index was set; the caller then
 // redraws the dial and refreshes the command state.
-bool ChooseMidpointIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog);
+bool ChooseMidpointIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog);
 
 } // namespace nemra::ui

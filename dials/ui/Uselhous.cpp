@@ -1,6 +1,9 @@
-#include "Uselhous.h"
+#include "dials/ui/Uselhous.h"
 
-#include "FactorCatalogue.h"
+#include "core/FactorCatalogue.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,7 +24,7 @@ TFSelHous::TFSelHous(bool natalComputed, bool transitComputed, QWidget* parent)
     ListBox1->setToolTip(QStringLiteral("ใช้สกรอลบาร์เลื่อนหาชื่อปัจจัยได้"));
     for (int f = nemra::kMeridian; f <= nemra::kPoseidon; ++f) {
         const std::string_view name = nemra::FactorNamesThai[static_cast<std::size_t>(f)];
-        ListBox1->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        ListBox1->addItem(FromUtf8(name));
     }
     ListBox1->setCurrentRow(0);
     label->setBuddy(ListBox1);
@@ -66,7 +69,7 @@ nemra::HouseChoice TFSelHous::Choice() const
 
 namespace nemra::ui {
 
-bool ChooseHouseIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog)
+bool ChooseHouseIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog)
 {
     TFSelHous dialog(s.FNatal.Computed, s.FTransit.Computed, parent);
     if (runDialog(dialog) != QDialog::Accepted)

@@ -1,7 +1,7 @@
 // Uselhous: the house-factor dialog (TFSelHous) of the calculation dial "เรือนชะตาปัจจัยต่าง ๆ".
 #pragma once
 
-#include "DialControls.h"
+#include "dials/ui/DialControls.h"
 
 #include <QDialog>
 
@@ -32,6 +32,6 @@ namespace nemra::ui {
 // The house dial: runs TFSelHous; on OK sets the dial index to the chosen factor of the
 // chosen chart; Cancel changes nothing. Returns whether the index was set; the caller then
 // redraws the dial, refreshes the command state and shows the dial page.
-bool ChooseHouseIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog);
+bool ChooseHouseIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog);
 
 } // namespace nemra::ui

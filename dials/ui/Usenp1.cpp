@@ -1,4 +1,4 @@
-#include "Usenp1.h"
+#include "dials/ui/Usenp1.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,7 +21,7 @@ constexpr int kFirstOwnFormula = 5; // kinds 5 and 6 take no chosen factors
 
 } // namespace
 
-TFSenP1::TFSenP1(nemra::MainSession& session, QWidget* parent)
+TFSenP1::TFSenP1(nemra::DialSession& session, QWidget* parent)
     : QDialog(parent)
     , FSession(session)
     , FNatal(session.FNatal.Computed)
@@ -116,7 +116,7 @@ nemra::SensitiveChoice TFSenP1::Choice() const
 
 namespace nemra::ui {
 
-bool ChooseSensitiveIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog)
+bool ChooseSensitiveIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog)
 {
     TFSenP1 dialog(s, parent);
     return RunIndexDialog(dialog, s, runDialog, [&s](const TFSenP1& d) {

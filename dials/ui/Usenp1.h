@@ -1,7 +1,7 @@
 // Usenp1: the sensitive-point dialog (TFSenP1) of the calculation dial "จุดอิทธิพล A,B,C".
 #pragma once
 
-#include "DialControls.h"
+#include "dials/ui/DialControls.h"
 
 #include <QDialog>
 
@@ -17,7 +17,7 @@ class TFSenP1 : public QDialog {
   public:
     // Opens with the remembered choices of `session`; formula and source clicks are stored
     // there at once. Which charts are computed is read here, when the dialog is created.
-    explicit TFSenP1(nemra::MainSession& session, QWidget* parent = nullptr);
+    explicit TFSenP1(nemra::DialSession& session, QWidget* parent = nullptr);
     ~TFSenP1() override;
 
     // The choice shown: the stored formula and source and the three factors.
@@ -28,7 +28,7 @@ class TFSenP1 : public QDialog {
     void FormCreate();
     void FormulaClick(int kind);
 
-    nemra::MainSession& FSession;
+    nemra::DialSession& FSession;
     const bool FNatal;
     const bool FTransit;
     std::array<QRadioButton*, nemra::kSensKindCount> FFormulaButtons{}; // RadioButton1..6
@@ -45,6 +45,6 @@ namespace nemra::ui {
 // The sensitive-point dial: runs TFSenP1; on OK remembers its factors and sets the dial
 // index to the sensitive point. Returns whether the index was set; the caller then
 // redraws the dial and refreshes the command state.
-bool ChooseSensitiveIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog);
+bool ChooseSensitiveIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog);
 
 } // namespace nemra::ui

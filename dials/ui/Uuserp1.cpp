@@ -1,6 +1,6 @@
-#include "Uuserp1.h"
+#include "dials/ui/Uuserp1.h"
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -75,7 +75,7 @@ nemra::UserPointChoice TFUserP1::Choice() const
 
 namespace nemra::ui {
 
-bool ChooseUserIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog)
+bool ChooseUserIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog)
 {
     TFUserP1 dialog(parent);
     return RunIndexDialog(dialog, s, runDialog, [&s](const TFUserP1& d) { SetUserIndex(s, d.Choice()); });

@@ -1,7 +1,7 @@
 // Uuserp1: the user-point dialog (TFUserP1) of the calculation dial "จุดกำหนดเอง".
 #pragma once
 
-#include "DialControls.h"
+#include "dials/ui/DialControls.h"
 
 #include <QDialog>
 
@@ -34,6 +34,6 @@ namespace nemra::ui {
 // under the typed name; Cancel clears FIndexAccepted and changes nothing else. Returns
 // whether the index was set; the caller then redraws the dial and refreshes the command
 // state.
-bool ChooseUserIndex(QWidget* parent, MainSession& s, const RunDialogFn& runDialog);
+bool ChooseUserIndex(QWidget* parent, DialSession& s, const RunDialogFn& runDialog);
 
 } // namespace nemra::ui

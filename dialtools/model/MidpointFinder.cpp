@@ -1,8 +1,8 @@
-#include "MidpointFinder.h"
+#include "dialtools/model/MidpointFinder.h"
 
-#include "AngleMath.h"
-#include "FactorCatalogue.h"
-#include "Session.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
+#include "mainwin/model/Session.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,7 +5,7 @@
 // position. Angles are zodiac longitudes in degrees.
 #pragma once
 
-#include "DialGeometry.h"
+#include "mainwin/model/DialGeometry.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "DialTool.h"
+#include "dialtools/ui/DialTool.h"
 
-#include "FactorCatalogue.h"
-#include "Session.h"
-#include "WinDeg.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/Session.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

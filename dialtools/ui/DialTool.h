@@ -6,8 +6,8 @@
 // index a user point, as a drag does; the window asks the main window to redraw.
 #pragma once
 
-#include "DialInteraction.h"
-#include "MidpointFinder.h"
+#include "dialtools/model/MidpointFinder.h"
+#include "mainwin/model/DialInteraction.h"
 
 #include <QWidget>
 

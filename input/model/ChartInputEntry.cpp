@@ -1,8 +1,8 @@
-#include "ChartInputEntry.h"
+#include "input/model/ChartInputEntry.h"
 
-#include "AngleReading.h"
-#include "ChartInputForms.h"
-#include "ChartRecord.h"
+#include "core/AngleReading.h"
+#include "core/ChartRecord.h"
+#include "input/model/ChartInputForms.h"
 
 #include <cmath>
 

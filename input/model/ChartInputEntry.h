@@ -3,9 +3,9 @@
 // texts it writes, and a city's texts turned into its zone, latitude and longitude values.
 #pragma once
 
-#include "ChartInput.h"
-#include "CityList.h"
-#include "Clock.h"
+#include "core/ChartInput.h"
+#include "core/Clock.h"
+#include "input/model/CityList.h"
 
 #include <optional>
 #include <string>

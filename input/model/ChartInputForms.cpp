@@ -1,4 +1,4 @@
-#include "ChartInputForms.h"
+#include "input/model/ChartInputForms.h"
 #include <cstdio>
 
 namespace nemra {

@@ -1,6 +1,6 @@
-#include "CityList.h"
+#include "input/model/CityList.h"
 
-#include "PosixFile.h"
+#include "core/PosixFile.h"
 
 namespace nemra {
 namespace {

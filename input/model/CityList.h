@@ -2,8 +2,8 @@
 // chosen line into the place's name, country, time zone, latitude and longitude.
 #pragma once
 
-#include "ChartInput.h"
-#include "ThaiText.h"
+#include "core/ChartInput.h"
+#include "core/ThaiText.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "PlaceEntry.h"
+#include "input/model/PlaceEntry.h"
 
-#include "ChartInputForms.h"
+#include "input/model/ChartInputForms.h"
 
 #include <string_view>
 

@@ -3,8 +3,8 @@
 // writes back.
 #pragma once
 
-#include "ChartInput.h"
-#include "ChartInputEntry.h"
+#include "core/ChartInput.h"
+#include "input/model/ChartInputEntry.h"
 
 #include <optional>
 #include <string>

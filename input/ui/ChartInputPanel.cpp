@@ -1,10 +1,13 @@
-#include "ChartInputPanel.h"
+#include "input/ui/ChartInputPanel.h"
 
-#include "InputDialogKit.h"
 #include "atlas/ui/AtlasSearch.h"
 #include "charts/model/ChartPlace.h"
+#include "input/ui/InputDialogKit.h"
 
-#include "FactorCatalogue.h"
+#include "core/FactorCatalogue.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -7,9 +7,9 @@
 // runs the city list when Button1 is clicked and hands the chosen city to ShowCity.
 #pragma once
 
-#include "ChartInputEntry.h"
-#include "CityList.h"
 #include "atlas/model/Atlas.h"
+#include "input/model/ChartInputEntry.h"
+#include "input/model/CityList.h"
 
 #include <QWidget>
 

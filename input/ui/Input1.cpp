@@ -1,8 +1,11 @@
-#include "Input1.h"
+#include "input/ui/Input1.h"
 
-#include "ChartInputPanel.h"
-#include "InputDialogKit.h"
-#include "Ucity.h"
+#include "input/ui/ChartInputPanel.h"
+#include "input/ui/InputDialogKit.h"
+#include "input/ui/Ucity.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCalendarWidget>
 #include <QCheckBox>

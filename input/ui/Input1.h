@@ -17,10 +17,10 @@
 // `cityDataDirs` are the folders searched for CityTown.dat after the current directory.
 #pragma once
 
-#include "ChartInput.h"
-#include "ChartInputEntry.h"
-#include "CityList.h"
-#include "Clock.h"
+#include "core/ChartInput.h"
+#include "core/Clock.h"
+#include "input/model/ChartInputEntry.h"
+#include "input/model/CityList.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

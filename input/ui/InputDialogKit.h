@@ -5,7 +5,8 @@
 
 #include <tuple>
 
-#include "ChartInputEntry.h"
+#include "input/model/ChartInputEntry.h"
+#include "ui/common/QtText.h"
 
 #include <QFont>
 #include <QString>
@@ -25,11 +26,6 @@ inline QFont ThaiDialogFont(int pointSize = 10, bool bold = false)
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
-}
-
-inline QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The current directory, or "." when the system cannot name it.

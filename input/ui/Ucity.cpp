@@ -1,6 +1,9 @@
-#include "Ucity.h"
+#include "input/ui/Ucity.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -14,8 +14,8 @@
 // that holds it.
 #pragma once
 
-#include "ChartInput.h"
-#include "CityList.h"
+#include "core/ChartInput.h"
+#include "input/model/CityList.h"
 
 #include <QDialog>
 

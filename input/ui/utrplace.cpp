@@ -1,9 +1,12 @@
-#include "utrplace.h"
+#include "input/ui/utrplace.h"
 
 #include "atlas/ui/AtlasSearch.h"
 
-#include "InputDialogKit.h"
-#include "Ucity.h"
+#include "input/ui/InputDialogKit.h"
+#include "input/ui/Ucity.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QGridLayout>
 #include <QHBoxLayout>

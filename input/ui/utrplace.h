@@ -18,10 +18,10 @@
 // CityTown.dat after the current directory.
 #pragma once
 
-#include "ChartInput.h"
-#include "CityList.h"
-#include "PlaceEntry.h"
 #include "atlas/model/Atlas.h"
+#include "core/ChartInput.h"
+#include "input/model/CityList.h"
+#include "input/model/PlaceEntry.h"
 
 #include <QDialog>
 

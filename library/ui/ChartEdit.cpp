@@ -1,11 +1,14 @@
 #include "library/ui/ChartEdit.h"
 
-#include "ChartInputPanel.h"
-#include "InputDialogKit.h"
-#include "Ucity.h"
 #include "atlas/ui/AtlasSearch.h"
+#include "input/ui/ChartInputPanel.h"
+#include "input/ui/InputDialogKit.h"
+#include "input/ui/Ucity.h"
 #include "library/ui/ChartList.h"
 #include "library/ui/LibraryDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QComboBox>
 #include <QFileDialog>

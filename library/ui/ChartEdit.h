@@ -8,7 +8,7 @@
 //     edit.exec();
 #pragma once
 
-#include "CityList.h"
+#include "input/model/CityList.h"
 #include "library/model/ChartStore.h"
 
 #include <QDialog>

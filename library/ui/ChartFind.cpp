@@ -1,6 +1,6 @@
 #include "library/ui/ChartFind.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
 #include "library/ui/ChartList.h"
 
 #include <QHBoxLayout>

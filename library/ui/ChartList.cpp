@@ -1,6 +1,9 @@
 #include "library/ui/ChartList.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCoreApplication>
 #include <QHeaderView>

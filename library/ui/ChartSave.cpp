@@ -1,7 +1,10 @@
 #include "library/ui/ChartSave.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
 #include "library/ui/LibraryDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QComboBox>
 #include <QFormLayout>

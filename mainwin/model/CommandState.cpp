@@ -1,6 +1,6 @@
-#include "CommandState.h"
+#include "mainwin/model/CommandState.h"
 
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
 namespace nemra {
 

@@ -1,8 +1,8 @@
-#include "DialGeometry.h"
+#include "mainwin/model/DialGeometry.h"
 
-#include "AngleMath.h"
-#include "ThaiText.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/ThaiText.h"
+#include "core/WinDeg.h"
 
 #include <algorithm>
 #include <array>

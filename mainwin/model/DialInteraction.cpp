@@ -1,8 +1,8 @@
-#include "DialInteraction.h"
+#include "mainwin/model/DialInteraction.h"
 
-#include "AngleMath.h"
-#include "DialIndex.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
+#include "dials/model/DialIndex.h"
 
 #include <algorithm>
 #include <array>
@@ -352,7 +352,7 @@ bool PickGridCell(MainSession& s, int column, int row)
 
 DialRefresh ChooseDialType(MainSession& s, int type)
 {
-    const int wanted = type == 360 ? 360 : 90;
+    const DialType wanted = DialTypeOf(type);
     DialRefresh refresh;
     // The marks are set again also without a change: a checkable item flips its own mark.
     refresh.dialTypeControls = true;

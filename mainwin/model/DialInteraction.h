@@ -5,7 +5,7 @@
 // angles degrees (0 at the top, growing counter-clockwise).
 #pragma once
 
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
 #include <optional>
 

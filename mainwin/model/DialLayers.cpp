@@ -1,7 +1,7 @@
-#include "DialLayers.h"
+#include "mainwin/model/DialLayers.h"
 
-#include "AngleMath.h"
-#include "Session.h"
+#include "core/AngleMath.h"
+#include "mainwin/model/Session.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 // dial a longitude v stands at 4v).
 #pragma once
 
-#include "ChartRecord.h"
-#include "DialGeometry.h"
+#include "core/ChartRecord.h"
+#include "mainwin/model/DialGeometry.h"
 
 #include <array>
 #include <optional>

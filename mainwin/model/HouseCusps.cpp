@@ -1,6 +1,6 @@
-#include "HouseCusps.h"
+#include "mainwin/model/HouseCusps.h"
 
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
 namespace nemra {
 

@@ -2,7 +2,7 @@
 // spanning two hours of sidereal time (30 degrees of the equator).
 #pragma once
 
-#include "MeridianHouses.h"
+#include "core/MeridianHouses.h"
 
 #include <array>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "HouseReportFlow.h"
+#include "mainwin/model/HouseReportFlow.h"
 
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // two placement reports taken from the session.
 #pragma once
 
-#include "Placement.h"
+#include "reports/model/Placement.h"
 
 namespace nemra {
 

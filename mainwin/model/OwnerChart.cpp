@@ -1,4 +1,4 @@
-#include "OwnerChart.h"
+#include "mainwin/model/OwnerChart.h"
 
 namespace nemra {
 

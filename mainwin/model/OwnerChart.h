@@ -1,7 +1,7 @@
 // The built-in owner chart: the chart the program casts as the natal chart at start-up.
 #pragma once
 
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
 namespace nemra {
 

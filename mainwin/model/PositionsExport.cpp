@@ -1,7 +1,7 @@
-#include "PositionsExport.h"
+#include "mainwin/model/PositionsExport.h"
 
-#include "FactorCatalogue.h"
-#include "Session.h"
+#include "core/FactorCatalogue.h"
+#include "mainwin/model/Session.h"
 
 namespace nemra {
 namespace {

@@ -3,7 +3,7 @@
 // page with CR LF line ends.
 #pragma once
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <array>
 #include <string>

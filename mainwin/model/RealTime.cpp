@@ -1,8 +1,8 @@
-#include "RealTime.h"
+#include "mainwin/model/RealTime.h"
 
-#include "DialIndex.h"
-#include "PointFormulas.h"
-#include "Session.h"
+#include "core/PointFormulas.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/Session.h"
 
 namespace nemra {
 

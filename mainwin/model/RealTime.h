@@ -2,8 +2,8 @@
 // the arcs and the dial index carried along.
 #pragma once
 
-#include "ChartInput.h"
-#include "Clock.h"
+#include "core/ChartInput.h"
+#include "core/Clock.h"
 
 namespace nemra {
 

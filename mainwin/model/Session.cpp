@@ -1,9 +1,9 @@
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
-#include "AngleMath.h"
-#include "ChartInputForms.h"
-#include "WinDeg.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
+#include "core/WinPl.h"
+#include "input/model/ChartInputForms.h"
 
 namespace nemra {
 namespace {
@@ -132,7 +132,7 @@ void SetDisplayMode(MainSession& s, int mode)
 
 void SetAxis(MainSession& s, int axis)
 {
-    s.FAxis = axis == 360 ? 360 : 180;
+    s.FAxis = AxisOf(axis);
     ComputeReflections(s.FNatal, s.FAxis);
     ComputeReflections(s.FTransit, s.FAxis);
     // The V1 reflections are the natal reflections carried by the arc, as the arcs form

@@ -3,66 +3,32 @@
 // reference to whoever needs it; there are no mutable globals.
 #pragma once
 
-#include "ChartInput.h"
-#include "ChartRecord.h"
-#include "CityList.h"
-#include "Clock.h"
+#include "core/ChartInput.h"
+#include "core/ChartLayers.h"
+#include "core/ChartRecord.h"
+#include "core/ChartSet.h"
+#include "core/Clock.h"
+#include "dials/model/DialIndexState.h"
+#include "input/model/InputChoices.h"
+#include "reports/model/ReportChoices.h"
 
 #include <array>
 #include <string>
 
 namespace nemra {
 
-inline constexpr const char* kZodiacDialTitle = "จักรราศี";
 // Pixels: the width and height of a one-letter factor glyph's box on the dial.
 inline constexpr int kOneGlyphWidth = 16;
 inline constexpr const char* kPresentChartName = "ดวงจรขณะนี้"; // the transit chart of this moment
 
-// The eight point sets that can be drawn or reported.
-enum ChartLayer : int {
-    kLayerNatal = 1,
-    kLayerTransit = 2,
-    kLayerV1 = 3,
-    kLayerV2 = 4,
-    kLayerV1Half = 5,
-    kLayerV2Half = 6,
-    kLayerV1Double = 7,
-    kLayerV2Double = 8,
-};
-
-// Which charts the dial shows (also the item index of ChooseChartList).
-enum DisplayMode : int {
-    kShowAll = 0,
-    kShowNatalTransit = 1,
-    kShowNatalV1 = 2,
-    kShowNatal = 3,
-    kShowTransit = 4,
-};
-
-struct MainSession {
-    // Charts and the directed set.
-    TChartRecord FNatal;
-    TChartRecord FTransit;
-    TChartRecord FProgressed; // the V1 set: Factors, Computed, Visible, GlyphX/Y
-    TChartInput FOwnerInput;
-
-    // Arcs in degrees (FDoubleArc is not reduced) and their texts.
-    double FArc = 0.0;
-    double FHalfArc = 0.0;
-    double FDoubleArc = 0.0;
-    std::array<std::string, 3> FArcText;
-    double FDailyMeridian = 0.0;
-
-    // Switches.
-    int FAxis = 360;       // reflection axis: 360 Aries-Libra, 180 Cancer-Capricorn
+// What the main window shows and how: the display switches and the dial's drawing state.
+struct DisplaySwitches {
     int FMaxContracia = 0; // reflections drawn for factors 1..n: 21, 5 or 0
     bool FShowV1 = false;
-    bool TrueNodeChecked = true; // the check of MnTrueNode
-    int FDisplayMode = kShowAll;
-    int GridTab = 0; // TabSet1: 0 true positions, 1 reflections
+    int FDisplayMode = kShowAll; // a DisplayMode
+    int GridTab = 0;             // TabSet1: 0 true positions, 1 reflections
 
-    // Dial.
-    int FDialType = 360; // 360 or 90
+    DialType FDialType = kDial360;
     int FChartSize = 521;
     int FChartCenter = 261;
     bool FHouseLines = false;
@@ -74,55 +40,18 @@ struct MainSession {
         return widths;
     }();
 
-    // Dial index.
-    double FDialRotation = 90.0; // degrees
-    int FIndexMode = 0;
-    int FIndexDial = 1;
-    int FIndexFactorA = 0;
-    int FIndexFactorB = 0;
-    int FIndexFactorC = 0;
-    std::string FDialTitle = kZodiacDialTitle;
-    std::string FDialSubTitle;
-    bool FIndexAccepted = false;
     // The midpoint finder: on while its action is checked; its orb in degrees.
     bool FMidFinderOn = false;
     double FMidFinderOrb = 1.0;
+};
 
-    // Remembered choices of the calculation dials.
-    int FMidSource = 3;      // midpoint dial: source 3 = natal chart
-    int FSensKind = 1;       // sensitive points: 1 = A+B-C
-    int FSensSource = 7;     // sensitive points: source 7 = natal chart
-    int BriefAspectMode = 1; // the aspect list's shown mode 1..5, kept after it closes
-
-    // Midpoint dial: the two factors (0..21), midpoint of A and B rather than A alone, and
-    // the reflection of the point.
-    int FMidFactorA = 0;
-    int FMidFactorB = 0;
-    bool FMidUsePair = false;
-    bool FMidReflect = false;
-    // Sensitive points: the three factors (0..21).
-    int FSensFactorA = 0;
-    int FSensFactorB = 0;
-    int FSensFactorC = 0;
-
+// The main window's state: the sum of the parts each subsystem owns (the charts and arcs,
+// the dial index and the dials' choices, the display switches, the report and input
+// dialogs' choices), with the design's field names. Operations take the part they need.
+struct MainSession : DialSession, DisplaySwitches, ReportChoices, InputChoices {
     // The live transit: the chart input it casts at every tick, GChartInput as it stood when
     // the live transit started (the place chosen for it), whatever chart is cast meanwhile.
     TChartInput FLiveInput;
-    // The place dialog's Place, Latitude and Longitude: the place last chosen in it, or the
-    // start-up place until one is chosen.
-    TChartInput FPlaceChoice;
-
-    // The design's globals, held here.
-    TChartInput GChartInput;
-    CityListState Cities; // CityChoice, CityChosen and the selected line of the city list
-    int GHouseChart = 0;  // 1 natal, 2 transit: whose house cusps the dial draws; none at start
-    int IndexLayer = 1;
-    std::string IndexName;
-    std::string IndexFactorCode;
-    int IndexCodeFactor = 0;
-    int TargetLayer = 1; // the ChartLayer the hit-point report searches, kept between openings
-
-    CastOptions castOptions() const { return {TrueNodeChecked, FAxis}; }
 };
 
 // Casting flows (what the cast commands do besides the dialog and the widgets).

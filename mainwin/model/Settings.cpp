@@ -1,9 +1,9 @@
-#include "Settings.h"
+#include "mainwin/model/Settings.h"
 
-#include "ChartInput.h"
-#include "PosixFile.h"
-#include "Session.h"
-#include "ThaiText.h"
+#include "core/ChartInput.h"
+#include "core/PosixFile.h"
+#include "core/ThaiText.h"
+#include "mainwin/model/Session.h"
 
 #include <algorithm>
 #include <iterator>
@@ -105,8 +105,8 @@ StartSettings ParseSettings(std::string_view fileBytes)
 {
     const Entries entries = ReadEntries(DecodeFileText(fileBytes.substr(0, kMaxSettingsBytes)));
     StartSettings s;
-    s.dialType = IntOr(entries, "dial/dialtype", 360) == 360 ? 360 : 90;
-    s.axis = IntOr(entries, "calculations/axis", 360) == 360 ? 360 : 180;
+    s.dialType = DialTypeOf(IntOr(entries, "dial/dialtype", kDial360));
+    s.axis = AxisOf(IntOr(entries, "calculations/axis", kAxisAriesLibra));
     s.trueNode = IntOr(entries, "calculations/node", 1) != 0;
     s.cityName = TextOr(entries, "place/cityname", s.cityName);
     // Each place text is checked as the chart input will hold it, the other texts being the

@@ -3,6 +3,8 @@
 // place text that a chart could not be cast from, and the program says which it ignored.
 #pragma once
 
+#include "core/ChartLayers.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,14 +16,14 @@ struct MainSession;
 inline constexpr const char* kSettingsFileName = "Nemra06.INI";
 
 struct StartSettings {
-    int dialType = 360;                // [Dial] DialType: 360, anything else the 90 dial
-    int axis = 360;                    // [Calculations] Axis: 360, anything else the Cancer axis (180)
-    bool trueNode = true;              // [Calculations] Node: non-zero is the true node
-    std::string cityName = "กรุงเทพฯ";  // [Place] CityName
-    std::string timeZone = "105.00E";  // [Place] Timezone
-    std::string latitude = "13.45N";   // [Place] Latitude
-    std::string longitude = "100.30E"; // [Place] Longitude
-    int maxContracia = 0;              // [Dial] MaxContracia: 0, 5 or 21, anything else 0
+    DialType dialType = kDial360;          // [Dial] DialType: 360, anything else the 90 dial
+    ReflectionAxis axis = kAxisAriesLibra; // [Calculations] Axis: 360, anything else the Cancer axis (180)
+    bool trueNode = true;                  // [Calculations] Node: non-zero is the true node
+    std::string cityName = "กรุงเทพฯ";      // [Place] CityName
+    std::string timeZone = "105.00E";      // [Place] Timezone
+    std::string latitude = "13.45N";       // [Place] Latitude
+    std::string longitude = "100.30E";     // [Place] Longitude
+    int maxContracia = 0;                  // [Dial] MaxContracia: 0, 5 or 21, anything else 0
 
     // "Timezone=7.00h" for each place key whose text (cut to its field) the chart input check
     // refuses and whose default was taken instead, in the order the keys are read.

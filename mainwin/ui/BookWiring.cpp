@@ -1,10 +1,10 @@
 // The main window's formula book: the browsers of the two books (See_Book1, See_Book2), the
 // editor (MnEditBook) and the book's texts in the hit-point report. The book lives in the
 // chart library's database file.
-#include "Mainp.h"
+#include "mainwin/ui/Mainp.h"
 
-#include "BookDialogs.h"
-#include "HitSearch.h"
+#include "book/ui/BookDialogs.h"
+#include "reports/model/HitSearch.h"
 
 #include "library/model/ChartStore.h"
 #include "library/model/FormulaBook.h"

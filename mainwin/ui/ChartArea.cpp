@@ -1,4 +1,4 @@
-#include "ChartArea.h"
+#include "mainwin/ui/ChartArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>

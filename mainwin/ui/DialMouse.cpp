@@ -1,4 +1,4 @@
-#include "DialMouse.h"
+#include "mainwin/ui/DialMouse.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // window has to refresh afterwards.
 #pragma once
 
-#include "DialInteraction.h"
+#include "mainwin/model/DialInteraction.h"
 
 #include <QCursor>
 #include <QEvent>

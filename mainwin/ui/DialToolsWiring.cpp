@@ -1,9 +1,9 @@
 // The main window's dial tools: the turning tool's window (DiscTool) and the midpoint
 // finder (MidPointTool), their menu entries and their state.
-#include "Mainp.h"
+#include "mainwin/ui/Mainp.h"
 
-#include "CommandState.h"
-#include "DialTool.h"
+#include "dialtools/ui/DialTool.h"
+#include "mainwin/model/CommandState.h"
 
 #include <QAction>
 #include <QScreen>

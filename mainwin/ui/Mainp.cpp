@@ -1,36 +1,37 @@
-#include "Mainp.h"
+#include "mainwin/ui/Mainp.h"
 
-#include "ChartArea.h"
-#include "CommandState.h"
-#include "DialExport.h"
-#include "DialIndex.h"
-#include "DialInteraction.h"
-#include "DialMouse.h"
-#include "DialRenderer.h"
-#include "FactorCatalogue.h"
-#include "Input1.h"
-#include "OwnerChart.h"
-#include "PositionsExport.h"
-#include "RealTime.h"
-#include "ReportCommands.h"
-#include "SaveFileDialog.h"
-#include "Settings.h"
-#include "SolarArcTable.h"
-#include "ThaiFonts.h"
-#include "UBriefAspect.h"
-#include "Uhouse.h"
-#include "Umidp1.h"
-#include "Urasi.h"
-#include "Ureport.h"
-#include "Uselhous.h"
-#include "Usenp1.h"
-#include "Usolrep.h"
-#include "Uuserp1.h"
-#include "WinPl.h"
 #include "charts/ui/StepForm.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinPl.h"
+#include "dials/model/DialIndex.h"
+#include "dials/ui/DialExport.h"
+#include "dials/ui/DialRenderer.h"
+#include "dials/ui/Umidp1.h"
+#include "dials/ui/Uselhous.h"
+#include "dials/ui/Usenp1.h"
+#include "dials/ui/Uuserp1.h"
+#include "input/ui/Input1.h"
+#include "input/ui/utrplace.h"
 #include "library/model/ChartStore.h"
+#include "mainwin/model/CommandState.h"
+#include "mainwin/model/DialInteraction.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/PositionsExport.h"
+#include "mainwin/model/RealTime.h"
+#include "mainwin/model/Settings.h"
+#include "mainwin/ui/ChartArea.h"
+#include "mainwin/ui/DialMouse.h"
 #include "printing/ui/PrintOutput.h"
-#include "utrplace.h"
+#include "reports/model/SolarArcTable.h"
+#include "reports/ui/ReportCommands.h"
+#include "reports/ui/UBriefAspect.h"
+#include "reports/ui/Uhouse.h"
+#include "reports/ui/Urasi.h"
+#include "reports/ui/Ureport.h"
+#include "reports/ui/Usolrep.h"
+#include "ui/common/QtText.h"
+#include "ui/common/SaveFileDialog.h"
+#include "ui/common/ThaiFonts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,13 +60,9 @@
 #include <QtMath>
 
 using nemra::print::PageKind;
+using nemra::ui::FromUtf8;
 
 namespace {
-
-QString Q(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 constexpr int kClientWidth = 792;
 constexpr int kClientHeight = 536;
@@ -153,7 +150,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     nemra::ApplySettings(FSession, FSettings);
     // Said once the window exists, so the message has its parent and the event loop runs.
     if (const std::string notice = nemra::SettingsNotice(FSettings); !notice.empty())
-        QTimer::singleShot(0, this, [this, text = Q(notice)] { ShowSettingsNotice(text); });
+        QTimer::singleShot(0, this, [this, text = FromUtf8(notice)] { ShowSettingsNotice(text); });
     FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
     SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
@@ -163,7 +160,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     item("MnTrueNode")->setToolTip(item("MnTrueNode")->statusTip());
 
     FSession.FOwnerInput = nemra::OwnerChartInput();
-    const QString ownerCaption = (QStringLiteral("ดวง") + Q(FSession.FOwnerInput.Name.str())).left(33);
+    const QString ownerCaption = (QStringLiteral("ดวง") + FromUtf8(FSession.FOwnerInput.Name.str())).left(33);
     item("MnOwnerChart")
         ->setText(ownerCaption + "\t" + item("OwnerChart")->shortcut().toString(QKeySequence::NativeText));
     item("Pop2OwnerChart")->setText(ownerCaption);
@@ -680,7 +677,7 @@ void TMainForm::UpdateCommandState()
     if (c.MnReportMc)
         item("MnReportMc")->setEnabled(*c.MnReportMc);
     const QString shortcut = item("Send_Report")->shortcut().toString(QKeySequence::NativeText);
-    item("MnReportIndex")->setText(Q(c.MnReportIndexCaption) + "\t" + shortcut);
+    item("MnReportIndex")->setText(FromUtf8(c.MnReportIndexCaption) + "\t" + shortcut);
     for (const char* name : {"MnPrintChart", "MnPrintDisc12", "MnPrintDisc15", "MnPrintSompus", "Pop1Print",
                              "Pop1PrintDisc12", "Pop1PrintDisc15", "Pop2Print"})
         item(name)->setEnabled(c.MnPrint);
@@ -728,7 +725,7 @@ void TMainForm::FillGridHeadings()
     for (int column = 0; column < 4; ++column)
         StringGrid1->setItem(0, column, fixedCell(QString::fromUtf8(kHeadings[column])));
     for (int row = 1; row <= nemra::kLastPositionedFactor; ++row) {
-        StringGrid1->setItem(row, 0, fixedCell(Q(nemra::FactorNamesThai[static_cast<std::size_t>(row)])));
+        StringGrid1->setItem(row, 0, fixedCell(FromUtf8(nemra::FactorNamesThai[static_cast<std::size_t>(row)])));
         for (int column = 1; column < 4; ++column)
             StringGrid1->setItem(row, column, new QTableWidgetItem());
     }
@@ -737,7 +734,7 @@ void TMainForm::FillGridHeadings()
 void TMainForm::FillColumn(int column)
 {
     for (int row = 1; row <= nemra::kLastPositionedFactor; ++row)
-        StringGrid1->item(row, column)->setText(Q(nemra::GridCellText(FSession, column, row)));
+        StringGrid1->item(row, column)->setText(FromUtf8(nemra::GridCellText(FSession, column, row)));
 }
 
 void TMainForm::FillNatalColumn()
@@ -757,14 +754,14 @@ void TMainForm::FillNatalLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FNatal);
     for (int i = 0; i < 7; ++i)
-        FLabels[kNatalLabels[i].name]->setText(Q(texts[static_cast<std::size_t>(i)]));
+        FLabels[kNatalLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 void TMainForm::FillTransitLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FTransit);
     for (int i = 0; i < 7; ++i)
-        FLabels[kTransitLabels[i].name]->setText(Q(texts[static_cast<std::size_t>(i)]));
+        FLabels[kTransitLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 // ---------------------------------------------------------------- casting
@@ -966,7 +963,7 @@ void TMainForm::ExportPositionsText()
         nemra::ExportPositionsText(path.toStdString(), FSession, nemra::PositionsGridOf(FSession));
     QApplication::restoreOverrideCursor();
     if (!result.ok)
-        ShowSaveFailure(path, Q(result.reason));
+        ShowSaveFailure(path, FromUtf8(result.reason));
 }
 
 void TMainForm::CopyDialToClipboard()
@@ -1224,13 +1221,13 @@ void TMainForm::ShowSolarArcTable()
 void TMainForm::ShowAbout()
 {
     const auto& ephemeris = nemra::WinPl::Ephemeris();
-    const QString ephemerisText =
-        ephemeris.usesFiles
-            ? QStringLiteral("ไฟล์ปฏิทินดาว Swiss Ephemeris %1 ใน %2 (ค.ศ. %3–%4)")
-                  .arg(Q(ephemeris.libraryVersion), Q(ephemeris.path))
-                  .arg(static_cast<int>(ephemeris.firstYear))
-                  .arg(static_cast<int>(ephemeris.lastYear))
-            : QStringLiteral("Swiss Ephemeris %1 แบบคำนวณในตัว (ไม่พบไฟล์ปฏิทินดาว)").arg(Q(ephemeris.libraryVersion));
+    const QString ephemerisText = ephemeris.usesFiles
+                                      ? QStringLiteral("ไฟล์ปฏิทินดาว Swiss Ephemeris %1 ใน %2 (ค.ศ. %3–%4)")
+                                            .arg(FromUtf8(ephemeris.libraryVersion), FromUtf8(ephemeris.path))
+                                            .arg(static_cast<int>(ephemeris.firstYear))
+                                            .arg(static_cast<int>(ephemeris.lastYear))
+                                      : QStringLiteral("Swiss Ephemeris %1 แบบคำนวณในตัว (ไม่พบไฟล์ปฏิทินดาว)")
+                                            .arg(FromUtf8(ephemeris.libraryVersion));
     QMessageBox box(QMessageBox::Information, QStringLiteral("About"),
                     QStringLiteral("<b>Nemra</b> — โหราศาสตร์ยูเรเนียน<br>รุ่น %1<br><br>%2<br><br>"
                                    "ดวงเจ้าของ (Ctrl+O): ดวงเปลี่ยนแปลงการปกครอง 24 มิถุนายน 2475 เวลา 6.00 น. "

@@ -3,11 +3,11 @@
 // user's commands to the session's operations.
 #pragma once
 
-#include "Clock.h"
-#include "DialInteraction.h"
-#include "MidpointFinder.h"
-#include "Session.h"
-#include "Settings.h"
+#include "core/Clock.h"
+#include "dialtools/model/MidpointFinder.h"
+#include "mainwin/model/DialInteraction.h"
+#include "mainwin/model/Session.h"
+#include "mainwin/model/Settings.h"
 
 #include <QMainWindow>
 #include <QMessageBox>

@@ -1,9 +1,8 @@
 // The main window's commands over the chart library, the charts made from charts, the saved
 // settings, the city list, the astronomical data and the timeline windows. Each opens its
 // window; every chart it yields is cast through CastChart, as a typed chart is.
-#include "Mainp.h"
+#include "mainwin/ui/Mainp.h"
 
-#include "SolarArcTable.h"
 #include "astro/ui/AstronomyForm.h"
 #include "charts/model/ChartMoment.h"
 #include "charts/ui/MoonPhaseDlg.h"
@@ -15,6 +14,7 @@
 #include "library/ui/ChartEdit.h"
 #include "library/ui/ChartFind.h"
 #include "library/ui/ChartSave.h"
+#include "reports/model/SolarArcTable.h"
 #include "settings/ui/CityEditor.h"
 #include "settings/ui/MiscSettingsDlg.h"
 #include "settings/ui/PlaceSettingsDlg.h"

@@ -1,9 +1,9 @@
-#include "PrintContent.h"
+#include "printing/model/PrintContent.h"
 
-#include "ChartInputForms.h"
-#include "CommandState.h"
-#include "ReportFile.h"
-#include "Session.h"
+#include "input/model/ChartInputForms.h"
+#include "mainwin/model/CommandState.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/ReportFile.h"
 
 #include <algorithm>
 

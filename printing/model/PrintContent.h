@@ -3,12 +3,12 @@
 // the session and the report models already produce.
 #pragma once
 
-#include "AspectList.h"
-#include "Clock.h"
-#include "HitSearch.h"
-#include "Placement.h"
-#include "PositionsExport.h"
-#include "SolarArcTable.h"
+#include "core/Clock.h"
+#include "mainwin/model/PositionsExport.h"
+#include "reports/model/AspectList.h"
+#include "reports/model/HitSearch.h"
+#include "reports/model/Placement.h"
+#include "reports/model/SolarArcTable.h"
 
 #include <string>
 #include <vector>

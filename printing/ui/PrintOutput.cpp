@@ -1,6 +1,7 @@
 #include "printing/ui/PrintOutput.h"
 
-#include "FileReplace.h"
+#include "core/FileReplace.h"
+#include "ui/common/QtText.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -16,8 +17,7 @@ constexpr double kMarginMm = 10.0;
 
 QString Title(const PrintDocument& document)
 {
-    const std::string& title = document.heading().title;
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return nemra::ui::FromUtf8(document.heading().title);
 }
 
 } // namespace

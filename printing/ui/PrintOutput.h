@@ -2,7 +2,7 @@
 // printer installed) or the print preview, from which the user prints or saves a PDF.
 #pragma once
 
-#include "DialExport.h"
+#include "dials/ui/DialExport.h"
 #include "printing/ui/PrintPages.h"
 
 #include <QPageLayout>

@@ -1,9 +1,12 @@
 #include "printing/ui/PrintPages.h"
 
-#include "DialFonts.h"
-#include "DialGeometry.h"
-#include "DialRenderer.h"
-#include "PositionsExport.h"
+#include "dials/ui/DialRenderer.h"
+#include "mainwin/model/DialGeometry.h"
+#include "mainwin/model/PositionsExport.h"
+#include "ui/common/DialFonts.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -24,11 +27,6 @@ constexpr double kCellPaddingMm = 1.5;
 constexpr double kRowHeightFactor = 1.4; // row height in lines of the table font
 constexpr double kRuleMm = 0.15;
 const QColor kHeaderFill(225, 225, 225);
-
-QString Q(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The dial's Thai text face at a size in points, so it keeps its size on any device, set
 // so that its text stays searchable in a PDF.
@@ -57,10 +55,10 @@ double HeadingBlock(Sheet& sheet, const PrintHeading& heading, bool paint)
     const auto addLine = [&](const std::string& text, const QFont& font) {
         const QRectF room(sheet.area.left(), y, sheet.area.width(), sheet.area.bottom() - y);
         const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const QRectF used = QFontMetricsF(font, &sheet.device).boundingRect(room, flags, Q(text));
+        const QRectF used = QFontMetricsF(font, &sheet.device).boundingRect(room, flags, FromUtf8(text));
         if (paint) {
             sheet.painter.setFont(font);
-            sheet.painter.drawText(room, flags, Q(text));
+            sheet.painter.drawText(room, flags, FromUtf8(text));
         }
         y += used.height();
     };
@@ -121,7 +119,7 @@ TableLayout LayOutTable(const Sheet& sheet, const PrintTable& table)
         if (layout.widths.size() < cells.size())
             layout.widths.resize(cells.size(), 0.0);
         for (std::size_t c = 0; c < cells.size(); ++c)
-            layout.widths[c] = std::max(layout.widths[c], m.horizontalAdvance(Q(cells[c])) + 2 * layout.padding);
+            layout.widths[c] = std::max(layout.widths[c], m.horizontalAdvance(FromUtf8(cells[c])) + 2 * layout.padding);
     };
     widen(table.header, headerMetrics);
     for (const auto& row : table.rows)
@@ -157,8 +155,8 @@ void PaintRow(Sheet& sheet, const TableLayout& layout, const std::vector<std::st
     double x = sheet.area.left();
     for (std::size_t c = 0; c < cells.size() && c < layout.widths.size(); ++c) {
         const QRectF cell(x + layout.padding, y, layout.widths[c] - 2 * layout.padding, layout.rowHeight);
-        const QString text =
-            QFontMetricsF(sheet.painter.font(), &sheet.device).elidedText(Q(cells[c]), Qt::ElideRight, cell.width());
+        const QString text = QFontMetricsF(sheet.painter.font(), &sheet.device)
+                                 .elidedText(FromUtf8(cells[c]), Qt::ElideRight, cell.width());
         sheet.painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, text);
         x += layout.widths[c];
     }

@@ -4,7 +4,7 @@
 // foot. A document paints on any paged device: the printer of the print preview or a PDF.
 #pragma once
 
-#include "Session.h"
+#include "mainwin/model/Session.h"
 #include "printing/model/PrintContent.h"
 
 #include <optional>

@@ -1,9 +1,9 @@
-#include "AspectList.h"
+#include "reports/model/AspectList.h"
 
-#include "AngleMath.h"
-#include "FactorCatalogue.h"
-#include "ReportFile.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinDeg.h"
+#include "reports/model/ReportFile.h"
 
 #include <cmath>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // and the lines of its text file.
 #pragma once
 
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
 #include <array>
 #include <string>

@@ -1,11 +1,11 @@
-#include "HitSearch.h"
+#include "reports/model/HitSearch.h"
 
-#include "AngleMath.h"
-#include "AspectList.h"
-#include "FactorCatalogue.h"
-#include "ReportFile.h"
-#include "Session.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/ChartLayers.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinDeg.h"
+#include "reports/model/AspectList.h"
+#include "reports/model/ReportFile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // studied point (the dial index), its grid rows and the lines of its text file.
 #pragma once
 
-#include "ReportSnapshot.h"
+#include "reports/model/ReportSnapshot.h"
 
 #include <array>
 #include <string>

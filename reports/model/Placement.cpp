@@ -1,7 +1,7 @@
-#include "Placement.h"
+#include "reports/model/Placement.h"
 
-#include "AngleMath.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
 
 #include <algorithm>
 #include <cmath>

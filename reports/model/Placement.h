@@ -4,8 +4,8 @@
 // lines of its text file.
 #pragma once
 
-#include "ChartRecord.h"
-#include "MeridianHouses.h"
+#include "core/ChartRecord.h"
+#include "core/MeridianHouses.h"
 
 #include <array>
 #include <optional>

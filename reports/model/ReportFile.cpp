@@ -1,4 +1,4 @@
-#include "ReportFile.h"
+#include "reports/model/ReportFile.h"
 
 namespace nemra {
 

@@ -2,8 +2,8 @@
 // and the one writer that appends the report's lines to the file.
 #pragma once
 
-#include "ChartInput.h"
-#include "ThaiText.h"
+#include "core/ChartInput.h"
+#include "core/ThaiText.h"
 
 #include <string>
 #include <vector>

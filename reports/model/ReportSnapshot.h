@@ -1,15 +1,14 @@
 // What the hit-point report knows of the main window: a plain copy of the dial index and
-// of both charts, taken just before the report opens. The report reads nothing else.
+// of both charts, taken just before the report opens (the main window's model makes it).
+// The report reads nothing else.
 #pragma once
 
-#include "ChartInput.h"
-#include "PointFormulas.h"
+#include "core/ChartInput.h"
+#include "core/PointFormulas.h"
 
 #include <string>
 
 namespace nemra {
-
-struct MainSession;
 
 struct ReportSnapshot {
     bool natalComputed = false;
@@ -21,7 +20,7 @@ struct ReportSnapshot {
     FactorPositions natalFactors{};
     FactorPositions transitFactors{};
     SolarArcs arcs; // FArc, FHalfArc, FDoubleArc in degrees
-    int axis = 360; // reflection axis, 360 or 180
+    ReflectionAxis axis = kAxisAriesLibra;
 
     // The dial index values the report names the studied point by, and those it recognises
     // the studied point by among the candidates (kind, factors and layer).
@@ -34,8 +33,5 @@ struct ReportSnapshot {
     int indexFactorB = 0;
     int indexFactorC = 0;
 };
-
-// The snapshot of the session's present index and charts.
-ReportSnapshot MakeReportSnapshot(const MainSession& s);
 
 } // namespace nemra

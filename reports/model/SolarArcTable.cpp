@@ -1,9 +1,9 @@
-#include "SolarArcTable.h"
+#include "reports/model/SolarArcTable.h"
 
-#include "AngleMath.h"
-#include "ReportFile.h"
-#include "WinDeg.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
+#include "core/WinPl.h"
+#include "reports/model/ReportFile.h"
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // text file.
 #pragma once
 
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "PlacementDialog.h"
+#include "reports/ui/PlacementDialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -3,8 +3,8 @@
 // the transit or both charts, and the save of the outline as indented text.
 #pragma once
 
-#include "Placement.h"
-#include "ReportDialog.h"
+#include "reports/model/Placement.h"
+#include "reports/ui/ReportDialog.h"
 
 #include <functional>
 #include <string>

@@ -1,9 +1,10 @@
-#include "ReportCommands.h"
+#include "reports/ui/ReportCommands.h"
 
-#include "Umidp1.h"
-#include "Ureport.h"
-#include "Usenp1.h"
-#include "Uuserp1.h"
+#include "dials/ui/Umidp1.h"
+#include "dials/ui/Usenp1.h"
+#include "dials/ui/Uuserp1.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "reports/ui/Ureport.h"
 
 namespace nemra::ui {
 

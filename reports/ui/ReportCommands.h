@@ -11,8 +11,9 @@
 //     MnReportMc:   ReportDailyMeridian(this, FSession, run, showIndexChange);
 #pragma once
 
-#include "DialControls.h"
-#include "ReportSnapshot.h"
+#include "dials/ui/DialControls.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/ReportSnapshot.h"
 
 #include <functional>
 

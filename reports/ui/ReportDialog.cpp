@@ -1,8 +1,8 @@
-#include "ReportDialog.h"
+#include "reports/ui/ReportDialog.h"
 
-#include "ReportFile.h"
-#include "SaveFileDialog.h"
-#include "ThaiFonts.h"
+#include "reports/model/ReportFile.h"
+#include "ui/common/SaveFileDialog.h"
+#include "ui/common/ThaiFonts.h"
 
 #include <QApplication>
 #include <QFileDialog>

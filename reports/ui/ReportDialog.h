@@ -8,8 +8,8 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "SaveFileDialog.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "ui/common/SaveFileDialog.h"
 
 #include <functional>
 #include <memory>

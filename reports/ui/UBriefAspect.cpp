@@ -1,4 +1,7 @@
-#include "UBriefAspect.h"
+#include "reports/ui/UBriefAspect.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -20,11 +23,6 @@ constexpr std::size_t kGridColumns = 4;
 constexpr int kColumnWidth = 82;
 constexpr int kRowHeight = 18;
 constexpr int kBaseItemOf45 = 2;
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString TwoDigits(int n)
 {
@@ -51,7 +49,7 @@ void TFBriefAspect::CreateControls()
     TabControl1->setObjectName(QStringLiteral("TabControl1"));
     TabControl1->setExpanding(false);
     for (int mode = 1; mode <= nemra::kAspectModeCount; ++mode)
-        TabControl1->addTab(Q(nemra::AspectModeCaptions[static_cast<std::size_t>(mode - 1)]));
+        TabControl1->addTab(FromUtf8(nemra::AspectModeCaptions[static_cast<std::size_t>(mode - 1)]));
 
     StringGrid1 = new QTableWidget(1, static_cast<int>(kGridColumns), this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -70,7 +68,7 @@ void TFBriefAspect::CreateControls()
     ComboBox1 = new QComboBox(sizes);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const auto item : nemra::AspectBaseItems)
-        ComboBox1->addItem(Q(item));
+        ComboBox1->addItem(FromUtf8(item));
     ComboBox2 = new QComboBox(sizes);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->addItems({QStringLiteral("0"), QStringLiteral("1")});

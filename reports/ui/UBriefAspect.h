@@ -11,9 +11,9 @@
 // closes. It opens on the tab of BriefAspectMode.
 #pragma once
 
-#include "AspectList.h"
-#include "ReportDialog.h"
-#include "Session.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/AspectList.h"
+#include "reports/ui/ReportDialog.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -1,6 +1,6 @@
-#include "Uhouse.h"
+#include "reports/ui/Uhouse.h"
 
-#include "HouseReportFlow.h"
+#include "mainwin/model/HouseReportFlow.h"
 
 TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
     : TPlacementDialog(report, QStringLiteral("บันทึกปัจจัยในเรือนชะตาลงไฟล์"), QStringLiteral("บันทึกเรือนและดาวในเรือนลงไฟล์"),

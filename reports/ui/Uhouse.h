@@ -17,7 +17,7 @@
 // The dialog works on its copy of the charts and changes nothing outside.
 #pragma once
 
-#include "PlacementDialog.h"
+#include "reports/ui/PlacementDialog.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "Urasi.h"
+#include "reports/ui/Urasi.h"
 
-#include "HouseReportFlow.h"
+#include "mainwin/model/HouseReportFlow.h"
 
 TFRasi::TFRasi(const nemra::PlacementReport& report, QWidget* parent)
     : TPlacementDialog(report, QStringLiteral("บันทึกปัจจัยในราศีลงไฟล์"), QStringLiteral("บันทึกราศีและดาวในราศีลงไฟล์"), parent)

@@ -1,6 +1,9 @@
-#include "Ureport.h"
+#include "reports/ui/Ureport.h"
 
-#include "AspectList.h"
+#include "reports/model/AspectList.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,11 +27,6 @@ constexpr int kColumnWidth = 92;
 constexpr int kRowHeight = 20;
 constexpr int kBaseItemOf45 = 2;
 constexpr int kLayerCount = 8;
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString TwoDigits(int n)
 {
@@ -85,7 +83,7 @@ void TFReport::CreateControls()
 
     QStringList baseItems;
     for (const auto item : nemra::AspectBaseItems)
-        baseItems << Q(item);
+        baseItems << FromUtf8(item);
     ComboBox1 = MakeList(this, "ComboBox1", baseItems);
     ComboBox2 = MakeList(this, "ComboBox2", {QStringLiteral("0"), QStringLiteral("1")});
     QStringList minutes;
@@ -100,7 +98,7 @@ void TFReport::CreateControls()
     QGroupBox* layers = MakeGroup(this, "GroupBox1", QStringLiteral("ทำมุมกับ"));
     std::vector<QWidget*> layerWidgets;
     for (int layer = 1; layer <= kLayerCount; ++layer) {
-        auto* button = new QRadioButton(Q(nemra::TargetLayerCaptions[static_cast<std::size_t>(layer)]), layers);
+        auto* button = new QRadioButton(FromUtf8(nemra::TargetLayerCaptions[static_cast<std::size_t>(layer)]), layers);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(layer));
         button->setEnabled(false);
         FLayerButtons[static_cast<std::size_t>(layer - 1)] = button;
@@ -111,7 +109,7 @@ void TFReport::CreateControls()
     QGroupBox* kinds = MakeGroup(this, "GroupBox2", QStringLiteral("ชนิดจุดกระทบ"));
     std::vector<QWidget*> kindWidgets;
     for (int kind = 1; kind <= nemra::kHitKindCount; ++kind) {
-        auto* box = new QCheckBox(Q(nemra::HitKindCaptions[static_cast<std::size_t>(kind - 1)]), kinds);
+        auto* box = new QCheckBox(FromUtf8(nemra::HitKindCaptions[static_cast<std::size_t>(kind - 1)]), kinds);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(kind));
         FKindBoxes[static_cast<std::size_t>(kind - 1)] = box;
         kindWidgets.push_back(box);

@@ -7,8 +7,8 @@
 // openings. Every change of a control searches again.
 #pragma once
 
-#include "HitSearch.h"
-#include "ReportDialog.h"
+#include "reports/model/HitSearch.h"
+#include "reports/ui/ReportDialog.h"
 
 #include <array>
 #include <functional>

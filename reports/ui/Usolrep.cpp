@@ -1,4 +1,4 @@
-#include "Usolrep.h"
+#include "reports/ui/Usolrep.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

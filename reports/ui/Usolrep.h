@@ -9,8 +9,8 @@
 // The table is computed once, in the constructor; the dialog changes nothing outside.
 #pragma once
 
-#include "ReportDialog.h"
-#include "SolarArcTable.h"
+#include "reports/model/SolarArcTable.h"
+#include "reports/ui/ReportDialog.h"
 
 class QPushButton;
 class QTableWidget;

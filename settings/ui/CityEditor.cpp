@@ -2,7 +2,10 @@
 
 #include "charts/model/ChartPlace.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QGridLayout>
 #include <QHBoxLayout>

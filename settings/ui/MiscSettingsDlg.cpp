@@ -3,7 +3,10 @@
 #include "charts/ui/ChartDialog.h"
 #include "settings/model/IniFile.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -92,8 +95,8 @@ TMiscSettingsDlg::TMiscSettingsDlg(const nemra::StartSettings& inForce, std::str
 nemra::StartSettings TMiscSettingsDlg::Settings() const
 {
     nemra::StartSettings s = FInForce;
-    s.dialType = Dial360->isChecked() ? 360 : 90;
-    s.axis = AriesAxis->isChecked() ? 360 : 180;
+    s.dialType = Dial360->isChecked() ? nemra::kDial360 : nemra::kDial90;
+    s.axis = AriesAxis->isChecked() ? nemra::kAxisAriesLibra : nemra::kAxisCancerCapricorn;
     s.trueNode = TrueNodeBox->isChecked();
     s.maxContracia = kContraciaValues[std::max(0, ContraciaList->currentIndex())];
     return s;

@@ -1,6 +1,6 @@
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
-#include "ChartInputs.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 

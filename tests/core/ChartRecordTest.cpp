@@ -1,7 +1,7 @@
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
-#include "AngleMath.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/WinPl.h"
 
 #include <gtest/gtest.h>
 
@@ -125,7 +125,7 @@ TEST(CastChart, ReflectsAboutEitherAxis)
 
 TEST(CastChart, NodeSwitchAndMarks)
 {
-    TChartRecord rec = Cast(Input("24/06/2475", "6.00"), {.trueNode = false, .axis = 360});
+    TChartRecord rec = Cast(Input("24/06/2475", "6.00"), {.trueNode = false, .axis = nemra::kAxisAriesLibra});
     EXPECT_EQ(rec.Factors[kNode].Lon, rec.MeanNode);
     EXPECT_EQ(rec.Retro[kNode], kRetrogradeMark);
     UseTrueNode(rec);

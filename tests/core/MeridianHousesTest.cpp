@@ -1,4 +1,4 @@
-#include "MeridianHouses.h"
+#include "core/MeridianHouses.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "MomentFinder.h"
+#include "core/MomentFinder.h"
 
 #include <gtest/gtest.h>
 

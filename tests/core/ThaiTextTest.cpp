@@ -1,7 +1,7 @@
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
-#include "PosixFile.h"
-#include "TempFiles.h"
+#include "core/PosixFile.h"
+#include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
 

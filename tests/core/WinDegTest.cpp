@@ -1,6 +1,6 @@
-#include "WinDeg.h"
+#include "core/WinDeg.h"
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <gtest/gtest.h>
 

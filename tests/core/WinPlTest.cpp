@@ -1,6 +1,6 @@
-#include "WinPl.h"
+#include "core/WinPl.h"
 
-#include "AngleMath.h"
+#include "core/AngleMath.h"
 
 #include <gtest/gtest.h>
 

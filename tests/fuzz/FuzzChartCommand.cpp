@@ -2,8 +2,8 @@
 // arguments. Commands that write files (the chart library's, print) are left out, and a
 // stored chart (@ID, @NAME) is looked up in a library that does not exist, which is refused
 // without creating it.
-#include "ChartCommand.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <cstdint>
 #include <cstdlib>

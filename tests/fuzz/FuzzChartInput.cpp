@@ -1,6 +1,6 @@
 // Fuzz target: casting a chart from any seven input texts. The input is split at '|'
 // into date, time, zone, latitude, longitude.
-#include "ChartRecord.h"
+#include "core/ChartRecord.h"
 
 #include <cmath>
 #include <cstdint>
@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rec.Input.TimeZone = fields[2];
     rec.Input.Latitude = fields[3];
     rec.Input.Longitude = fields[4];
-    nemra::CastChart(rec, {.trueNode = size % 2 == 0, .axis = size % 3 == 0 ? 180 : 360});
+    nemra::CastChart(
+        rec, {.trueNode = size % 2 == 0, .axis = size % 3 == 0 ? nemra::kAxisCancerCapricorn : nemra::kAxisAriesLibra});
     for (const auto& factor : rec.Factors)
         if (!std::isfinite(factor.Lon) || factor.Lon < 0.0 || factor.Lon >= 360.0)
             std::abort();

@@ -1,7 +1,7 @@
 // Fuzz target: any bytes as the city file, every line taken as the chosen city and carried
 // into the input dialog's values, as the city list and the two dialogs do.
-#include "ChartInputEntry.h"
-#include "CityList.h"
+#include "input/model/ChartInputEntry.h"
+#include "input/model/CityList.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Fuzz target: reading any bytes as the settings file.
-#include "Session.h"
-#include "Settings.h"
+#include "mainwin/model/Session.h"
+#include "mainwin/model/Settings.h"
 
 #include <cstdint>
 #include <cstdlib>

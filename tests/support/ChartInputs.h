@@ -1,7 +1,7 @@
 // Chart inputs for tests: the texts of a chart at Bangkok's position (13°45'N 100°30'E).
 #pragma once
 
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
 #include <string>
 

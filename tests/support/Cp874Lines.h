@@ -2,7 +2,7 @@
 // read back as Unicode.
 #pragma once
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,8 +3,8 @@
 // 9.05.07, either left out when asked.
 #pragma once
 
-#include "ChartInputs.h"
-#include "Session.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/ChartInputs.h"
 
 namespace nemra::test {
 

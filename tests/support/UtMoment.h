@@ -1,7 +1,7 @@
 // Instants for tests, written as a universal-time calendar date and clock time.
 #pragma once
 
-#include "Clock.h"
+#include "core/Clock.h"
 
 #include <chrono>
 

@@ -1,8 +1,8 @@
 // astro, timeline and graph: the astronomical data, the timing list and the graphic ephemeris
 // of a natal chart on the command line.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
-#include "TempFiles.h"
+#include "tests/support/TempFiles.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

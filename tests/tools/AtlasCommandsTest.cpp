@@ -1,7 +1,7 @@
 // atlas search and zone on the command line, run as the program itself so that it finds the
 // atlas as an installed or built program does.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // nemra-chart book ... and hits --book: the book through the command line.
-#include "CommandTestKit.h"
-#include "TempFiles.h"
+#include "tests/support/TempFiles.h"
+#include "tests/tools/CommandTestKit.h"
 
-#include "FactorCatalogue.h"
+#include "core/FactorCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
+#include "tests/tools/CommandTestKit.h"
 
-#include "PositionsExport.h"
-#include "Session.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "mainwin/model/PositionsExport.h"
+#include "mainwin/model/Session.h"
 
 #include <gtest/gtest.h>
 

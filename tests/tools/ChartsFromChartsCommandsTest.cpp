@@ -1,7 +1,7 @@
 // relocate, step, solar-return, ingress and lunations: each line is a CHART text and its
 // moment in universal time; the CHART text casts again as the same chart.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // test of a one-line message.
 #pragma once
 
-#include "ChartCommand.h"
-#include "ReportFile.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "reports/model/ReportFile.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // nemra-chart under hostile arguments: refusals are one short line of plain text with
 // status 2, and nothing reaches the output.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // charts ...: the chart library on the command line, and @ID / @NAME in the chart options.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
-#include "TempFiles.h"
+#include "tests/support/TempFiles.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include "library/model/ChartStore.h"
 

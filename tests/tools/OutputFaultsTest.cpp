@@ -1,6 +1,6 @@
 // nemra-chart on a full output device: output that cannot be written is never a success.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // nemra-chart pairs: the finder's list in the order of the screen, and the refusal of a
 // malformed pointer or ring.
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
-#include "ReportFile.h"
+#include "reports/model/ReportFile.h"
 
 #include <gtest/gtest.h>
 

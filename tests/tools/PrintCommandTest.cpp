@@ -1,8 +1,8 @@
 // print: the program itself writes each kind of page as a PDF file, read back with pdfinfo;
 // a file that cannot be written is never left half-written.
-#include "ChartCommand.h"
-#include "CommandTestKit.h"
-#include "TempFiles.h"
+#include "tests/support/TempFiles.h"
+#include "tests/tools/CommandTestKit.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 

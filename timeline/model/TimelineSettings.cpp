@@ -1,8 +1,8 @@
 #include "timeline/model/TimelineSettings.h"
 
 #include "charts/model/ChartMoment.h"
+#include "core/PointFormulas.h"
 #include "core/WinPl.h"
-#include "dials/model/PointFormulas.h"
 #include "mainwin/model/Session.h"
 
 #include <algorithm>

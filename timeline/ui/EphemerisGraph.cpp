@@ -1,10 +1,13 @@
 #include "timeline/ui/EphemerisGraph.h"
 
-#include "mainwin/model/DialGeometry.h"
 #include "core/FileReplace.h"
+#include "mainwin/model/DialGeometry.h"
 
-#include "DialFonts.h"
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/DialFonts.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QBuffer>
 #include <QMouseEvent>

@@ -7,7 +7,7 @@
 #include "timeline/ui/EphemerisGraph.h"
 #include "timeline/ui/TimelineChoices.h"
 
-#include "ReportDialog.h"
+#include "reports/ui/ReportDialog.h"
 
 class QLabel;
 class QPushButton;

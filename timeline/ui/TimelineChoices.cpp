@@ -3,7 +3,10 @@
 #include "charts/ui/ChartDialog.h"
 #include "core/WinDeg.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,7 +7,10 @@
 #include "reports/model/HitSearch.h"
 #include "timeline/model/TimingListFiles.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QApplication>
 #include <QComboBox>

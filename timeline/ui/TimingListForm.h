@@ -6,7 +6,7 @@
 #include "timeline/model/TimingList.h"
 #include "timeline/ui/TimelineChoices.h"
 
-#include "ReportDialog.h"
+#include "reports/ui/ReportDialog.h"
 
 class QComboBox;
 class QLabel;

@@ -1,7 +1,7 @@
 // astro: the astronomical data of a chart (Julian days, Delta T, sidereal time, obliquity and
 // nutation; each factor's ecliptic and equatorial place, distance, speed and sidereal
 // longitude; the Moon's phase; sunrise and sunset), as the astronomical data window shows it.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
 #include "astro/model/AstroData.h"
 

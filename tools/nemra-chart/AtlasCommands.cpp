@@ -1,7 +1,7 @@
 // atlas search: the places of the world atlas whose name begins with a text; zone: the zone in
 // force at a place (by name, or by latitude and longitude) at a local date and time, with its
 // IANA name, summer time and abbreviation.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
 #include "atlas/model/Atlas.h"
 

@@ -1,7 +1,7 @@
 // book: the formula book on the command line (list, export, import), and the book's texts
 // added to the hit points' lines by hits --book.
-#include "Cli.h"
-#include "Reports.h"
+#include "tools/nemra-chart/Cli.h"
+#include "tools/nemra-chart/Reports.h"
 
 #include "library/model/FormulaBook.h"
 

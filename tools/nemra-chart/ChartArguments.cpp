@@ -1,10 +1,10 @@
 // The texts the commands read and write (a CHART, a quoted text in a message) and the one
 // step that reads and casts the charts of a command, stored charts included.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
-#include "ChartRecord.h"
-#include "ReportFile.h"
-#include "ThaiText.h"
+#include "core/ChartRecord.h"
+#include "core/ThaiText.h"
+#include "reports/model/ReportFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -316,7 +316,7 @@ CastOptions CastSwitches(const ChartArgs& args)
     CastOptions options;
     options.trueNode = !args.meanNode;
     if (args.axis)
-        options.axis = *args.axis;
+        options.axis = AxisOf(*args.axis);
     return options;
 }
 

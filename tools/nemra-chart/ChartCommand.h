@@ -1,7 +1,7 @@
 // nemra-chart: the command-line front of the chart model, for scripts.
 #pragma once
 
-#include "ChartInput.h"
+#include "core/ChartInput.h"
 
 #include <optional>
 #include <ostream>

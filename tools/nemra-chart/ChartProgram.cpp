@@ -1,6 +1,6 @@
-#include "ChartCommand.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
-#include "PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <array>
 #include <cerrno>

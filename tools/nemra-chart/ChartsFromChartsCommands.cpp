@@ -1,13 +1,13 @@
 // Charts made from charts: relocate, step, solar-return, ingress and lunations. Each prints
 // the chart it makes as a CHART text and, after a tab, its moment in universal time.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
-#include "ReportFile.h"
-#include "Settings.h"
 #include "charts/model/Lunations.h"
 #include "charts/model/Relocation.h"
 #include "charts/model/SunCharts.h"
 #include "charts/model/TimeStep.h"
+#include "mainwin/model/Settings.h"
+#include "reports/model/ReportFile.h"
 
 namespace nemra::cli {
 namespace {

@@ -1,9 +1,9 @@
 // The program's core: the commands declared with CLI11, the line read, every refusal turned
 // into the program's one line on the error stream, and the chosen command run.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
-#include "ChartInput.h"
-#include "ChartInputEntry.h"
+#include "core/ChartInput.h"
+#include "input/model/ChartInputEntry.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,10 +3,10 @@
 // the charts a command is given.
 #pragma once
 
-#include "ChartCommand.h"
-#include "Session.h"
 #include "charts/model/ChartMoment.h"
 #include "library/model/ChartStore.h"
+#include "mainwin/model/Session.h"
+#include "tools/nemra-chart/ChartCommand.h"
 
 #include <CLI/CLI.hpp>
 

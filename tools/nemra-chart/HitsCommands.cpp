@@ -1,8 +1,9 @@
 // hits: the hit points of a dial index, as the hit-point report saves them.
-#include "Reports.h"
+#include "tools/nemra-chart/Reports.h"
 
-#include "DialIndex.h"
-#include "ReportFile.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "reports/model/ReportFile.h"
 
 namespace nemra::cli {
 namespace {

@@ -1,6 +1,6 @@
 // charts: the chart library on the command line: list, add, show, delete, import, export and
 // backup, each over the one file the library keeps.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 // pairs: the midpoint finder's list for a pointer, as the dial tool lists it.
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
-#include "MidpointFinder.h"
-#include "WinDeg.h"
+#include "core/WinDeg.h"
+#include "dialtools/model/MidpointFinder.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
 // positions: the factors of a chart (a table, the Thai texts, or the main window's positions
 // file); arcs: the four arcs between the natal and the transit chart.
-#include "Reports.h"
+#include "tools/nemra-chart/Reports.h"
 
-#include "ChartRecord.h"
-#include "FactorCatalogue.h"
-#include "PositionsExport.h"
-#include "WinDeg.h"
+#include "core/ChartRecord.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/PositionsExport.h"
 
 namespace nemra::cli {
 namespace {

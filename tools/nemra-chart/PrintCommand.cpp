@@ -1,8 +1,8 @@
 // print: the pages the program prints, written as a PDF file: the dial, the dial to scale for a
 // rotating disc, the positions, and the reports with their own options.
-#include "Reports.h"
+#include "tools/nemra-chart/Reports.h"
 
-#include "Settings.h"
+#include "mainwin/model/Settings.h"
 #include "printing/ui/PrintOutput.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The report commands: aspects, solar-arc, signs and houses print the lines their dialogs save.
-#include "Reports.h"
+#include "tools/nemra-chart/Reports.h"
 
-#include "HouseReportFlow.h"
-#include "ReportFile.h"
+#include "mainwin/model/HouseReportFlow.h"
+#include "reports/model/ReportFile.h"
 
 #include <cmath>
 

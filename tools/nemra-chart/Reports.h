@@ -3,12 +3,13 @@
 // reports made from them by the models.
 #pragma once
 
-#include "Cli.h"
+#include "tools/nemra-chart/Cli.h"
 
-#include "AspectList.h"
-#include "HitSearch.h"
-#include "Placement.h"
-#include "SolarArcTable.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/AspectList.h"
+#include "reports/model/HitSearch.h"
+#include "reports/model/Placement.h"
+#include "reports/model/SolarArcTable.h"
 
 #include <array>
 #include <optional>

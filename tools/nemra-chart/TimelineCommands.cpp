@@ -1,10 +1,10 @@
 // timeline: the timing list of a period (every moment a moving factor stands at a multiple of
 // the base angle from a natal point) as text, CSV or iCalendar; graph: the graphic ephemeris
 // of the period written as an SVG, PNG or PDF file.
-#include "Reports.h"
+#include "tools/nemra-chart/Reports.h"
 
-#include "Clock.h"
-#include "FileReplace.h"
+#include "core/Clock.h"
+#include "core/FileReplace.h"
 #include "timeline/model/TimingList.h"
 #include "timeline/model/TimingListFiles.h"
 #include "timeline/ui/EphemerisGraph.h"

@@ -1,6 +1,6 @@
 // nemra-chart: casts charts and prints positions for scripts.
-#include "ChartCommand.h"
-#include "Cli.h"
+#include "tools/nemra-chart/ChartCommand.h"
+#include "tools/nemra-chart/Cli.h"
 
 #include <iostream>
 #include <unistd.h>

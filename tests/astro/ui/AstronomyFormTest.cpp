@@ -3,8 +3,8 @@
 
 #include "core/ThaiText.h"
 
-#include "Screenshot.h"
-#include "TempFiles.h"
+#include "tests/support/Screenshot.h"
+#include "tests/support/TempFiles.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,8 +4,8 @@
 // (+2 h) in July 1980 and CET (+1 h) in January, on its own mean time before 1891.
 #include "atlas/ui/AtlasSearch.h"
 
-#include "ChartInputPanel.h"
-#include "utrplace.h"
+#include "input/ui/ChartInputPanel.h"
+#include "input/ui/utrplace.h"
 #include "tests/support/Screenshot.h"
 
 #include <QCalendarWidget>

@@ -1,13 +1,13 @@
 // The formula book's windows: search as you type, adding, editing and deleting entries,
 // import with its bad blocks, and the hit-point report showing an entry; the menu entries
 // of the main window open them.
-#include "BookDialogs.h"
+#include "book/ui/BookDialogs.h"
 #include "../../mainwin/ui/ScriptedMainForm.h"
-#include "Screenshot.h"
+#include "tests/support/Screenshot.h"
 
-#include "DialIndex.h"
-#include "FactorCatalogue.h"
-#include "Ureport.h"
+#include "core/FactorCatalogue.h"
+#include "dials/model/DialIndex.h"
+#include "reports/ui/Ureport.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,8 @@
-#include "DialIndex.h"
+#include "dials/model/DialIndex.h"
 
-#include "AngleMath.h"
-#include "ChartInputs.h"
+#include "core/AngleMath.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/ChartInputs.h"
 
 #include <cmath>
 #include <functional>
@@ -107,7 +108,7 @@ TEST(MidpointDial, MidpointsAndTheirReflections)
 
     // Natal A with transit B, no title suffix; reflected about the Cancer axis.
     s.FTransit.Factors[kMoon].Lon = 30.0;
-    s.FAxis = 180;
+    s.FAxis = nemra::kAxisCancerCapricorn;
     SetMidpointIndex(s, {kMidNatalTransit, kSun, kMoon, true, false});
     EXPECT_NEAR(s.FDialRotation, 20.0, kTolerance);
     EXPECT_EQ(s.FDialTitle, Code(kSun) + "กำเนิด/" + Code(kMoon) + " จร");

@@ -1,11 +1,12 @@
 // The settings dialogs of the calculation dials, worked as a user would: opening rules by
 // the charts that exist, clicks stored at once, OK and Cancel, Enter and Escape.
-#include "Umidp1.h"
-#include "Uselhous.h"
-#include "Usenp1.h"
-#include "Uuserp1.h"
+#include "dials/ui/Umidp1.h"
+#include "dials/ui/Uselhous.h"
+#include "dials/ui/Usenp1.h"
+#include "dials/ui/Uuserp1.h"
+#include "mainwin/model/Session.h"
 
-#include "Widgets.h"
+#include "tests/support/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

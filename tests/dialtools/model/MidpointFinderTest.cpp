@@ -2,13 +2,13 @@
 // written the other way round: both midpoints of every pair from the plain sum, the nearer
 // one chosen by its distance from the first point, then the distance from every arm of the
 // axis taken one arm at a time.
-#include "MidpointFinder.h"
+#include "dialtools/model/MidpointFinder.h"
 
-#include "Clock.h"
-#include "DialInteraction.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "UtMoment.h"
+#include "core/Clock.h"
+#include "mainwin/model/DialInteraction.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/UtMoment.h"
 
 #include <gtest/gtest.h>
 

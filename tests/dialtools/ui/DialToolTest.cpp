@@ -1,11 +1,11 @@
 // The dial tool and the midpoint finder in the main window: their actions, turning the
 // pointer (a user point, as a drag makes), the typed position and the finder's list.
-#include "DialTool.h"
+#include "dialtools/ui/DialTool.h"
 #include "../../mainwin/ui/ScriptedMainForm.h"
-#include "Screenshot.h"
+#include "tests/support/Screenshot.h"
 
-#include "DialInteraction.h"
-#include "WinDeg.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/DialInteraction.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ChartInputEntry.h"
+#include "input/model/ChartInputEntry.h"
 
 #include <gtest/gtest.h>
 

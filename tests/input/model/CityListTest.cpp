@@ -1,7 +1,7 @@
-#include "CityList.h"
+#include "input/model/CityList.h"
 
-#include "ChartInputEntry.h"
-#include "TempFiles.h"
+#include "input/model/ChartInputEntry.h"
+#include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ChartInputEntry.h"
+#include "input/model/ChartInputEntry.h"
 
-#include "AngleReading.h"
-#include "ChartRecord.h"
+#include "core/AngleReading.h"
+#include "core/ChartRecord.h"
 
 #include <gtest/gtest.h>
 

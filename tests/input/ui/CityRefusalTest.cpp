@@ -1,11 +1,11 @@
 // A city line the dialogs cannot take whole is refused in both dialogs that take cities, and
 // the refusal changes nothing: not the controls, not the chart input record, not the city
 // list's choice, also when the dialog is then cancelled.
-#include "UtMoment.h"
-#include "Input1.h"
-#include "utrplace.h"
+#include "input/ui/Input1.h"
+#include "input/ui/utrplace.h"
+#include "tests/support/UtMoment.h"
 
-#include "ScriptedCityDialog.h"
+#include "tests/input/ui/ScriptedCityDialog.h"
 
 #include <QLineEdit>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "Input1.h"
+#include "input/ui/Input1.h"
 
-#include "ScriptedCityDialog.h"
-#include "UtMoment.h"
-#include "Widgets.h"
+#include "tests/input/ui/ScriptedCityDialog.h"
+#include "tests/support/UtMoment.h"
+#include "tests/support/Widgets.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>

@@ -1,4 +1,4 @@
-#include "Ucity.h"
+#include "input/ui/Ucity.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,9 +1,12 @@
-#include "utrplace.h"
+#include "input/ui/utrplace.h"
 
-#include "InputDialogKit.h"
+#include "input/ui/InputDialogKit.h"
 
-#include "ScriptedCityDialog.h"
-#include "Widgets.h"
+#include "tests/input/ui/ScriptedCityDialog.h"
+#include "tests/support/Widgets.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>

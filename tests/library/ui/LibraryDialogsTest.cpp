@@ -1,7 +1,7 @@
 // The chart library's dialogs offscreen: typing narrows the list, Enter and a double-click
 // take a chart exactly as stored, columns sort, saving asks about a name that exists, the
 // edit window keeps untouched texts as typed, deleting names the charts, CSV both ways.
-#include "ChartInputPanel.h"
+#include "input/ui/ChartInputPanel.h"
 #include "library/ui/ChartEdit.h"
 #include "library/ui/ChartFind.h"
 #include "library/ui/ChartList.h"

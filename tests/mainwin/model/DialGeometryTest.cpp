@@ -1,9 +1,9 @@
 // The dial's pixel mapping, text placement and face rules.
-#include "DialGeometry.h"
-#include "HouseCusps.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "WinPl.h"
+#include "mainwin/model/DialGeometry.h"
+#include "core/WinPl.h"
+#include "mainwin/model/HouseCusps.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
 
 #include <gtest/gtest.h>
 

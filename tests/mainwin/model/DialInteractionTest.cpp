@@ -1,9 +1,10 @@
-#include "DialInteraction.h"
+#include "mainwin/model/DialInteraction.h"
 
-#include "AngleMath.h"
-#include "DialGeometry.h"
-#include "DialLayers.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/DialGeometry.h"
+#include "mainwin/model/DialLayers.h"
+#include "mainwin/model/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ TEST(DialGeometry, GripRingBordersOnBothDials)
     EXPECT_TRUE(InGripRing(s, kC - 90, kC));
     EXPECT_TRUE(InGripRing(s, kC, kC + 140));
     EXPECT_FALSE(InGripRing(s, kC + 141, kC));
-    s.FDialType = 90;
+    s.FDialType = nemra::kDial90;
     EXPECT_TRUE(InGripRing(s, kC + 10, kC));
     EXPECT_FALSE(InGripRing(s, kC, kC + 9));
 }
@@ -91,7 +92,7 @@ TEST(DialDrag, StepFollowsThePointerTheShortWayAtQuarterSpeedOnThe90Dial)
 
 TEST(DialDrag, TurningWithTheMouseMakesAUserPoint)
 {
-    for (int dialType : {360, 90}) {
+    for (const DialType dialType : {kDial360, kDial90}) {
         const double speed = dialType == 360 ? 1.0 : 0.25;
         MainSession s = ShownRings();
         s.FDialType = dialType;
@@ -195,24 +196,24 @@ TEST(DialPick, AxisMarkers)
 {
     MainSession s = ShownRings();
     PlaceGlyph(s.FNatal, 1, kTrueGlyph, 0, 250); // under the Cancer marker
-    s.FAxis = 180;
+    s.FAxis = nemra::kAxisCancerCapricorn;
     ASSERT_TRUE(DoubleClickAt(s, 1, 253));
     EXPECT_EQ(s.FDialTitle, "จุดกรกฎ");
     EXPECT_DOUBLE_EQ(s.FDialRotation, 90.0);
     EXPECT_EQ(s.FIndexDial, 0);
     EXPECT_EQ(s.FDialSubTitle, WinDeg::PositionText(90.0));
 
-    s.FAxis = 360; // no Cancer marker: the glyph below it is picked
+    s.FAxis = nemra::kAxisAriesLibra; // no Cancer marker: the glyph below it is picked
     ASSERT_TRUE(DoubleClickAt(s, 10, 260));
     EXPECT_EQ(s.FIndexFactorA, 1);
 
-    s.FAxis = 180; // the top corner is the Aries point on the 360 dial for either axis
+    s.FAxis = nemra::kAxisCancerCapricorn; // the top corner is the Aries point on the 360 dial for either axis
     ASSERT_TRUE(DoubleClickAt(s, 267, 15));
     EXPECT_EQ(s.FDialTitle, "จุดเมษ");
     EXPECT_EQ(s.IndexFactorCode, "AR");
     EXPECT_EQ(s.FIndexMode, 0);
 
-    s.FDialType = 90; // on the 90 dial the Cancer marker stands at the top
+    s.FDialType = nemra::kDial90; // on the 90 dial the Cancer marker stands at the top
     ASSERT_TRUE(DoubleClickAt(s, 253, 1));
     EXPECT_EQ(s.FDialTitle, "จุดกรกฎ");
 }

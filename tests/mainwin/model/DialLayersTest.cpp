@@ -1,10 +1,10 @@
 // Glyph spreading and the plans of the three factor rings.
-#include "DialLayers.h"
+#include "mainwin/model/DialLayers.h"
 
-#include "AngleMath.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "UtMoment.h"
+#include "core/AngleMath.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/UtMoment.h"
 
 #include <gtest/gtest.h>
 
@@ -186,7 +186,7 @@ TEST_F(DialLayersTest, DirectedRingIsTheSpreadNatalRingTurnedByTheArc)
 
 TEST_F(DialLayersTest, NinetyDialWorksInFourfoldAngles)
 {
-    s.FDialType = 90;
+    s.FDialType = nemra::kDial90;
     const LayerPlan natal = PlanLayer(s, DialLayer::Natal);
     for (const FactorMarks& m : natal.factors) {
         const auto f = static_cast<std::size_t>(m.factor);

@@ -1,12 +1,12 @@
 // The two file writers (the appending text writer and the bitmap's whole-file replace) and the
 // reader under hostile conditions: FIFOs, full disks, links, long names, a second copy of the
 // program saving to the same file.
-#include "CityList.h"
-#include "FileReplace.h"
-#include "PosixFile.h"
-#include "Settings.h"
-#include "TempFiles.h"
-#include "ThaiText.h"
+#include "core/FileReplace.h"
+#include "core/PosixFile.h"
+#include "core/ThaiText.h"
+#include "input/model/CityList.h"
+#include "mainwin/model/Settings.h"
+#include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
 

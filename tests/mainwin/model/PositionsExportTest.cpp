@@ -1,13 +1,13 @@
 // The positions text file: its lines for each combination of cast charts, appending, and
 // failures that leave the file as it was.
-#include "PositionsExport.h"
+#include "mainwin/model/PositionsExport.h"
 
-#include "FactorCatalogue.h"
-#include "FileReplace.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "TempFiles.h"
-#include "UtMoment.h"
+#include "core/FactorCatalogue.h"
+#include "core/FileReplace.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/TempFiles.h"
+#include "tests/support/UtMoment.h"
 
 #include <gtest/gtest.h>
 

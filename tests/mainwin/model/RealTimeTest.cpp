@@ -1,10 +1,10 @@
-#include "RealTime.h"
+#include "mainwin/model/RealTime.h"
 
-#include "DialIndex.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "UtMoment.h"
-#include "WinDeg.h"
+#include "core/WinDeg.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/UtMoment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "Session.h"
+#include "mainwin/model/Session.h"
 
-#include "AngleMath.h"
-#include "ChartInputs.h"
-#include "CommandState.h"
-#include "OwnerChart.h"
-#include "UtMoment.h"
-#include "WinDeg.h"
+#include "core/AngleMath.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/CommandState.h"
+#include "mainwin/model/OwnerChart.h"
+#include "tests/support/ChartInputs.h"
+#include "tests/support/UtMoment.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -190,7 +190,7 @@ TEST(Session, SwitchesLeaveWhatAFreshCastGives)
     for (const Case& c : cases) {
         MainSession switched;
         switched.TrueNodeChecked = c.startTrueNode;
-        switched.FAxis = c.startAxis;
+        switched.FAxis = AxisOf(c.startAxis);
         CastNatal(switched, natal);
         CastTransit(switched, transit);
         for (const Step& step : c.steps) {

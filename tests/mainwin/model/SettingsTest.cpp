@@ -1,7 +1,7 @@
-#include "Settings.h"
+#include "mainwin/model/Settings.h"
 
-#include "Session.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "mainwin/model/Session.h"
 
 #include <gtest/gtest.h>
 

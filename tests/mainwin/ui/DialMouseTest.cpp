@@ -1,8 +1,9 @@
 // The dial's mouse adapter: events on the chart area and the grid reach the session, the
 // pointer shapes follow the drag, and the window hears what to refresh.
-#include "DialMouse.h"
+#include "mainwin/ui/DialMouse.h"
+#include "mainwin/model/Session.h"
 
-#include "DialGeometry.h"
+#include "mainwin/model/DialGeometry.h"
 
 #include <QApplication>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 // Charts at the edges of what the program accepts cast and draw without a fault.
-#include "DialRenderer.h"
-#include "Session.h"
+#include "dials/ui/DialRenderer.h"
+#include "mainwin/model/Session.h"
 
 #include <QImage>
 #include <QtTest>
@@ -71,7 +71,7 @@ class ExtremeChartsTest : public QObject {
         for (const auto* rec : {&s.FNatal, &s.FTransit, &s.FProgressed})
             for (const auto& f : rec->Factors)
                 QVERIFY(std::isfinite(f.Lon) && f.Lon >= 0.0 && f.Lon < 360.0);
-        for (const int dial : {360, 90}) {
+        for (const nemra::DialType dial : {nemra::kDial360, nemra::kDial90}) {
             s.FDialType = dial;
             QImage image(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
             nemra::DrawChart(s, image);

@@ -1,10 +1,10 @@
 // The program started on hostile settings and city files (huge, binary, a FIFO, a folder, a
 // byte-order mark, mixed encodings): each start runs in a process of its own, in a folder
 // holding those files, and must bring its window up and end by itself within seconds.
-#include "Mainp.h"
-#include "Ucity.h"
+#include "input/ui/Ucity.h"
+#include "mainwin/ui/Mainp.h"
 
-#include "ThaiText.h"
+#include "core/ThaiText.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 //
 // With NEMRA_SCREENSHOTS=<folder> the library's and the chart dialogs' pictures are saved
 // there, over a library holding a few charts.
-#include "Screenshot.h"
-#include "ScriptedMainForm.h"
+#include "tests/mainwin/ui/ScriptedMainForm.h"
+#include "tests/support/Screenshot.h"
 
 #include "charts/model/ChartMoment.h"
 #include "charts/ui/PlaceBox.h"

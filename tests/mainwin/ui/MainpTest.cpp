@@ -1,8 +1,8 @@
-#include "Mainp.h"
-#include "ScriptedMainForm.h"
+#include "mainwin/ui/Mainp.h"
+#include "tests/mainwin/ui/ScriptedMainForm.h"
 
-#include "ThaiText.h"
-#include "UtMoment.h"
+#include "core/ThaiText.h"
+#include "tests/support/UtMoment.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,21 +1,22 @@
 // Pictures of the main window and of every dialog as a user sees them, for the
 // documentation: NEMRA_SCREENSHOTS=<folder> saves them there; without it this test only
 // checks that every dialog opens over a started main window.
-#include "DialIndex.h"
-#include "HouseReportFlow.h"
-#include "Input1.h"
-#include "Mainp.h"
-#include "ReportSnapshot.h"
-#include "SolarArcTable.h"
-#include "UBriefAspect.h"
-#include "Uhouse.h"
-#include "Umidp1.h"
-#include "Urasi.h"
-#include "Ureport.h"
-#include "Usenp1.h"
-#include "Usolrep.h"
-#include "UtMoment.h"
-#include "utrplace.h"
+#include "dials/model/DialIndex.h"
+#include "dials/ui/Umidp1.h"
+#include "dials/ui/Usenp1.h"
+#include "input/ui/Input1.h"
+#include "input/ui/utrplace.h"
+#include "mainwin/model/HouseReportFlow.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "mainwin/ui/Mainp.h"
+#include "reports/model/ReportSnapshot.h"
+#include "reports/model/SolarArcTable.h"
+#include "reports/ui/UBriefAspect.h"
+#include "reports/ui/Uhouse.h"
+#include "reports/ui/Urasi.h"
+#include "reports/ui/Ureport.h"
+#include "reports/ui/Usolrep.h"
+#include "tests/support/UtMoment.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

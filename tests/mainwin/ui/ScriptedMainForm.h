@@ -1,8 +1,8 @@
 // A main window whose dialogs are answered by the test, and the clocks the tests give it.
 #pragma once
 
-#include "Mainp.h"
-#include "UtMoment.h"
+#include "mainwin/ui/Mainp.h"
+#include "tests/support/UtMoment.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // How the main window starts: centred on the screen, and on a screen below 800 x 600 the
 // message, then the end of the program without the close question.
-#include "ScriptedMainForm.h"
+#include "tests/mainwin/ui/ScriptedMainForm.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -3,12 +3,16 @@
 // report that runs over pages, and the print entries of the main window.
 // With NEMRA_SCREENSHOTS set to a folder, the test also saves a picture of the preview and a
 // rendered PDF page there.
-#include "DialGeometry.h"
-#include "FactorCatalogue.h"
-#include "OwnerChart.h"
-#include "ReportFile.h"
-#include "ScriptedMainForm.h"
+#include "core/FactorCatalogue.h"
+#include "mainwin/model/DialGeometry.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
 #include "printing/ui/PrintOutput.h"
+#include "reports/model/ReportFile.h"
+#include "tests/mainwin/ui/ScriptedMainForm.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QAction>
 #include <QPrintPreviewDialog>
@@ -24,11 +28,6 @@ using nemra::print::PageKind;
 namespace {
 
 const LocalDateTime kNow{2026, 12, 8, 12, 0, 0};
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The owner chart as natal chart and a transit, every ring shown.
 MainSession CastSession()
@@ -120,7 +119,10 @@ class PrintingMainForm : public ScriptedMainForm {
   public:
     using ScriptedMainForm::ScriptedMainForm;
     QStringList previewed; // the titles of the documents previewed
-    void RunPrintPreview(const print::PrintDocument& document) override { previewed << Q(document.heading().title); }
+    void RunPrintPreview(const print::PrintDocument& document) override
+    {
+        previewed << FromUtf8(document.heading().title);
+    }
     int RunDialog(QDialog& dialog) override
     {
         if (dialog.objectName() == "FReport")
@@ -163,7 +165,7 @@ class PrintPdfTest : public QObject {
         const double measured = RingDiameterPixels(QImage(dir.filePath("disc.png")));
         QVERIFY2(std::abs(measured - expected) <= 0.02 / 2.54 * 300.0,
                  qPrintable(QString("ring %1 px, expected %2 px").arg(measured).arg(expected)));
-        QVERIFY(PdfText(pdf).contains(NoBlanks(Q(DiscSizeText(static_cast<int>(cm))))));
+        QVERIFY(PdfText(pdf).contains(NoBlanks(FromUtf8(DiscSizeText(static_cast<int>(cm))))));
     }
 
     void pagesKeepTheirTextAndEmbedEveryFont()
@@ -184,12 +186,12 @@ class PrintPdfTest : public QObject {
             }
             if (pdf == chart)
                 QVERIFY(Poppler("pdffonts", {pdf}).contains("Zodiglyph"));
-            QVERIFY(PdfText(pdf).contains(NoBlanks(Q(s.FNatal.Input.Name.str()))));
+            QVERIFY(PdfText(pdf).contains(NoBlanks(FromUtf8(s.FNatal.Input.Name.str()))));
         }
         const QString text = PdfText(positions);
         for (int factor = 1; factor <= kLastPositionedFactor; ++factor)
-            QVERIFY2(text.contains(NoBlanks(Q(FactorNamesThai[static_cast<std::size_t>(factor)]))),
-                     qPrintable(Q(FactorNamesThai[static_cast<std::size_t>(factor)])));
+            QVERIFY2(text.contains(NoBlanks(FromUtf8(FactorNamesThai[static_cast<std::size_t>(factor)]))),
+                     qPrintable(FromUtf8(FactorNamesThai[static_cast<std::size_t>(factor)])));
     }
 
     void longReportRepeatsItsHeaderRow()
@@ -203,11 +205,11 @@ class PrintPdfTest : public QObject {
         QVERIFY(!pdf.isEmpty());
         const QString first = PdfText(pdf, 1, 1);
         const QString second = PdfText(pdf, 2, 2);
-        QVERIFY(first.contains(NoBlanks(Q(IdentityLine(natal.Input)))));
+        QVERIFY(first.contains(NoBlanks(FromUtf8(IdentityLine(natal.Input)))));
         for (const std::string& cell : SolarArcHeaderCells())
-            QVERIFY2(second.contains(NoBlanks(Q(cell))), qPrintable(Q(cell)));
+            QVERIFY2(second.contains(NoBlanks(FromUtf8(cell))), qPrintable(FromUtf8(cell)));
         QVERIFY(second.contains(QStringLiteral("หน้า2/")));
-        QVERIFY(PdfText(pdf).contains(NoBlanks(Q(rows.back().cells[1])))); // the last row is printed too
+        QVERIFY(PdfText(pdf).contains(NoBlanks(FromUtf8(rows.back().cells[1])))); // the last row is printed too
     }
 
     void printEntriesNeedACast()

@@ -1,8 +1,8 @@
-#include "AspectList.h"
+#include "reports/model/AspectList.h"
 
-#include "AngleMath.h"
-#include "ChartInputs.h"
-#include "FactorCatalogue.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 

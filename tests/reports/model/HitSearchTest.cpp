@@ -1,12 +1,13 @@
-#include "HitSearch.h"
+#include "reports/model/HitSearch.h"
 
-#include "ChartInputs.h"
-#include "DialIndex.h"
-#include "DialInteraction.h"
-#include "FactorCatalogue.h"
-#include "ReportFile.h"
-#include "Session.h"
-#include "WinDeg.h"
+#include "core/FactorCatalogue.h"
+#include "core/WinDeg.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/DialInteraction.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "mainwin/model/Session.h"
+#include "reports/model/ReportFile.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +132,7 @@ TEST(HitSearch, CandidatesAreFormedOnTheChartThenShiftedIntoTheTargetLayer)
     // The reflection of the natal point plus the arc, not the reflection of the V1 point.
     EXPECT_DOUBLE_EQ(lonOf(2, 3, "-" + Name(kSun)), 290.0);
     EXPECT_DOUBLE_EQ(lonOf(4, 8, "-(" + Abbr(kSun) + "/" + Abbr(kMoon) + ")"), 180.0); // 360 - 120 - 60
-    snap.axis = 180;
+    snap.axis = nemra::kAxisCancerCapricorn;
     EXPECT_DOUBLE_EQ(lonOf(2, 3, "-" + Name(kSun)), 110.0);
 }
 

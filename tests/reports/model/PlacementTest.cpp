@@ -1,6 +1,6 @@
-#include "Placement.h"
+#include "reports/model/Placement.h"
 
-#include "WinDeg.h"
+#include "core/WinDeg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ReportFile.h"
+#include "reports/model/ReportFile.h"
 
-#include "TempFiles.h"
+#include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "SolarArcTable.h"
+#include "reports/model/SolarArcTable.h"
 
-#include "ChartInput.h"
-#include "ChartInputs.h"
+#include "core/ChartInput.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // charts the tests cast.
 #pragma once
 
-#include "Session.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "mainwin/model/Session.h"
 
-#include "Cp874Lines.h"
+#include "tests/support/Cp874Lines.h"
 
 #include <QMessageBox>
 #include <QRadioButton>

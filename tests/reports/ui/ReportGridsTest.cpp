@@ -1,16 +1,18 @@
 // What the three report dialogs share: a grid whose header row stays in place while the
 // rows scroll, and a save question that does not ask to replace a file the report appends
 // to.
-#include "UBriefAspect.h"
-#include "Ureport.h"
-#include "Usolrep.h"
+#include "mainwin/model/Session.h"
+#include "reports/ui/UBriefAspect.h"
+#include "reports/ui/Ureport.h"
+#include "reports/ui/Usolrep.h"
 
-#include "DialIndex.h"
-#include "ReportGridText.h"
-#include "ReportSnapshot.h"
-#include "SolarArcTable.h"
+#include "dials/model/DialIndex.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "reports/model/ReportSnapshot.h"
+#include "reports/model/SolarArcTable.h"
+#include "tests/reports/ui/ReportGridText.h"
 
-#include "ReportSession.h"
+#include "tests/support/ReportSession.h"
 
 #include <QFileDialog>
 #include <QHeaderView>

@@ -1,11 +1,12 @@
-#include "UBriefAspect.h"
+#include "reports/ui/UBriefAspect.h"
+#include "mainwin/model/Session.h"
 
-#include "FactorCatalogue.h"
-#include "ReportGridText.h"
-#include "ThaiText.h"
+#include "core/FactorCatalogue.h"
+#include "core/ThaiText.h"
+#include "tests/reports/ui/ReportGridText.h"
 
-#include "Cp874Lines.h"
-#include "ReportSession.h"
+#include "tests/support/Cp874Lines.h"
+#include "tests/support/ReportSession.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,9 @@
-#include "Uhouse.h"
+#include "reports/ui/Uhouse.h"
+#include "mainwin/model/Session.h"
 
-#include "HouseReportFlow.h"
-#include "PlacementDialogScript.h"
-#include "WinDeg.h"
+#include "core/WinDeg.h"
+#include "mainwin/model/HouseReportFlow.h"
+#include "tests/reports/ui/PlacementDialogScript.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "Urasi.h"
+#include "reports/ui/Urasi.h"
 
-#include "HouseReportFlow.h"
-#include "PlacementDialogScript.h"
+#include "mainwin/model/HouseReportFlow.h"
+#include "tests/reports/ui/PlacementDialogScript.h"
 
 #include <QGroupBox>
 #include <QPushButton>

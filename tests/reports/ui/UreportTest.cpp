@@ -1,16 +1,18 @@
 // The hit-point report and the report commands on the dial index, worked as a user would.
-#include "Ureport.h"
-#include "ReportCommands.h"
-#include "Umidp1.h"
+#include "reports/ui/Ureport.h"
+#include "dials/ui/Umidp1.h"
+#include "mainwin/model/ReportAdapters.h"
+#include "mainwin/model/Session.h"
+#include "reports/ui/ReportCommands.h"
 
-#include "DialIndex.h"
-#include "FactorCatalogue.h"
-#include "ReportGridText.h"
-#include "ThaiText.h"
+#include "core/FactorCatalogue.h"
+#include "core/ThaiText.h"
+#include "dials/model/DialIndex.h"
+#include "tests/reports/ui/ReportGridText.h"
 
-#include "Cp874Lines.h"
-#include "ReportSession.h"
-#include "Widgets.h"
+#include "tests/support/Cp874Lines.h"
+#include "tests/support/ReportSession.h"
+#include "tests/support/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

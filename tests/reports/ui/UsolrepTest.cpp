@@ -1,12 +1,12 @@
-#include "Usolrep.h"
+#include "reports/ui/Usolrep.h"
 
-#include "ReportGridText.h"
-#include "Session.h"
-#include "ThaiText.h"
+#include "core/ThaiText.h"
+#include "mainwin/model/Session.h"
+#include "tests/reports/ui/ReportGridText.h"
 
-#include "ChartInputs.h"
-#include "Cp874Lines.h"
-#include "TempFiles.h"
+#include "tests/support/ChartInputs.h"
+#include "tests/support/Cp874Lines.h"
+#include "tests/support/TempFiles.h"
 
 #include <QPushButton>
 #include <QTableWidget>

@@ -6,8 +6,8 @@
 
 #include "input/model/CityList.h"
 
-#include "TempFiles.h"
-#include "Unprivileged.h"
+#include "tests/support/TempFiles.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ const std::string kBangkok = ToCp874("กรุงเทพฯ");
 StartSettings Chosen()
 {
     StartSettings s;
-    s.axis = 180;
+    s.axis = nemra::kAxisCancerCapricorn;
     s.maxContracia = 21;
     return s;
 }

@@ -9,9 +9,9 @@
 #include "settings/model/IniFile.h"
 #include "tests/input/ui/ScriptedCityDialog.h"
 
-#include "Screenshot.h"
-#include "TempFiles.h"
-#include "Widgets.h"
+#include "tests/support/Screenshot.h"
+#include "tests/support/TempFiles.h"
+#include "tests/support/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -120,7 +120,7 @@ class SettingsDialogsTest : public QObject {
         TempDir dir;
         const fs::path ini = dir.path() / "Nemra06.INI";
         nemra::StartSettings inForce;
-        inForce.dialType = 90;
+        inForce.dialType = nemra::kDial90;
         inForce.maxContracia = 5;
         std::optional<nemra::StartSettings> applied;
         ScriptedMisc dialog(inForce, ini.string(), [&applied](const nemra::StartSettings& s) { applied = s; });

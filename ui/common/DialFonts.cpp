@@ -1,4 +1,4 @@
-#include "DialFonts.h"
+#include "ui/common/DialFonts.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

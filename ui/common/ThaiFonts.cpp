@@ -1,4 +1,4 @@
-#include "ThaiFonts.h"
+#include "ui/common/ThaiFonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -7,9 +7,9 @@
 // bitmap and, through PaintDial, any other painter (a printer, a PDF) at any scale.
 #pragma once
 
-#include "DialGeometry.h"
-#include "DialLayers.h"
-#include "MidpointFinder.h"
+#include "dialtools/model/MidpointFinder.h"
+#include "mainwin/model/DialGeometry.h"
+#include "mainwin/model/DialLayers.h"
 
 #include <QImage>
 #include <QPointF>

@@ -1,10 +1,8 @@
-#include "ReportSnapshot.h"
-
-#include "Session.h"
+#include "mainwin/model/ReportAdapters.h"
 
 namespace nemra {
 
-ReportSnapshot MakeReportSnapshot(const MainSession& s)
+ReportSnapshot MakeReportSnapshot(const DialSession& s)
 {
     ReportSnapshot snap;
     snap.natalComputed = s.FNatal.Computed;

@@ -1,10 +1,13 @@
-#include "DialRenderer.h"
+#include "dials/ui/DialRenderer.h"
 
-#include "AngleMath.h"
-#include "DialFonts.h"
-#include "FactorCatalogue.h"
-#include "HouseCusps.h"
-#include "Session.h"
+#include "core/AngleMath.h"
+#include "core/FactorCatalogue.h"
+#include "mainwin/model/HouseCusps.h"
+#include "mainwin/model/Session.h"
+#include "ui/common/DialFonts.h"
+#include "ui/common/QtText.h"
+
+using nemra::ui::FromUtf8;
 
 #include <QLine>
 #include <QPainter>
@@ -29,11 +32,6 @@ constexpr int kGlyphStored = -20; // GlyphX/GlyphY of a glyph not drawn
 QColor ToQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
-}
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString GlyphText(unsigned char code)

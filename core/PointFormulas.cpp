@@ -1,7 +1,7 @@
-#include "PointFormulas.h"
+#include "core/PointFormulas.h"
 
-#include "AngleMath.h"
-#include "WinPl.h"
+#include "core/AngleMath.h"
+#include "core/WinPl.h"
 
 #include <cctype>
 

@@ -2,14 +2,14 @@
 // colours, the glyph positions it stores, and what the session's switches change.
 // With NEMRA_DIAL_PICTURES set to a folder, the test also saves dial-360.png and
 // dial-90.png there for a look by eye.
-#include "DialRenderer.h"
-#include "AngleMath.h"
-#include "DialFonts.h"
-#include "DialInteraction.h"
-#include "HouseCusps.h"
-#include "OwnerChart.h"
-#include "Session.h"
-#include "UtMoment.h"
+#include "dials/ui/DialRenderer.h"
+#include "core/AngleMath.h"
+#include "mainwin/model/DialInteraction.h"
+#include "mainwin/model/HouseCusps.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
+#include "tests/support/UtMoment.h"
+#include "ui/common/DialFonts.h"
 
 #include <QFontDatabase>
 #include <QtTest>
@@ -210,7 +210,7 @@ class DialRendererTest : public QObject {
         DrawChart(s, img);
         QCOMPARE(img.pixelColor(70, c), Q(DialColour::kRed));
         QVERIFY(img.pixelColor(c, 70) != Q(DialColour::kRed));
-        s.FDialType = 90;
+        s.FDialType = nemra::kDial90;
         DrawChart(s, img);
         QCOMPARE(img.pixelColor(c, 70), Q(DialColour::kRed)); // always at the top on the 90 dial
     }
@@ -335,7 +335,7 @@ class DialRendererTest : public QObject {
     void ninetyDialMarks()
     {
         MainSession s = FaceOnlySession();
-        s.FDialType = 90;
+        s.FDialType = nemra::kDial90;
         s.FDialRotation = 0.0;
         QImage img;
         DrawChart(s, img);
@@ -362,7 +362,7 @@ class DialRendererTest : public QObject {
     void ninetyDialGlyphsAtFourTimesTheLongitude()
     {
         MainSession s = CastSession();
-        s.FDialType = 90;
+        s.FDialType = nemra::kDial90;
         QImage img;
         DrawChart(s, img);
         const int c = s.FChartCenter;
@@ -444,7 +444,7 @@ class DialRendererTest : public QObject {
         QImage img;
         DrawChart(s, img);
         QVERIFY(img.save(QString::fromLocal8Bit(folder) + "/dial-360.png"));
-        s.FDialType = 90;
+        s.FDialType = nemra::kDial90;
         DrawChart(s, img);
         QVERIFY(img.save(QString::fromLocal8Bit(folder) + "/dial-90.png"));
     }

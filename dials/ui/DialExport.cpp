@@ -1,6 +1,6 @@
-#include "DialExport.h"
+#include "dials/ui/DialExport.h"
 
-#include "FileReplace.h"
+#include "core/FileReplace.h"
 
 #include <QBuffer>
 #include <QClipboard>

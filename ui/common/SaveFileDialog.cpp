@@ -1,4 +1,4 @@
-#include "SaveFileDialog.h"
+#include "ui/common/SaveFileDialog.h"
 
 #include <QFileDialog>
 

@@ -4,8 +4,9 @@
 // point recomputed from its kind is the point the dial chose. Angles are degrees.
 #pragma once
 
-#include "ChartRecord.h"
-#include "FactorCatalogue.h"
+#include "core/ChartLayers.h"
+#include "core/ChartRecord.h"
+#include "core/FactorCatalogue.h"
 
 #include <array>
 #include <optional>
@@ -93,7 +94,7 @@ struct PointSources {
     const FactorPositions& natal;
     const FactorPositions& transit;
     SolarArcs arcs;
-    int axis = 360;
+    ReflectionAxis axis = kAxisAriesLibra;
     double dailyMeridian = 0.0;
 };
 

@@ -1,8 +1,8 @@
 // The dial picture to the clipboard and to a bitmap file, and the save dialogs' texts.
-#include "DialExport.h"
-#include "DialRenderer.h"
-#include "OwnerChart.h"
-#include "Session.h"
+#include "dials/ui/DialExport.h"
+#include "dials/ui/DialRenderer.h"
+#include "mainwin/model/OwnerChart.h"
+#include "mainwin/model/Session.h"
 
 #include <QClipboard>
 #include <QDir>
