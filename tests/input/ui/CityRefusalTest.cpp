@@ -1,10 +1,11 @@
 // A city line the dialogs cannot take whole is refused in both dialogs that take cities, and
 // the refusal changes nothing: not the controls, not the chart input record, not the city
 // list's choice, also when the dialog is then cancelled.
-#include "UtMoment.h"
 #include "Input1.h"
+#include "UtMoment.h"
 #include "utrplace.h"
 
+#include "ChartInputs.h"
 #include "ScriptedCityDialog.h"
 
 #include <QLineEdit>
@@ -16,15 +17,7 @@ namespace {
 
 nemra::TChartInput Stored()
 {
-    nemra::TChartInput input;
-    input.Name = "ดวงจรขณะนี้";
-    input.Date = "07/12/2569";
-    input.Time = " 9.05.00";
-    input.TimeZone = "105.00E";
-    input.Place = "เชียงใหม่";
-    input.Latitude = "18.47N";
-    input.Longitude = "98.59E";
-    return input;
+    return nemra::test::StoredTransit("เชียงใหม่", "18.47N", "98.59E");
 }
 
 // Opens the dialog, takes `line` from a scripted city list, then cancels; returns the errors
