@@ -10,8 +10,7 @@
 #pragma once
 
 #include "PlacementDialog.h"
-
-#include <functional>
+#include "ui/common/RunDialog.h"
 
 namespace nemra {
 struct MainSession;
@@ -23,4 +22,4 @@ class TFRasi : public TPlacementDialog {
     explicit TFRasi(const nemra::PlacementReport& report, QWidget* parent = nullptr);
 };
 
-void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const std::function<int(QDialog&)>& run);
+void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const nemra::ui::RunDialogFn& run);
