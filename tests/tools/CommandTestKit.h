@@ -60,8 +60,8 @@ inline CommandRun RunProgram(const std::vector<std::string>& args)
     const test::TempDir dir;
     std::string line = ShellWord(NEMRA_CHART_PROGRAM);
     for (const std::string& arg : args)
-        line += " " + ShellWord(arg);
-    line += " >" + ShellWord((dir / "out").string()) + " 2>" + ShellWord((dir / "err").string());
+        line.append(" ").append(ShellWord(arg));
+    line.append(" >").append(ShellWord((dir / "out").string())).append(" 2>").append(ShellWord((dir / "err").string()));
     const int status = std::system(line.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(dir / "out"), test::ReadBytes(dir / "err")};
 }
