@@ -298,7 +298,8 @@ std::optional<AtlasPlace> Atlas::Lookup(std::string_view name, std::string_view 
     const std::string key = FoldName(name);
     if (key.empty())
         return std::nullopt;
-    const std::string countries = countryCode.empty() ? std::string() : "|" + std::string(countryCode) + "|";
+    const std::string countries =
+        countryCode.empty() ? std::string() : std::string("|").append(countryCode).append("|");
     // Every place with the key (a folded key holds no byte below a blank, so "\x01" ends the
     // range at the key itself); the first whose whole name is it.
     for (AtlasPlace& place : Query(key, key + '\x01', countries, 1000))

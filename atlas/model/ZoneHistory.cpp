@@ -44,7 +44,7 @@ std::string ZoneTextOfOffset(std::int64_t offsetSeconds)
     const int hours = static_cast<int>(magnitude / kSecondsPerHour);
     const int minutes = static_cast<int>(magnitude % kSecondsPerHour / 60);
     if (offsetSeconds < 0 && hours == 0) // AngleText has no negative zero
-        return "-" + AngleText(0, minutes, 'H');
+        return std::string("-").append(AngleText(0, minutes, 'H'));
     return AngleText(offsetSeconds < 0 ? -hours : hours, minutes, 'H');
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "library/model/ChartStore.h"
+#include "ui/common/RunDialog.h"
 
 #include <QDialog>
 #include <QString>
@@ -45,7 +46,7 @@ class TBookBrowser : public QDialog {
                  QWidget* parent = nullptr);
 
     // Seams for tests: the entry and question dialogs, and the file names of import/export.
-    std::function<int(QDialog&)> runDialog = [](QDialog& d) { return d.exec(); };
+    nemra::ui::RunDialogFn runDialog = [](QDialog& d) { return d.exec(); };
     std::function<QString(bool save)> askFile;
 
     nemra::BookKind book() const { return FBook; }

@@ -4,12 +4,12 @@
 #pragma once
 
 #include "dials/model/DialIndex.h"
+#include "ui/common/RunDialog.h"
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -20,9 +20,6 @@ class QRadioButton;
 class QWidget;
 
 namespace nemra::ui {
-
-// How the main window shows a modal dialog; returns the dialog's result code.
-using RunDialogFn = std::function<int(QDialog&)>;
 
 // The 22 factors the calculation dials offer, Aries point to Poseidon (position = factor).
 QStringList ChoosableFactorNames();

@@ -167,7 +167,7 @@ Rgb FinderPairColour(std::size_t index)
 std::string FinderPointName(const FinderPoint& p)
 {
     const auto f = static_cast<std::size_t>(std::clamp(p.factor, 0, static_cast<int>(kFactorCount) - 1));
-    return (p.reflected ? "-" : "") + std::string(FactorCode[f]);
+    return std::string(p.reflected ? "-" : "").append(FactorCode[f]);
 }
 
 std::string FinderPairName(const FinderPair& pair)

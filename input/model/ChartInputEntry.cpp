@@ -39,7 +39,7 @@ std::string AngleEntryText(const AngleEntry& angle, char positiveLetter, char ne
 std::string ZoneText(const ZoneEntry& zone)
 {
     if (zone.inHours && zone.value == 0 && !zone.east) // the sign that 0 whole hours cannot carry
-        return "-" + AngleText(0, zone.minutes, 'H');
+        return std::string("-").append(AngleText(0, zone.minutes, 'H'));
     return AngleText(zone.value, zone.minutes, zone.inHours ? 'H' : DirectionLetter(zone.east, 'E', 'W'));
 }
 

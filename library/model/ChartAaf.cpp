@@ -413,7 +413,7 @@ AafImportPlan PlanAafImport(std::string_view bytes, const Atlas* atlas)
         start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (line.empty() || line.front() != '#') {
             if (current == Current::Kept)
-                records.back().note += "\n" + std::string(line);
+                records.back().note.append("\n").append(line);
             continue;
         }
         const auto colon = line.find(':');
@@ -430,7 +430,11 @@ AafImportPlan PlanAafImport(std::string_view bytes, const Atlas* atlas)
             current = Current::B93;
         } else if (std::find(std::begin(kKeptChunks), std::end(kKeptChunks), id) != std::end(kKeptChunks)) {
             std::string& note = records.back().note;
-            note += (note.empty() ? "" : "\n") + (id == "COM" ? std::string(data) : "#" + std::string(line.substr(1)));
+            note.append(note.empty() ? "" : "\n");
+            if (id == "COM")
+                note.append(data);
+            else
+                note.append("#").append(line.substr(1));
             current = Current::Kept;
         } else {
             ++result.ignoredChunks;

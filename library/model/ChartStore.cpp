@@ -1052,7 +1052,7 @@ std::string StoredBookText(std::string_view text)
         while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
             line.remove_suffix(1);
         if (line.find_first_not_of(" \t") != std::string_view::npos)
-            out += (out.empty() ? "" : "\n") + std::string(line);
+            out.append(out.empty() ? "" : "\n").append(line);
         start = end + 1;
     }
     return out;

@@ -137,10 +137,9 @@ BookKeyParse PictureKey(const std::vector<Token>& tokens)
         std::vector<int> minus;
         for (std::size_t i = 0; i < 2; ++i)
             (ops[i] == '+' ? plus : minus).push_back(f[i + 1]);
-        if (plus.size() == 1)
-            key = SortedJoin(plus, "+") + "-" + SortedJoin(minus, "-");
-        else
-            key = SortedJoin(plus, "+") + (minus.empty() ? "" : "-" + SortedJoin(minus, "-"));
+        key = SortedJoin(plus, "+");
+        if (!minus.empty())
+            key.append("-").append(SortedJoin(minus, "-"));
     } else {
         return Refused("สูตรต้องอยู่ในรูป A=B, A/B=C, A/B=C/D, A+B-C, A+B+C, A-B-C หรือ A/B//C");
     }
@@ -282,7 +281,7 @@ BookTextPlan ParseBookText(std::string_view bytes)
         const std::string_view keyLine = lines[i++];
         std::string text;
         for (; i < lines.size() && !Blank(lines[i]); ++i)
-            text += (text.empty() ? "" : "\n") + std::string(lines[i]);
+            text.append(text.empty() ? "" : "\n").append(lines[i]);
         const auto fault = [&](std::string reason) { plan.faults.push_back({first, std::move(reason)}); };
         const BookKeyParse key = NormaliseBookKey(keyLine);
         if (!key.key) {

@@ -1160,7 +1160,7 @@ bool TMainForm::RunIndexDial(const IndexDial& dial)
 
 // ---------------------------------------------------------------- reports
 
-std::function<int(QDialog&)> TMainForm::RunDialogFunction()
+nemra::ui::RunDialogFn TMainForm::RunDialogFunction()
 {
     return [this](QDialog& dialog) {
         // The hit-point report prints through the main window's page setup and preview.

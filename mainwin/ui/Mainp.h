@@ -8,6 +8,7 @@
 #include "mainwin/model/DialInteraction.h"
 #include "mainwin/model/Session.h"
 #include "mainwin/model/Settings.h"
+#include "ui/common/RunDialog.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -152,7 +153,7 @@ class TMainForm : public QMainWindow {
     bool RealTimeRunning() const;
 
     // Calculation dials: each sets the dial index, then the dial is redrawn.
-    using IndexDial = std::function<bool(QWidget*, nemra::MainSession&, const std::function<int(QDialog&)>&)>;
+    using IndexDial = std::function<bool(QWidget*, nemra::MainSession&, const nemra::ui::RunDialogFn&)>;
     bool RunIndexDial(const IndexDial& dial);
     void ChooseZodiacIndex();
     void ChooseDailyMeridianIndex();
@@ -231,7 +232,7 @@ class TMainForm : public QMainWindow {
     void ShowHoroscopePage();
     void CentreOnScreen();
     void ShowIndexChange();
-    std::function<int(QDialog&)> RunDialogFunction();
+    nemra::ui::RunDialogFn RunDialogFunction();
     std::function<void()> IndexChanged();
     void SetHints(bool on);
     void ShowMessage(QMessageBox::Icon icon, const QString& text);

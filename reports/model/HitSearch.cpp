@@ -238,7 +238,7 @@ class HitSearcher {
         for (int n = first; n <= kLastHitFactor; ++n) {
             const double lon = reflected ? ReflectionPoint(P(n), FSnap.axis) : P(n);
             Consider(lon, FormulaStyle::Factor, n, IdentityOf(reflected ? 2 : 1, n),
-                     [&] { return (reflected ? "-" : "") + FactorName(n); });
+                     [&] { return std::string(reflected ? "-" : "").append(FactorName(n)); });
         }
     }
 

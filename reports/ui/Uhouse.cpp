@@ -10,7 +10,7 @@ TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
 }
 
 void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
-                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run,
+                     const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
                      const TPlacementDialog::BookLookup& book)
 {
     nemra::SetHouseReportIndex(session, factor, chart);

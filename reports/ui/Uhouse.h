@@ -18,6 +18,7 @@
 #pragma once
 
 #include "reports/ui/PlacementDialog.h"
+#include "ui/common/RunDialog.h"
 
 #include <functional>
 
@@ -33,5 +34,5 @@ class TFHouse : public TPlacementDialog {
 
 // `book`, when given, gives the formula book's text of a factor in a house.
 void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
-                     const std::function<void()>& redraw, const std::function<int(QDialog&)>& run,
+                     const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
                      const TPlacementDialog::BookLookup& book = {});

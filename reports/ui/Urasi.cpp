@@ -8,7 +8,7 @@ TFRasi::TFRasi(const nemra::PlacementReport& report, QWidget* parent)
     setObjectName(QStringLiteral("FRasi"));
 }
 
-void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const std::function<int(QDialog&)>& run)
+void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const nemra::ui::RunDialogFn& run)
 {
     TFRasi dialog(nemra::SignReportOf(session), parent);
     run(dialog);

@@ -11,6 +11,7 @@
 
 #include "reports/ui/PlacementDialog.h"
 
+#include "ui/common/RunDialog.h"
 #include <functional>
 
 namespace nemra {
@@ -23,4 +24,4 @@ class TFRasi : public TPlacementDialog {
     explicit TFRasi(const nemra::PlacementReport& report, QWidget* parent = nullptr);
 };
 
-void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const std::function<int(QDialog&)>& run);
+void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const nemra::ui::RunDialogFn& run);

@@ -4,6 +4,7 @@
 
 #include "charts/model/ChartMoment.h"
 #include "charts/model/ChartPlace.h"
+#include "tests/support/ChartInputs.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -17,12 +18,7 @@ inline const ChartPlace kLondon{"0.00E", "51.30N", "0.08W", "London"};
 // A chart at Bangkok's position with the given date, time and zone texts.
 inline TChartInput BangkokChart(const char* date, const char* time, const char* zone = "7.00H")
 {
-    TChartInput chart;
-    chart.Name = "ดวงกำเนิด";
-    chart.Date = date;
-    chart.Time = time;
-    PutPlace({zone, kBangkok.Latitude, kBangkok.Longitude, kBangkok.Place}, chart);
-    return chart;
+    return BangkokInput(date, time, zone, "ดวงกำเนิด");
 }
 
 // Seconds from a UT time written "YYYY-MM-DDTHH:MM" or "YYYY-MM-DDTHH:MM:SS" to a moment.

@@ -2,6 +2,7 @@
 
 #include "core/AngleMath.h"
 #include "core/WinPl.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,9 @@ namespace {
 TChartInput Input(const char* date, const char* time, const char* zone = "105.00E", const char* lat = "13.45N",
                   const char* lon = "100.30E")
 {
-    TChartInput in;
-    in.Name = "ทดสอบ";
-    in.Date = date;
-    in.Time = time;
-    in.TimeZone = zone;
+    TChartInput in = test::BangkokInput(date, time, zone);
     in.Latitude = lat;
     in.Longitude = lon;
-    in.Place = "กรุงเทพฯ";
     return in;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "library/model/ChartStore.h"
+#include "tests/support/ChartInputs.h"
 #include "tests/support/TempFiles.h"
 #include "tests/support/UtMoment.h"
 
@@ -45,13 +46,7 @@ inline ChartDraft Chart(const std::string& name, const std::string& place = "ก
                         const std::string& note = {}, const std::string& group = {})
 {
     ChartDraft draft;
-    draft.input = TChartInput{.Name = name,
-                              .Date = date,
-                              .Time = time,
-                              .Latitude = "13.45N",
-                              .TimeZone = "7.00H",
-                              .Longitude = "100.30E",
-                              .Place = place};
+    draft.input = test::BangkokInput(date, time, "7.00H", name, place);
     draft.note = note;
     draft.group = group;
     return draft;

@@ -1,6 +1,7 @@
 // What the timeline tests share: the natal chart of every case and settings for a period.
 #pragma once
 
+#include "tests/support/ChartInputs.h"
 #include "timeline/model/TimelineSettings.h"
 
 #include <cstdio>
@@ -13,12 +14,7 @@ namespace nemra::test {
 inline TChartRecord TimelineNatal()
 {
     TChartRecord natal;
-    natal.Input.Name = "ดวงทดสอบ";
-    natal.Input.Date = "01/01/2543";
-    natal.Input.Time = "12.00.00";
-    natal.Input.TimeZone = "7.00H";
-    natal.Input.Latitude = "13.45N";
-    natal.Input.Longitude = "100.30E";
+    natal.Input = BangkokInput("01/01/2543", "12.00.00", "7.00H", "ดวงทดสอบ");
     CastChart(natal, {});
     return natal;
 }

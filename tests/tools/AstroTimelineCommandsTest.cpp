@@ -110,10 +110,7 @@ TEST(AstroTimelineGraph, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
         more.insert(more.begin(), command);
         return more;
     };
-    const struct {
-        std::vector<std::string> args;
-        const char* expected;
-    } cases[] = {
+    const Refusal cases[] = {
         {{"astro"}, "astro needs --natal"},
         {{"astro", "--natal", kChart, "--format", "csv"}, "--format must be tsv or text"},
         {{"timeline", "--natal", kChart, "--from", "1/1/2568"}, "timeline needs --to"},
@@ -128,13 +125,8 @@ TEST(AstroTimelineGraph, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
         {with("graph", {"--png", "a.png", "--svg", "a.svg"}), "graph needs one of"},
         {with("graph", {"--modulus", "50", "--png", "a.png"}), "--modulus must be 360, 90, 45, 30 or 22.5"},
     };
-    for (const auto& c : cases) {
-        const CommandRun r = RunArgs(c.args);
-        EXPECT_EQ(r.status, 2) << c.expected;
-        EXPECT_TRUE(r.out.empty()) << c.expected;
-        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
-        EXPECT_TRUE(IsOnePlainLine(r.err)) << r.err;
-    }
+    for (const Refusal& c : cases)
+        ExpectRefused(RunArgs(c.args), c.expected);
 }
 
 } // namespace

@@ -45,10 +45,7 @@ TEST(AtlasCommands, SearchAndZonesOfKnownPlaces)
 
 TEST(AtlasCommands, BadArgumentsAndTimesTheClocksSkipAreRefused)
 {
-    const struct {
-        std::vector<std::string> args;
-        const char* expected;
-    } cases[] = {
+    const Refusal cases[] = {
         // London's clocks went from 1:00 to 2:00 on 30 March 2025 and back on 26 October.
         {{"zone", "--place", "London", "--date", "30/3/2568", "--time", "1.30"}, "the clocks skip '1.30'"},
         {{"zone", "--place", "London", "--date", "26/10/2568", "--time", "1.30"}, "'1.30' comes twice"},
@@ -61,13 +58,8 @@ TEST(AtlasCommands, BadArgumentsAndTimesTheClocksSkipAreRefused)
         {{"atlas"}, "atlas needs a command: search"},
         {{"atlas", "search", "x", "--limit", "0"}, "--limit must be a whole number from 1 to 1000"},
     };
-    for (const auto& c : cases) {
-        const CommandRun r = RunProgram(c.args);
-        EXPECT_EQ(r.status, 2) << c.expected;
-        EXPECT_TRUE(r.out.empty()) << c.expected;
-        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
-        EXPECT_TRUE(IsOnePlainLine(r.err)) << r.err;
-    }
+    for (const Refusal& c : cases)
+        ExpectRefused(RunProgram(c.args), c.expected);
 }
 
 } // namespace

@@ -8,11 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 namespace nemra::cli {
 namespace {
@@ -68,14 +64,11 @@ TEST(NemraChart, PositionsFileIsTheMainWindowsExport)
     CastNatal(s, *ParseChartArgument(natal, error));
     CastTransit(s, *ParseChartArgument(transit, error));
     s.GridTab = 1;
-    char folder[] = "/tmp/nemra-cli-XXXXXX";
-    const std::string path = std::string(::mkdtemp(folder)) + "/positions.txt";
+    const test::TempDir folder;
+    const std::string path = (folder / "positions.txt").string();
     ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
-    std::ifstream file(path, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(r.out, written);
+    EXPECT_EQ(r.out, test::ReadBytes(path));
     EXPECT_EQ(r.out.substr(0, r.out.find("\r\n")), ToCp874("สมผุสปัจจัยสะท้อน"));
-    std::filesystem::remove_all(folder);
     EXPECT_EQ(RunArgs({"positions", "--natal", natal, "--format", "file", "--tab", "2"}).status, 2);
 }
 

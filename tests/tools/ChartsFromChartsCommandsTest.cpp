@@ -135,10 +135,7 @@ TEST(ChartsFromChartsCommands, TheSolarReturnSunIsTheNatalSun)
 
 TEST(ChartsFromChartsCommands, BadInputIsRefusedWithOneLineAndStatusTwo)
 {
-    const struct {
-        std::vector<std::string> args;
-        const char* expected;
-    } cases[] = {
+    const Refusal cases[] = {
         {{"relocate", "--natal", kNatal}, "relocate needs --place"},
         {{"relocate", "--natal", kNatal, "--place", "7.00H,13.45N"}, "--place: "},
         {{"relocate", "--natal", kNatal, "--place", "7.00H,95.00N,100.30E"}, "--place: "},
@@ -156,13 +153,8 @@ TEST(ChartsFromChartsCommands, BadInputIsRefusedWithOneLineAndStatusTwo)
         {{"lunations", "--year", "2567", "--zone", "7.00H,13.45N"}, "--zone: "},
         {{"lunations", "--year", "2483", "--month", "2"}, "--month: "},
     };
-    for (const auto& c : cases) {
-        const CommandRun r = RunArgs(c.args);
-        EXPECT_EQ(r.status, 2) << c.expected;
-        EXPECT_TRUE(r.out.empty()) << c.expected;
-        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
-        EXPECT_TRUE(IsOnePlainLine(r.err)) << r.err;
-    }
+    for (const Refusal& c : cases)
+        ExpectRefused(RunArgs(c.args), c.expected);
 }
 
 } // namespace

@@ -1,21 +1,19 @@
 // What the nemra-chart tests share: running a command in-process or the program itself,
-// splitting its output into lines, the bytes the report writer puts into a new file, and the
-// test of a one-line message.
+// splitting its output into lines, the bytes the report writer puts into a new file, the
+// test of a one-line message and of a refused command.
 #pragma once
 
 #include "core/ThaiText.h"
 #include "reports/model/ReportFile.h"
+#include "tests/support/TempFiles.h"
 #include "tools/nemra-chart/ChartCommand.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace nemra::cli::testkit {
@@ -59,36 +57,22 @@ inline std::string ShellWord(const std::string& text)
 // Runs the program itself, as a script would, with its output and error streams caught.
 inline CommandRun RunProgram(const std::vector<std::string>& args)
 {
-    char pattern[] = "/tmp/nemra-run-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
+    const test::TempDir dir;
     std::string line = ShellWord(NEMRA_CHART_PROGRAM);
     for (const std::string& arg : args)
-        line += " " + ShellWord(arg);
-    line += " >" + ShellWord((dir / "out").string()) + " 2>" + ShellWord((dir / "err").string());
+        line.append(" ").append(ShellWord(arg));
+    line.append(" >").append(ShellWord((dir / "out").string())).append(" 2>").append(ShellWord((dir / "err").string()));
     const int status = std::system(line.c_str());
-    const auto read = [&dir](const char* name) {
-        std::ifstream in(dir / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    };
-    CommandRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("out"), read("err")};
-    std::filesystem::remove_all(dir);
-    return run;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(dir / "out"), test::ReadBytes(dir / "err")};
 }
 
 // The bytes the report-file writer puts into a new file for these lines.
 inline std::string SavedBytes(const std::vector<std::string>& lines)
 {
-    char pattern[] = "/tmp/nemra-cli-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
+    const test::TempDir dir;
     const auto file = dir / "report.txt";
     EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove_all(dir);
-    return bytes.str();
+    return test::ReadBytes(file);
 }
 
 // One line of plain text: valid UTF-8, no control character but its final line feed.
@@ -102,6 +86,21 @@ inline bool IsOnePlainLine(const std::string& text)
             return false;
     }
     return true;
+}
+
+// A command line the program refuses, and a piece of the message it must give.
+struct Refusal {
+    std::vector<std::string> args;
+    std::string expected;
+};
+
+// A refused command: status 2, nothing on the output, and the message on one plain line.
+inline void ExpectRefused(const CommandRun& r, const std::string& expected)
+{
+    EXPECT_EQ(r.status, 2) << expected;
+    EXPECT_TRUE(r.out.empty()) << expected;
+    EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+    EXPECT_TRUE(IsOnePlainLine(r.err)) << r.err;
 }
 
 } // namespace nemra::cli::testkit

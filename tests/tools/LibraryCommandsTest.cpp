@@ -126,10 +126,7 @@ TEST(LibraryCommands, LibraryFaultsAreOneLineWithStatusTwoAndChangeNothing)
     TempDir dir;
     const auto junk = dir.write("junk.sqlite", std::string(4096, 'x'));
     const auto missing = dir.path() / "missing.sqlite";
-    const struct {
-        std::vector<std::string> args;
-        const char* expected;
-    } cases[] = {
+    const Refusal cases[] = {
         {{"charts", "list", "--db", junk.string()}, "junk.sqlite"},
         {{"charts", "add", kNatal, "--db", junk.string()}, "junk.sqlite"},
         {{"positions", "--natal", "@1", "--db", junk.string()}, "junk.sqlite"},
@@ -143,13 +140,8 @@ TEST(LibraryCommands, LibraryFaultsAreOneLineWithStatusTwoAndChangeNothing)
         {{"charts", "show"}, "charts show needs ID_OR_NAME"},
         {{"charts", "list", "--format", "csv"}, "--format must be tsv or text"},
     };
-    for (const auto& c : cases) {
-        const CommandRun r = RunArgs(c.args);
-        EXPECT_EQ(r.status, 2) << c.args[1];
-        EXPECT_TRUE(r.out.empty()) << c.args[1];
-        EXPECT_NE(r.err.find(c.expected), std::string::npos) << r.err;
-        EXPECT_TRUE(IsOnePlainLine(r.err)) << r.err;
-    }
+    for (const Refusal& c : cases)
+        ExpectRefused(RunArgs(c.args), c.expected);
     EXPECT_EQ(ReadBytes(junk), std::string(4096, 'x'));
     EXPECT_FALSE(std::filesystem::exists(missing));
 }

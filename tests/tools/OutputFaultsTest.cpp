@@ -8,9 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,9 +35,8 @@ TEST(OutputFaults, AFullDeviceIsAFailureWithTheSystemsReason)
         {"houses", "--natal", kNatal, "--factor", "3"},
         {"hits", "--natal", kNatal, "--index-mid", "3,3", "--target", "1"},
     };
-    char folder[] = "/tmp/nemra-out-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder), nullptr);
-    const std::string saved = std::string(folder) + "/out.txt";
+    const test::TempDir folder;
+    const std::string saved = (folder / "out.txt").string();
     for (const auto& args : commands) {
         std::ostringstream err;
         EXPECT_EQ(RunChartProgram(args, ::open("/dev/full", O_WRONLY | O_CLOEXEC), err), kOutputFailed) << args[0];
@@ -50,25 +46,22 @@ TEST(OutputFaults, AFullDeviceIsAFailureWithTheSystemsReason)
         std::ostringstream none;
         ASSERT_EQ(RunChartProgram(args, ::open(saved.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600), none), 0)
             << none.str();
-        std::ifstream in(saved, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), RunArgs(args).out) << args[0];
+        EXPECT_EQ(test::ReadBytes(saved), RunArgs(args).out) << args[0];
     }
     std::ostringstream err; // a refusal writes nothing, so nothing fails to be written
     EXPECT_EQ(RunChartProgram({"positions"}, ::open("/dev/full", O_WRONLY | O_CLOEXEC), err), 2);
     EXPECT_TRUE(IsOnePlainLine(err.str())) << err.str();
 
     // The program itself, its standard output on the full device.
-    const std::string errFile = std::string(folder) + "/err.txt";
+    const std::string errFile = (folder / "err.txt").string();
     for (const std::string command : {"positions", "solar-arc"}) {
         const std::string line = std::string("'") + NEMRA_CHART_PROGRAM + "' " + command + " --natal '" + kNatal
                                  + "' --cp874 > /dev/full 2> '" + errFile + "'";
         const int status = std::system(line.c_str());
         ASSERT_TRUE(WIFEXITED(status)) << line;
         EXPECT_EQ(WEXITSTATUS(status), kOutputFailed) << line;
-        std::ifstream in(errFile, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), reason) << line;
+        EXPECT_EQ(test::ReadBytes(errFile), reason) << line;
     }
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace

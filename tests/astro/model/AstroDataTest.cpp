@@ -3,6 +3,7 @@
 #include "astro/model/AstroData.h"
 
 #include "core/WinPl.h"
+#include "tests/support/ChartInputs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ namespace {
 // 7 December 2569 BE (2026), 12.30 at Bangkok (zone 7 hours): 5.30 UT.
 TChartInput Bangkok()
 {
-    return {"ทดสอบ", "07/12/2569", "12.30.00", "13.45N", "7.00H", "100.30E", "กรุงเทพฯ"};
+    return test::BangkokInput("07/12/2569", "12.30.00", "7.00H");
 }
 
 TEST(AstroData, AgreesWithSwetest)

@@ -30,6 +30,7 @@ nemra::Clock At(int year, int month)
 }
 
 using nemra::test::Child;
+using nemra::test::Value;
 
 // Every control a dialog makes carries a name, the place box's as well.
 void CheckNames(QWidget& dialog)
@@ -75,7 +76,6 @@ class ChartDialogsTest : public QObject {
         };
         QTest::mouseClick(Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     }
-    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
 
   private slots:
     void relocationKeepsTheMomentAtTheChosenCity()

@@ -55,7 +55,7 @@ int Click(QDialog& dialog, const char* button)
 }
 
 // A dialog run that first lets the test work the dialog, then presses `button`.
-template <class D> std::function<int(QDialog&)> Scripted(const char* button, std::function<void(D&)> work = {})
+template <class D> nemra::ui::RunDialogFn Scripted(const char* button, std::function<void(D&)> work = {})
 {
     return [button, work](QDialog& dialog) {
         if (work)

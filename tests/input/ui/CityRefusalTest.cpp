@@ -7,6 +7,8 @@
 
 #include "tests/input/ui/ScriptedCityDialog.h"
 
+#include "tests/support/ChartInputs.h"
+
 #include <QLineEdit>
 #include <QtTest>
 
@@ -16,15 +18,7 @@ namespace {
 
 nemra::TChartInput Stored()
 {
-    nemra::TChartInput input;
-    input.Name = "ดวงจรขณะนี้";
-    input.Date = "07/12/2569";
-    input.Time = " 9.05.00";
-    input.TimeZone = "105.00E";
-    input.Place = "เชียงใหม่";
-    input.Latitude = "18.47N";
-    input.Longitude = "98.59E";
-    return input;
+    return nemra::test::StoredTransit("เชียงใหม่", "18.47N", "98.59E");
 }
 
 // Opens the dialog, takes `line` from a scripted city list, then cancels; returns the errors

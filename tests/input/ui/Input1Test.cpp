@@ -23,7 +23,10 @@
 namespace {
 
 using ScriptedNew1 = ScriptedCityDialog<TNew1>;
+using nemra::test::Checked;
 using nemra::test::Child;
+using nemra::test::FocusOrder;
+using nemra::test::Value;
 
 // A clock standing at `now` in the zone the dialog opens with, 105°E (UT + 7 hours).
 nemra::Clock FixedClock(nemra::LocalDateTime now)
@@ -49,11 +52,6 @@ class Input1Test : public QObject {
                                                      std::vector<std::filesystem::path>{FData.path().toStdString()});
         dialog->show();
         return dialog;
-    }
-    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
-    static bool Checked(QWidget& dialog, const char* button)
-    {
-        return Child<QAbstractButton>(dialog, button)->isChecked();
     }
     // The city hook as the list would leave it after a choice.
     void ChooseCity(ScriptedNew1& dialog, nemra::CityChoice city)
@@ -124,14 +122,7 @@ class Input1Test : public QObject {
                                    "SpinEdit8",    "SpinEdit9",    "SpinEdit10",   "RadioButton1", "RadioButton2",
                                    "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6", "BitBtn1",
                                    "BitBtn2",      "Button1",      "CheckBox1",    "Edit2"};
-        QStringList chain;
-        QWidget* widget = Child<QWidget>(*dialog, "Edit1");
-        do {
-            if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
-                chain << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != Child<QWidget>(*dialog, "Edit1"));
-        QCOMPARE(chain, expected);
+        QCOMPARE(FocusOrder(*dialog, "Edit1", expected), expected);
     }
 
     // The calendar's year follows the Buddhist year and the month tab by the year rule.

@@ -7,6 +7,8 @@
 #include "ui/common/QtText.h"
 
 using nemra::ui::FromUtf8;
+#include "tests/support/ChartInputs.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
@@ -22,21 +24,11 @@ using nemra::ui::FromUtf8;
 namespace {
 
 using ScriptedPlace = ScriptedCityDialog<TTrplaceDlg>;
+using nemra::test::Checked;
 using nemra::test::Child;
-
-// A stored transit chart, as the chart input dialog or the present-moment cast leaves it.
-nemra::TChartInput StoredTransit(const char* place, const char* latitude, const char* longitude)
-{
-    nemra::TChartInput input;
-    input.Name = "ดวงจรขณะนี้";
-    input.Date = "07/12/2569";
-    input.Time = " 9.05.00";
-    input.TimeZone = "105.00E";
-    input.Place = place;
-    input.Latitude = latitude;
-    input.Longitude = longitude;
-    return input;
-}
+using nemra::test::FocusOrder;
+using nemra::test::StoredTransit;
+using nemra::test::Value;
 
 } // namespace
 
@@ -54,11 +46,6 @@ class utrplaceTest : public QObject {
         return dialog;
     }
     static std::vector<std::filesystem::path> DataDirs() { return {}; }
-    static int Value(QWidget& dialog, const char* spin) { return Child<QSpinBox>(dialog, spin)->value(); }
-    static bool Checked(QWidget& dialog, const char* button)
-    {
-        return Child<QAbstractButton>(dialog, button)->isChecked();
-    }
     static QString Place(QWidget& dialog) { return Child<QLineEdit>(dialog, "Edit1")->text(); }
     // The degrees, minutes and direction the dialog shows, as "8 4 N 98 54 E".
     static QString Position(QWidget& dialog)
@@ -231,14 +218,7 @@ class utrplaceTest : public QObject {
         const QStringList expected{"Edit1",        "SpinEdit7", "SpinEdit8",  "RadioButton3",
                                    "RadioButton4", "SpinEdit9", "SpinEdit10", "RadioButton5",
                                    "RadioButton6", "OKBtn",     "CancelBtn",  "Button1"};
-        QStringList chain;
-        QWidget* widget = Child<QWidget>(*dialog, "Edit1");
-        do {
-            if (expected.contains(widget->objectName()) && !chain.contains(widget->objectName()))
-                chain << widget->objectName();
-            widget = widget->nextInFocusChain();
-        } while (widget != Child<QWidget>(*dialog, "Edit1"));
-        QCOMPARE(chain, expected);
+        QCOMPARE(FocusOrder(*dialog, "Edit1", expected), expected);
 
         // Enter in a spin edit is OK, and takes the value typed there.
         auto* degrees = Child<QSpinBox>(*dialog, "SpinEdit7");

@@ -6,6 +6,7 @@
 #include "library/ui/ChartFind.h"
 #include "library/ui/ChartList.h"
 #include "library/ui/ChartSave.h"
+#include "tests/support/ChartInputs.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,13 +24,7 @@ namespace {
 
 nemra::TChartInput Input(const char* name, const char* date, const char* time, const char* place)
 {
-    return nemra::TChartInput{.Name = name,
-                              .Date = date,
-                              .Time = time,
-                              .Latitude = "13.45N",
-                              .TimeZone = "7.00H",
-                              .Longitude = "100.30E",
-                              .Place = place};
+    return nemra::test::BangkokInput(date, time, "7.00H", name, place);
 }
 
 // Types a text key by key, as a person would (QTest::keyClicks takes only Latin-1).

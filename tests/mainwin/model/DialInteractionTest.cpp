@@ -318,7 +318,7 @@ TEST(GridPick, EachColumnAndTab)
         ASSERT_TRUE(PickGridCell(s, c.column, 4)) << c.column;
         const TChartRecord& rec =
             c.layer == kLayerNatal ? s.FNatal : (c.layer == kLayerV1 ? s.FProgressed : s.FTransit);
-        const std::string name = (c.tab == 1 ? "-" : "") + std::string(FactorNamesThai[4]);
+        const std::string name = std::string(c.tab == 1 ? "-" : "").append(FactorNamesThai[4]);
         EXPECT_EQ(s.IndexLayer, c.layer);
         EXPECT_DOUBLE_EQ(s.FDialRotation, c.tab == 0 ? rec.Factors[4].Lon : rec.Factors[4].Refl);
         EXPECT_EQ(s.IndexName, name);

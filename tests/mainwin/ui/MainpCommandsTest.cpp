@@ -6,6 +6,7 @@
 // With NEMRA_SCREENSHOTS=<folder> the library's and the chart dialogs' pictures are saved
 // there, over a library holding a few charts.
 #include "tests/mainwin/ui/ScriptedMainForm.h"
+#include "tests/support/ChartInputs.h"
 #include "tests/support/Screenshot.h"
 
 #include "charts/model/ChartMoment.h"
@@ -39,14 +40,9 @@ enum class Needs { Nothing, Natal, Transit, Either };
 nemra::TChartInput Chart(const char* name, const char* date, const char* time, const char* place = "กรุงเทพฯ",
                          const char* latitude = "13.45N", const char* longitude = "100.30E")
 {
-    nemra::TChartInput c;
-    c.Name = name;
-    c.Date = date;
-    c.Time = time;
-    c.TimeZone = "105.00E";
+    nemra::TChartInput c = nemra::test::BangkokInput(date, time, "105.00E", name, place);
     c.Latitude = latitude;
     c.Longitude = longitude;
-    c.Place = place;
     return c;
 }
 

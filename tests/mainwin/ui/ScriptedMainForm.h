@@ -36,13 +36,13 @@ class ScriptedMainForm : public TMainForm {
     QStringList shown;        // object names of the dialogs run, in order
     bool confirmClose = true; // the answer to the close question
 
-    std::function<int(QDialog&)> answerInput; // answers the chart-input dialog
-    int indexDialogsToAccept = 1000;          // calculation dials accepted before one is cancelled
-    QString saveAs;                           // the file name the save dialogs answer with
-    bool placeAccepted = true;                // the answer to the place dialog
-    QStringList placesShown;                  // the place names the place dialog opened on
+    nemra::ui::RunDialogFn answerInput; // answers the chart-input dialog
+    int indexDialogsToAccept = 1000;    // calculation dials accepted before one is cancelled
+    QString saveAs;                     // the file name the save dialogs answer with
+    bool placeAccepted = true;          // the answer to the place dialog
+    QStringList placesShown;            // the place names the place dialog opened on
     // Answers to other dialogs, by their object name.
-    std::map<QString, std::function<int(QDialog&)>> answers;
+    std::map<QString, nemra::ui::RunDialogFn> answers;
 
     QString AskSaveFileName(const QString&, const QString&, const QString&) override { return saveAs; }
 

@@ -18,6 +18,12 @@ std::string Name(int factor)
     return std::string(FactorNamesThai[static_cast<std::size_t>(factor)]);
 }
 
+// The name the list gives a factor's reflection point: a minus, then the factor's name.
+std::string ReflectedName(int factor)
+{
+    return std::string("-").append(Name(factor));
+}
+
 // A chart whose factors stand at scattered longitudes (no two in an exact aspect of 45°),
 // with the given factors moved to the given longitudes and the reflections about the
 // Aries-Libra axis.
@@ -118,8 +124,8 @@ TEST(AspectList, WithinOneChartEachUnorderedPairOnce)
     EXPECT_EQ(Find(natal, Name(kMoon), Name(kSun)), nullptr);
     for (const AspectRow& row : natal.rows) {
         EXPECT_NE(row.first, row.second);
-        EXPECT_NE(row.second, "-" + Name(kAries)); // the Aries point has no reflection
-        EXPECT_NE(row.first[0], '-');              // only longitudes on the first side
+        EXPECT_NE(row.second, ReflectedName(kAries)); // the Aries point has no reflection
+        EXPECT_NE(row.first[0], '-');                 // only longitudes on the first side
         EXPECT_NE(row.first, Name(kKetu));
         EXPECT_NE(row.second, Name(kKetu));
     }
@@ -137,7 +143,7 @@ TEST(AspectList, ArcAddedNatalUsesTheChosenArcAndBothPoints)
         ASSERT_NE(Find(normal, Name(e), Name(e)), nullptr) << e;
         EXPECT_EQ(Find(normal, Name(e), Name(e))->angle, " 45.0");
     }
-    ASSERT_NE(Find(normal, "-" + Name(kSun), "-" + Name(kSun)), nullptr);
+    ASSERT_NE(Find(normal, ReflectedName(kSun), ReflectedName(kSun)), nullptr);
     EXPECT_EQ(Find(normal, Name(kKetu), Name(kKetu)), nullptr);
     EXPECT_EQ(Find(f.Build(3, 45.0, 0.0, 2), Name(kSun), Name(kSun)), nullptr);
     ASSERT_NE(Find(f.Build(3, 45.0, 0.0, 3), Name(kSun), Name(kSun)), nullptr);
