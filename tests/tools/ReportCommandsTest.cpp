@@ -82,6 +82,8 @@ TEST(ReportCommands, BadArgumentsAreRefusedWithOneLineAndStatusTwo)
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "1e300"},
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "-1e300"},
         {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "-0.10"},
+        {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "0.305"}, // not whole minutes
+        {"aspects", "--natal", kNatal, "--mode", "1", "--orb", "x"},
         {"aspects", "--natal", kNatal, "--transit", "32/01/2569,9.00,7.00H,13.45N,100.30E", "--mode", "4"},
         {"solar-arc"},
         {"solar-arc", "--natal", "15/02/2462,9.30,7.00H,13.45N"},

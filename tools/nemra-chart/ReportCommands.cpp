@@ -26,13 +26,12 @@ double ReadBase(const std::string& text)
 // The orb as the dialog offers it, degrees.minutes from 0.00 to 1.59, in degrees.
 double ReadOrb(const std::string& text)
 {
-    auto value = ReadReal(text);
-    if (value && (*value < 0.0 || *value >= 2.0)) // out of range before it is turned into whole numbers
-        value.reset();
-    const double hundredths = value ? std::round(*value * 100.0) : -1.0;
+    // No number, or one out of range before it is turned into whole numbers, is refused.
+    const double value = ReadReal(text).value_or(-1.0);
+    const double hundredths = value >= 0.0 && value < 2.0 ? std::round(value * 100.0) : -1.0;
     const int degrees = static_cast<int>(hundredths) / 100;
     const int minutes = static_cast<int>(hundredths) % 100;
-    if (!value || hundredths < 0.0 || std::fabs(*value * 100.0 - hundredths) > 1e-6 || degrees > 1 || minutes > 59)
+    if (hundredths < 0.0 || std::fabs(value * 100.0 - hundredths) > 1e-6 || degrees > 1 || minutes > 59)
         Refuse("--orb must be degrees.minutes from 0.00 to 1.59");
     return AspectOrbFor(degrees, minutes);
 }
