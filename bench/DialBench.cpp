@@ -27,7 +27,7 @@ nemra::MainSession FullSession(int dialType)
     nemra::SetDisplayMode(s, nemra::kShowAll);
     s.FMaxContracia = 21;
     s.FHouseLines = true;
-    s.GHouseChart = 1;
+    s.GHouseChart = nemra::kLayerNatal;
     s.FDialType = nemra::DialTypeOf(dialType);
     return s;
 }

@@ -28,7 +28,7 @@ void BM_SearchHits(benchmark::State& state)
 {
     const nemra::ReportSnapshot snapshot = MidpointSnapshot();
     nemra::HitSettings settings;
-    settings.targetLayer = static_cast<int>(state.range(0));
+    settings.targetLayer = nemra::ChartLayerOf(static_cast<int>(state.range(0)));
     settings.kinds.fill(true);
     settings.sortByOrb = true;
     for (auto _ : state) {

@@ -18,6 +18,12 @@ enum ChartLayer : int {
     kLayerV2Double = 8,
 };
 
+// A layer from its number 1..8, as lists, menus and files number them; any other number is none.
+constexpr ChartLayer ChartLayerOf(int number)
+{
+    return number >= kLayerNatal && number <= kLayerV2Double ? static_cast<ChartLayer>(number) : kLayerNone;
+}
+
 // Which charts the dial shows (also the item index of ChooseChartList).
 enum DisplayMode : int {
     kShowAll = 0,

@@ -85,8 +85,8 @@ struct IndexKind {
     int factorA = 0;
     int factorB = 0;
     int factorC = 0;
-    int layer = 0;      // IndexLayer: 0, or the ChartLayer 1..8 the point was taken from
-    int houseChart = 1; // GHouseChart: 1 natal, 2 transit (house dial)
+    ChartLayer layer = kLayerNone;       // IndexLayer: none, or the layer the point was taken from
+    ChartLayer houseChart = kLayerNatal; // GHouseChart: natal or transit (house dial)
 };
 
 // The positions an index point is formed from.

@@ -18,12 +18,12 @@ int FactorIn(int factor, int first = 0)
 
 // Sources in dialog order (natal, transit, [mixture,] V1 normal, half, double, V2 normal,
 // half, double) and the layers they take their points from.
-constexpr int kMidLayers[] = {kLayerNatal,  kLayerTransit, 0, kLayerV1, kLayerV1Half, kLayerV1Double, kLayerV2,
-                              kLayerV2Half, kLayerV2Double};
-constexpr int kSensLayers[] = {kLayerNatal,    kLayerTransit, kLayerV1,     kLayerV1Half,
-                               kLayerV1Double, kLayerV2,      kLayerV2Half, kLayerV2Double};
+constexpr ChartLayer kMidLayers[] = {kLayerNatal,    kLayerTransit, kLayerNone,   kLayerV1,      kLayerV1Half,
+                                     kLayerV1Double, kLayerV2,      kLayerV2Half, kLayerV2Double};
+constexpr ChartLayer kSensLayers[] = {kLayerNatal,    kLayerTransit, kLayerV1,     kLayerV1Half,
+                                      kLayerV1Double, kLayerV2,      kLayerV2Half, kLayerV2Double};
 
-template <std::size_t N> int LayerOf(const int (&layers)[N], int source, int firstSource)
+template <std::size_t N> ChartLayer LayerOf(const ChartLayer (&layers)[N], int source, int firstSource)
 {
     const int i = source - firstSource;
     return i >= 0 && i < static_cast<int>(N) ? layers[i] : kLayerNatal;
@@ -38,12 +38,12 @@ void FinishIndex(DialSession& s)
 
 } // namespace
 
-int MidSourceLayer(int source)
+ChartLayer MidSourceLayer(int source)
 {
     return LayerOf(kMidLayers, source, kMidNatal);
 }
 
-int SensSourceLayer(int source)
+ChartLayer SensSourceLayer(int source)
 {
     return LayerOf(kSensLayers, source, kSensNatal);
 }
@@ -82,7 +82,7 @@ void SetZodiacIndex(DialIndexState& s)
     s.FDialSubTitle.clear();
     // The index is the Cancer point: name it so, as a pick of the Cancer marker does, so
     // that a report on it does not carry the name of an earlier index.
-    s.IndexLayer = 0;
+    s.IndexLayer = kLayerNone;
     s.IndexName = kCancerPointName;
     s.IndexFactorCode.clear();
     s.IndexCodeFactor = 0;
@@ -113,7 +113,7 @@ void SetMidpointIndex(DialSession& s, const MidpointChoice& choice)
     // A single factor has no natal/transit mixture; it is taken from the natal chart, as
     // the dialog does when the single-factor button is chosen.
     const int source = !choice.usePair && choice.source == kMidNatalTransit ? kMidNatal : choice.source;
-    const int layer = MidSourceLayer(source);
+    const ChartLayer layer = MidSourceLayer(source);
     const auto thaiCode = [](int f) { return std::string(FactorCodeThai[static_cast<std::size_t>(f)]); };
 
     s.FIndexAccepted = true;
@@ -128,7 +128,7 @@ void SetMidpointIndex(DialSession& s, const MidpointChoice& choice)
         s.FIndexDial = choice.reflect || directed ? -1 : a;
         if (!directed)
             s.GHouseChart = layer;
-    } else if (layer == 0) {
+    } else if (layer == kLayerNone) {
         s.FIndexMode = choice.reflect ? kIndexNatalTransitMidpointReflection : kIndexNatalTransitMidpoint;
         s.IndexName = thaiCode(a) + kNatalTransitJoiner + thaiCode(b) + kNatalTransitEnd;
         s.IndexFactorCode = PairCode(a, b);
@@ -151,7 +151,7 @@ void SetMidpointIndex(DialSession& s, const MidpointChoice& choice)
 void SetSensitiveIndex(DialSession& s, const SensitiveChoice& choice)
 {
     const int kind = std::clamp(choice.kind, 1, kSensKindCount);
-    const int layer = SensSourceLayer(choice.source);
+    const ChartLayer layer = SensSourceLayer(choice.source);
     s.FIndexAccepted = true;
     s.IndexFactorCode.clear();
     s.FIndexDial = -1;
@@ -167,7 +167,7 @@ void SetSensitiveIndex(DialSession& s, const SensitiveChoice& choice)
 
 void SetDailyMeridianIndex(DialSession& s)
 {
-    s.IndexLayer = 0;
+    s.IndexLayer = kLayerNone;
     s.FDialTitle = kDailyMeridianTitle;
     s.IndexName = s.FDialTitle;
     s.IndexFactorCode = "MC";
@@ -188,7 +188,7 @@ void SetUserIndex(DialIndexState& s, const UserPointChoice& choice)
 {
     s.FIndexAccepted = true;
     s.FDialRotation = UserPointLongitude(choice);
-    s.IndexLayer = 0;
+    s.IndexLayer = kLayerNone;
     s.FIndexDial = -1;
     s.FIndexMode = kIndexZodiac;
     s.FDialTitle = choice.name;

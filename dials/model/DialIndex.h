@@ -43,8 +43,8 @@ enum SensSource : int {
 
 // The ChartLayer a source takes its points from (0 for the natal/transit mixture); an
 // unknown source counts as the natal chart.
-int MidSourceLayer(int source);
-int SensSourceLayer(int source);
+ChartLayer MidSourceLayer(int source);
+ChartLayer SensSourceLayer(int source);
 
 // The choices the dialogs hand over. Factor numbers are 0..21.
 struct HouseChoice {

@@ -23,8 +23,8 @@ struct DialIndexState {
     std::string FDialSubTitle;
     bool FIndexAccepted = false;
 
-    int GHouseChart = 0; // 1 natal, 2 transit: whose house cusps the dial draws; none at start
-    int IndexLayer = kLayerNatal;
+    ChartLayer GHouseChart = kLayerNone; // 1 natal, 2 transit: whose house cusps the dial draws; none at start
+    ChartLayer IndexLayer = kLayerNatal;
     std::string IndexName;
     std::string IndexFactorCode;
     int IndexCodeFactor = 0;

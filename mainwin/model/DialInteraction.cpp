@@ -132,7 +132,7 @@ void PickFactor(MainSession& s, int layer, int factor, bool reflected)
     SetMidpointIndex(s, choice);
     if (layer == kLayerV1) {
         s.FIndexDial = reflected ? -1 : factor;
-        s.GHouseChart = -1;
+        s.GHouseChart = kLayerNone;
     }
     if (reflected)
         s.IndexFactorCode.clear();
@@ -180,7 +180,7 @@ void MakeUserPoint(MainSession& s)
     s.FDialTitle = kUserPointTitle;
     s.IndexName = kUserPointTitle;
     s.IndexFactorCode.clear();
-    s.IndexLayer = 0;
+    s.IndexLayer = kLayerNone;
     s.FIndexMode = kIndexZodiac;
     s.FIndexDial = -1;
     ShowIndex(s);

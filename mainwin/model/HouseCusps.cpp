@@ -6,9 +6,9 @@ namespace nemra {
 
 std::optional<std::array<double, 12>> DialHouseCusps(const MainSession& s)
 {
-    if (s.FIndexDial != kMeridian || (s.GHouseChart != 1 && s.GHouseChart != 2))
+    if (s.FIndexDial != kMeridian || (s.GHouseChart != kLayerNatal && s.GHouseChart != kLayerTransit))
         return std::nullopt;
-    const TChartRecord& chart = s.GHouseChart == 1 ? s.FNatal : s.FTransit;
+    const TChartRecord& chart = s.GHouseChart == kLayerNatal ? s.FNatal : s.FTransit;
     if (!chart.Computed)
         return std::nullopt;
     return MeridianHouseCusps(chart.SiderealTime, chart.Obliquity);

@@ -11,15 +11,15 @@ constexpr const char* kHouseDialTitle = "เรือนชะตา";
 
 const TChartRecord& HouseChartOf(const MainSession& s)
 {
-    return s.GHouseChart == 2 ? s.FTransit : s.FNatal;
+    return s.GHouseChart == kLayerTransit ? s.FTransit : s.FNatal;
 }
 
 } // namespace
 
-void SetHouseReportIndex(MainSession& s, int factor, int chart)
+void SetHouseReportIndex(MainSession& s, int factor, ChartLayer chart)
 {
     const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
-    s.GHouseChart = chart == 2 ? 2 : 1;
+    s.GHouseChart = chart == kLayerTransit ? kLayerTransit : kLayerNatal;
     s.FIndexDial = f;
     s.FDialRotation = HouseChartOf(s).Factors[static_cast<std::size_t>(f)].Lon;
     s.FDialTitle = std::string(kHouseDialTitle) + std::string(FactorNamesThai[static_cast<std::size_t>(f)]);
@@ -33,7 +33,7 @@ PlacementReport ShiftIndexToHouses(MainSession& s, int factor)
     s.FDialRotation = ShiftedHouseStart(f, s.FDialRotation);
     const auto cusps =
         f == kMeridian ? MeridianHouseCusps(chart.SiderealTime, chart.Obliquity) : EqualHouseCusps(s.FDialRotation);
-    return HouseReportOf(s.FNatal, s.FTransit, s.GHouseChart == 2 ? 2 : 1, f, cusps);
+    return HouseReportOf(s.FNatal, s.FTransit, s.GHouseChart == kLayerTransit ? kLayerTransit : kLayerNatal, f, cusps);
 }
 
 PlacementReport SignReportOf(const MainSession& s)

@@ -14,7 +14,7 @@ struct MainSession;
 // ("เรือนชะตา" + the factor's Thai name) and an empty FDialSubTitle. Values out of range
 // are brought to the nearest allowed one. The caller then redraws the dial and updates the
 // menus.
-void SetHouseReportIndex(MainSession& s, int factor, int chart);
+void SetHouseReportIndex(MainSession& s, int factor, ChartLayer chart);
 
 // After that redraw: shifts FDialRotation by the house rule (ShiftedHouseStart) and returns
 // the house report of `factor` in the chart of GHouseChart: Meridian houses from that

@@ -1190,7 +1190,7 @@ void TMainForm::ShowHouseReports()
             return;
         const nemra::HouseChoice choice = select.Choice();
         ShowHouseReport(
-            FSession, choice.factor, choice.natal ? 1 : 2, this,
+            FSession, choice.factor, choice.natal ? nemra::kLayerNatal : nemra::kLayerTransit, this,
             [this] {
                 DrawChart();
                 UpdateCommandState();

@@ -81,7 +81,7 @@ PrintTable PositionsPrintTable(const PositionsGrid& grid)
     return table;
 }
 
-ReportPrint HitReportPrint(const std::string& title, const ReportSnapshot& snap, int targetLayer,
+ReportPrint HitReportPrint(const std::string& title, const ReportSnapshot& snap, ChartLayer targetLayer,
                            const HitReport& report, const LocalDateTime& now)
 {
     const std::vector<HitGridRow> grid = HitGridRows(snap, report);

@@ -53,7 +53,7 @@ PrintTable PositionsPrintTable(const PositionsGrid& grid);
 
 // The reports: the heading lines of their saved files (every line before the header row)
 // and their tables, under `title`, with the moment of printing last in the heading.
-ReportPrint HitReportPrint(const std::string& title, const ReportSnapshot& snap, int targetLayer,
+ReportPrint HitReportPrint(const std::string& title, const ReportSnapshot& snap, ChartLayer targetLayer,
                            const HitReport& report, const LocalDateTime& now);
 ReportPrint AspectListPrint(const std::string& title, const AspectList& list, const LocalDateTime& now);
 ReportPrint SolarArcPrint(const std::string& title, const SolarArcNatal& natal, const std::vector<SolarArcRow>& rows,

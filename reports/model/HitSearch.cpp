@@ -311,7 +311,7 @@ std::string LayerPointLabel(int layer)
 
 } // namespace
 
-bool TargetLayerOffered(const ReportSnapshot& snap, int layer)
+bool TargetLayerOffered(const ReportSnapshot& snap, ChartLayer layer)
 {
     if (layer == kLayerNatal || layer == kLayerTransit)
         return TargetChartCast(snap, layer);
@@ -319,7 +319,7 @@ bool TargetLayerOffered(const ReportSnapshot& snap, int layer)
            && layer != snap.indexLayer;
 }
 
-int OpeningTargetLayer(const ReportSnapshot& snap, int current)
+ChartLayer OpeningTargetLayer(const ReportSnapshot& snap, ChartLayer current)
 {
     if (snap.natalComputed)
         return kLayerNatal;
@@ -370,7 +370,7 @@ std::vector<HitGridRow> HitGridRows(const ReportSnapshot& snap, const HitReport&
     return rows;
 }
 
-std::vector<std::string> HitReportFileLines(const ReportSnapshot& snap, int targetLayer, const HitReport& report)
+std::vector<std::string> HitReportFileLines(const ReportSnapshot& snap, ChartLayer targetLayer, const HitReport& report)
 {
     std::vector<std::string> lines;
     if (snap.natalComputed)

@@ -23,9 +23,9 @@ inline constexpr std::array<bool, kHitKindCount> kDefaultHitKinds = {true,  true
 extern const std::array<std::string_view, 9> TargetLayerCaptions;
 
 struct HitSettings {
-    int targetLayer = 1; // ChartLayer 1..8 searched
-    double base = 45.0;  // degrees, > 0
-    double orb = 1.0;    // degrees; 0 means no search
+    ChartLayer targetLayer = kLayerNatal; // the layer searched
+    double base = 45.0;                   // degrees, > 0
+    double orb = 1.0;                     // degrees; 0 means no search
     std::array<bool, kHitKindCount> kinds = kDefaultHitKinds;
     bool sortByOrb = false; // ascending signed deviation (within 1e-9 degrees: found order), else loop order
 };
@@ -60,11 +60,11 @@ struct HitReport {
 // Whether the report offers a target layer: the natal layer with a natal chart, the
 // transit layer with a transit chart, a directed layer with both charts unless the studied
 // point was taken from it.
-bool TargetLayerOffered(const ReportSnapshot& snap, int layer);
+bool TargetLayerOffered(const ReportSnapshot& snap, ChartLayer layer);
 
 // The target layer when the report opens: natal when there is a natal chart, else transit
 // when there is a transit chart, else `current`.
-int OpeningTargetLayer(const ReportSnapshot& snap, int current);
+ChartLayer OpeningTargetLayer(const ReportSnapshot& snap, ChartLayer current);
 
 HitReport SearchHits(const ReportSnapshot& snap, const HitSettings& settings);
 
@@ -86,6 +86,7 @@ std::vector<HitGridRow> HitGridRows(const ReportSnapshot& snap, const HitReport&
 // The lines of the text file: the charts' identity lines, the arcs when both charts are
 // cast, the line naming the studied point and the target layer, then every grid row whose
 // column 0 is not empty (the header and the hits), cells joined by ",".
-std::vector<std::string> HitReportFileLines(const ReportSnapshot& snap, int targetLayer, const HitReport& report);
+std::vector<std::string> HitReportFileLines(const ReportSnapshot& snap, ChartLayer targetLayer,
+                                            const HitReport& report);
 
 } // namespace nemra

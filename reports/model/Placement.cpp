@@ -156,7 +156,7 @@ PlacementReport SignReportOf(const TChartRecord& natal, const TChartRecord& tran
     return report;
 }
 
-PlacementReport HouseReportOf(const TChartRecord& natal, const TChartRecord& transit, int chart, int factor,
+PlacementReport HouseReportOf(const TChartRecord& natal, const TChartRecord& transit, ChartLayer chart, int factor,
                               const std::array<double, kHouseCount>& cusps)
 {
     PlacementReport report = SignReportOf(natal, transit);
@@ -187,7 +187,7 @@ std::array<double, kHouseCount> EqualHouseCusps(double shiftedStartDeg)
     return cusps;
 }
 
-std::string HouseCaption(int factor, int chart)
+std::string HouseCaption(int factor, ChartLayer chart)
 {
     const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
     return std::string(kHouseCaptionStart) + std::string(FactorNamesThai[Index(f)])

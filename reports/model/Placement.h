@@ -4,6 +4,7 @@
 // lines of its text file.
 #pragma once
 
+#include "core/ChartLayers.h"
 #include "core/ChartRecord.h"
 #include "core/MeridianHouses.h"
 
@@ -28,7 +29,7 @@ PlacementChart PlacementChartOf(const TChartRecord& chart);
 // were taken from (1 natal, 2 transit) and the factor 1..21 they were counted from.
 struct HouseFrame {
     std::array<double, kHouseCount> HouseCusps{};
-    int GHouseChart = 1;
+    ChartLayer GHouseChart = kLayerNatal;
     int HouseStartFactor = 1;
 };
 
@@ -47,7 +48,7 @@ PlacementReport SignReportOf(const TChartRecord& natal, const TChartRecord& tran
 
 // The house report of two charts from a factor 1..21 of chart 1 (natal) or 2 (transit)
 // and the cusps already computed for it; each chart is listed when it is computed.
-PlacementReport HouseReportOf(const TChartRecord& natal, const TChartRecord& transit, int chart, int factor,
+PlacementReport HouseReportOf(const TChartRecord& natal, const TChartRecord& transit, ChartLayer chart, int factor,
                               const std::array<double, kHouseCount>& cusps);
 
 // The start of equal houses: the factor's longitude shifted so that the Ascendant and the
@@ -59,7 +60,7 @@ double ShiftedHouseStart(int factor, double lonDeg);
 std::array<double, kHouseCount> EqualHouseCusps(double shiftedStartDeg);
 
 // The house caption: "เรือนชะตา" + the factor's Thai name + "กำเนิด" (chart 1) or "จร".
-std::string HouseCaption(int factor, int chart);
+std::string HouseCaption(int factor, ChartLayer chart);
 
 // The caption of the report and the first line of its file: the house caption, or
 // "ปัจจัยในราศี" for signs.

@@ -6,8 +6,8 @@
 namespace nemra {
 
 struct ReportChoices {
-    int BriefAspectMode = 1;       // the aspect list's shown mode 1..5
-    int TargetLayer = kLayerNatal; // the ChartLayer the hit-point report searches
+    int BriefAspectMode = 1;              // the aspect list's shown mode 1..5
+    ChartLayer TargetLayer = kLayerNatal; // the ChartLayer the hit-point report searches
 };
 
 } // namespace nemra

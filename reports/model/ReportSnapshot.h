@@ -24,12 +24,12 @@ struct ReportSnapshot {
 
     // The dial index values the report names the studied point by, and those it recognises
     // the studied point by among the candidates (kind, factors and layer).
-    std::string indexName;        // IndexName
-    std::string indexFactorCode;  // IndexFactorCode: 2 letters for a factor, 4 for a pair
-    int indexCodeFactor = 0;      // IndexCodeFactor
-    int indexLayer = 0;           // IndexLayer: 0, or the ChartLayer 1..8 of the studied point
-    int indexMode = kIndexZodiac; // FIndexMode: what kind of point the studied point is
-    int indexFactorA = 0;         // FIndexFactorA..C: the factors it is formed from
+    std::string indexName;              // IndexName
+    std::string indexFactorCode;        // IndexFactorCode: 2 letters for a factor, 4 for a pair
+    int indexCodeFactor = 0;            // IndexCodeFactor
+    ChartLayer indexLayer = kLayerNone; // IndexLayer: 0, or the ChartLayer 1..8 of the studied point
+    int indexMode = kIndexZodiac;       // FIndexMode: what kind of point the studied point is
+    int indexFactorA = 0;               // FIndexFactorA..C: the factors it is formed from
     int indexFactorB = 0;
     int indexFactorC = 0;
 };

@@ -9,7 +9,7 @@ TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
     setObjectName(QStringLiteral("FHouse"));
 }
 
-void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
+void ShowHouseReport(nemra::MainSession& session, int factor, nemra::ChartLayer chart, QWidget* parent,
                      const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
                      const TPlacementDialog::BookLookup& book)
 {

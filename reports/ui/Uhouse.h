@@ -33,6 +33,6 @@ class TFHouse : public TPlacementDialog {
 };
 
 // `book`, when given, gives the formula book's text of a factor in a house.
-void ShowHouseReport(nemra::MainSession& session, int factor, int chart, QWidget* parent,
+void ShowHouseReport(nemra::MainSession& session, int factor, nemra::ChartLayer chart, QWidget* parent,
                      const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
                      const TPlacementDialog::BookLookup& book = {});

@@ -59,7 +59,7 @@ void LayOutInTwoColumns(QGroupBox* group, const std::vector<QWidget*>& widgets)
 
 } // namespace
 
-TFReport::TFReport(const nemra::ReportSnapshot& snapshot, int& targetLayer, QWidget* parent)
+TFReport::TFReport(const nemra::ReportSnapshot& snapshot, nemra::ChartLayer& targetLayer, QWidget* parent)
     : TReportDialog(parent)
     , FSnapshot(snapshot)
     , FTargetLayer(targetLayer)
@@ -215,7 +215,8 @@ void TFReport::FormCreate()
     for (int kind = 1; kind <= nemra::kHitKindCount; ++kind)
         FKindBoxes[static_cast<std::size_t>(kind - 1)]->setChecked(FSettings.kinds[static_cast<std::size_t>(kind - 1)]);
     for (int layer = 1; layer <= kLayerCount; ++layer)
-        FLayerButtons[static_cast<std::size_t>(layer - 1)]->setEnabled(nemra::TargetLayerOffered(FSnapshot, layer));
+        FLayerButtons[static_cast<std::size_t>(layer - 1)]->setEnabled(
+            nemra::TargetLayerOffered(FSnapshot, nemra::ChartLayerOf(layer)));
     FTargetLayer = nemra::OpeningTargetLayer(FSnapshot, FTargetLayer);
     if (FTargetLayer >= 1 && FTargetLayer <= kLayerCount
         && FLayerButtons[static_cast<std::size_t>(FTargetLayer - 1)]->isEnabled())
@@ -231,7 +232,7 @@ void TFReport::CheckBoxClick(int kind, bool checked)
 
 void TFReport::RadioButtonClick(int layer)
 {
-    FTargetLayer = layer;
+    FTargetLayer = nemra::ChartLayerOf(layer);
     SearchHits();
 }
 

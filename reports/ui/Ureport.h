@@ -27,7 +27,7 @@ class TFReport : public TReportDialog {
   public:
     // `targetLayer` is the session's TargetLayer: read, set on opening and by the layer
     // buttons.
-    TFReport(const nemra::ReportSnapshot& snapshot, int& targetLayer, QWidget* parent = nullptr);
+    TFReport(const nemra::ReportSnapshot& snapshot, nemra::ChartLayer& targetLayer, QWidget* parent = nullptr);
 
     // The snapshot reported on, the settings in force and the list the grid shows.
     const nemra::ReportSnapshot& snapshot() const { return FSnapshot; }
@@ -64,7 +64,7 @@ class TFReport : public TReportDialog {
     void ShowBookText();
 
     const nemra::ReportSnapshot FSnapshot;
-    int& FTargetLayer;
+    nemra::ChartLayer& FTargetLayer;
     nemra::HitSettings FSettings;
     nemra::HitReport FReport;
 

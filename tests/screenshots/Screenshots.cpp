@@ -98,7 +98,7 @@ void TakeAll(Pictures& pictures)
     pictures.Take(midpoint, "midpoint-dial");
     TFSenP1 sensitive(s, &form);
     pictures.Take(sensitive, "sensitive-dial");
-    int target = 1;
+    nemra::ChartLayer target = nemra::kLayerNatal;
     TFReport hits(nemra::MakeReportSnapshot(s), target, &form);
     pictures.Take(hits, "hit-report");
     TFBriefAspect aspects(s, &form);
@@ -107,7 +107,7 @@ void TakeAll(Pictures& pictures)
     pictures.Take(solar, "solar-arc-table");
     TFRasi signs(nemra::SignReportOf(s), &form);
     pictures.Take(signs, "signs-report");
-    nemra::SetHouseReportIndex(s, nemra::kMeridian, 1);
+    nemra::SetHouseReportIndex(s, nemra::kMeridian, nemra::kLayerNatal);
     TFHouse houses(nemra::ShiftIndexToHouses(s, nemra::kMeridian), &form);
     pictures.Take(houses, "houses-report");
 }

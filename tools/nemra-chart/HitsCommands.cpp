@@ -145,7 +145,7 @@ HitsReport HitPointsReport(const ReportArgs& args, const Context& context)
     MainSession session;
     CastCharts(args.charts, args.command, false, session, context);
     SetIndex(args, session);
-    HitsReport hits{MakeReportSnapshot(session), *args.target, {}};
+    HitsReport hits{MakeReportSnapshot(session), ChartLayerOf(*args.target), {}};
     if (!TargetLayerOffered(hits.snapshot, hits.target))
         Refuse("--target " + std::to_string(hits.target) + " is not offered for this index and these charts");
     hits.report = SearchHits(hits.snapshot, {hits.target, args.base, args.orb, args.kinds, args.sortByOrb});

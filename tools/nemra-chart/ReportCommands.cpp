@@ -143,7 +143,7 @@ PlacementReport HousesReport(const ReportArgs& args, const Context& context)
     const int item = ShowItem(args);
     MainSession session;
     CastCharts(args.charts, args.command, false, session, context);
-    SetHouseReportIndex(session, *args.factor, chart);
+    SetHouseReportIndex(session, *args.factor, ChartLayerOf(chart));
     return WithShownCharts(ShiftIndexToHouses(session, *args.factor), item);
 }
 

@@ -74,7 +74,7 @@ PlacementReport HousesReport(const ReportArgs& args, const Context& context);
 
 struct HitsReport {
     ReportSnapshot snapshot;
-    int target = kLayerNatal;
+    ChartLayer target = kLayerNatal;
     HitReport report;
 };
 HitsReport HitPointsReport(const ReportArgs& args, const Context& context);

@@ -79,11 +79,11 @@ TEST(PointFormulas, MalformedKindsGiveNoPoint)
 {
     const MainSession s = HandSession();
     const PointSources sources = PointSourcesOf(s);
-    EXPECT_FALSE(IndexPoint({kIndexFactor, kSun, 0, 0, 0, 1}, sources));    // no layer
-    EXPECT_FALSE(IndexPoint({kIndexMidpoint, kSun, 40, 0, 1, 1}, sources)); // factor out of range
-    EXPECT_FALSE(IndexPoint({kIndexSumMinus, -1, 0, 0, 1, 1}, sources));    // factor out of range
-    EXPECT_FALSE(IndexPoint({kIndexHouse, kSun, 0, 0, 1, -1}, sources));    // no house chart
-    EXPECT_FALSE(IndexPoint({15, kSun, 0, 0, 1, 1}, sources));              // unknown mode
+    EXPECT_FALSE(IndexPoint({kIndexFactor, kSun, 0, 0, kLayerNone, kLayerNatal}, sources));     // no layer
+    EXPECT_FALSE(IndexPoint({kIndexMidpoint, kSun, 40, 0, kLayerNatal, kLayerNatal}, sources)); // factor out of range
+    EXPECT_FALSE(IndexPoint({kIndexSumMinus, -1, 0, 0, kLayerNatal, kLayerNatal}, sources));    // factor out of range
+    EXPECT_FALSE(IndexPoint({kIndexHouse, kSun, 0, 0, kLayerNatal, kLayerNone}, sources));      // no house chart
+    EXPECT_FALSE(IndexPoint({15, kSun, 0, 0, kLayerNatal, kLayerNatal}, sources));              // unknown mode
 }
 
 TEST(MidpointDial, MidpointsAndTheirReflections)
@@ -321,7 +321,7 @@ TEST(RecomputeIndexPoint, FollowsTheLiveTransitChart)
     s.IndexLayer = kLayerV1;
     s.FIndexFactorA = kVenus;
     EXPECT_NEAR(*RecomputeIndexPoint(s), s.FProgressed.Factors[kVenus].Lon, kTolerance);
-    s.IndexLayer = 0;
+    s.IndexLayer = kLayerNone;
     EXPECT_FALSE(RecomputeIndexPoint(s));
 }
 

@@ -147,7 +147,7 @@ class DialRendererTest : public QObject {
         MainSession s = FaceOnlySession();
         s.FDialRotation = 90.0;
         s.FIndexDial = 1;
-        s.GHouseChart = 0;
+        s.GHouseChart = nemra::kLayerNone;
         QImage img;
         DrawChart(s, img);
         const int c = s.FChartCenter;
@@ -219,7 +219,7 @@ class DialRendererTest : public QObject {
     {
         MainSession s = FaceOnlySession();
         s.FIndexDial = 1;
-        s.GHouseChart = 1;
+        s.GHouseChart = nemra::kLayerNatal;
         QImage img;
         DrawChart(s, img);
         const int c = s.FChartCenter;
@@ -229,7 +229,7 @@ class DialRendererTest : public QObject {
         for (double cusp : cusps)
             QVERIFY(SpokeHits(img, cusp, 220, 255, DialColour::kRed, c) > 10);
         QVERIFY(SpokeHits(img, cusps[0], 150, 255, DialColour::kRed, c) > 30);
-        s.GHouseChart = -1;
+        s.GHouseChart = nemra::kLayerNone;
         DrawChart(s, img);
         QCOMPARE(SpokeHits(img, cusps[0], 150, 255, DialColour::kRed, c), 0);
     }
@@ -238,7 +238,7 @@ class DialRendererTest : public QObject {
     {
         MainSession s = FaceOnlySession();
         s.FIndexDial = 1;
-        s.GHouseChart = 0;
+        s.GHouseChart = nemra::kLayerNone;
         s.FDialRotation = 90.0;
         s.FHouseLines = true;
         QImage img;
@@ -439,7 +439,7 @@ class DialRendererTest : public QObject {
         MainSession s = CastSession();
         s.FHouseLines = false;
         s.FIndexDial = 1;
-        s.GHouseChart = 1;
+        s.GHouseChart = nemra::kLayerNatal;
         s.FMaxContracia = 5;
         QImage img;
         DrawChart(s, img);

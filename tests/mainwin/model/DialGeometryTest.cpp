@@ -154,17 +154,17 @@ TEST(HouseCusps, DrawnOnlyForTheMeridianOfAComputedChart)
 {
     MainSession s;
     s.FIndexDial = 1;
-    s.GHouseChart = 1;
+    s.GHouseChart = kLayerNatal;
     EXPECT_FALSE(DialHouseCusps(s)); // no natal chart yet
     s.FOwnerInput = OwnerChartInput();
     CastOwner(s);
     ASSERT_TRUE(DialHouseCusps(s));
     EXPECT_NEAR((*DialHouseCusps(s))[9], s.FNatal.Factors[kMeridian].Lon, 1e-6);
-    s.GHouseChart = 2; // the transit chart is not computed
+    s.GHouseChart = kLayerTransit; // the transit chart is not computed
     EXPECT_FALSE(DialHouseCusps(s));
-    s.GHouseChart = 0;
+    s.GHouseChart = kLayerNone;
     EXPECT_FALSE(DialHouseCusps(s));
-    s.GHouseChart = 1;
+    s.GHouseChart = kLayerNatal;
     s.FIndexDial = 3;
     EXPECT_FALSE(DialHouseCusps(s));
 }

@@ -178,7 +178,7 @@ TEST(DialPick, FirstGlyphInLayerFactorAndTrueReflectedOrderWins)
     EXPECT_EQ(s.IndexLayer, kLayerV1);
     EXPECT_DOUBLE_EQ(s.FDialRotation, kArc);
     EXPECT_EQ(s.FIndexDial, 0);
-    EXPECT_EQ(s.GHouseChart, -1);
+    EXPECT_EQ(s.GHouseChart, kLayerNone); // a directed point owns no chart's cusps
     EXPECT_EQ(s.FDialTitle, std::string(FactorNamesThai[kAries]) + " V1");
 }
 

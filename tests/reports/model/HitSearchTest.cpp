@@ -119,7 +119,7 @@ TEST(HitSearch, CandidatesAreFormedOnTheChartThenShiftedIntoTheTargetLayer)
     // The longitude listed for `name` when kind `kind` searches `layer` (every candidate a hit).
     const auto lonOf = [&](int kind, int layer, const std::string& name) {
         HitSettings settings = Only(kind, 360.0, 180.0);
-        settings.targetLayer = layer;
+        settings.targetLayer = ChartLayerOf(layer);
         for (const HitRow& row : SearchHits(snap, settings).rows)
             if (row.name == name)
                 return row.longitude;
@@ -168,19 +168,19 @@ TEST(HitSearch, TheStudiedPointIsSkippedOnlyInItsOwnLayer)
     snap.natalFactors[kMoon].Lon = 0.0;
     snap.transitFactors[kMoon].Lon = 0.0;
     snap.indexName = Name(kMoon);
-    snap.indexLayer = 1;
+    snap.indexLayer = kLayerNatal;
     snap.indexMode = kIndexFactor;
     snap.indexFactorA = kMoon;
     HitSettings settings = Only(1);
     EXPECT_FALSE(Lists(SearchHits(snap, settings), Name(kMoon)));
-    settings.targetLayer = 2;
+    settings.targetLayer = kLayerTransit;
     EXPECT_TRUE(Lists(SearchHits(snap, settings), Name(kMoon)));
-    snap.indexLayer = 0; // a mixture of natal and transit is never its own hit
-    settings.targetLayer = 1;
+    snap.indexLayer = kLayerNone; // a mixture of natal and transit is never its own hit
+    settings.targetLayer = kLayerNatal;
     EXPECT_TRUE(Lists(SearchHits(snap, settings), Name(kMoon)));
 
     snap.indexName = "-" + Name(kMoon); // a reflected index skips the reflection point
-    snap.indexLayer = 1;
+    snap.indexLayer = kLayerNatal;
     snap.indexMode = kIndexFactorReflection;
     snap.natalFactors[kMoon].Lon = 360.0 - 45.0;
     const HitReport reflections = SearchHits(snap, Only(2));
@@ -366,7 +366,7 @@ TEST(HitSearch, NoSearchWithOrbZeroOrWithoutTheTargetChart)
     HitSettings settings = Only(1);
     EXPECT_TRUE(SearchHits(snap, settings).searched);
     for (int layer : {2, 3, 8}) {
-        settings.targetLayer = layer;
+        settings.targetLayer = ChartLayerOf(layer);
         EXPECT_FALSE(SearchHits(snap, settings).searched) << layer;
     }
 }
@@ -374,16 +374,16 @@ TEST(HitSearch, NoSearchWithOrbZeroOrWithoutTheTargetChart)
 TEST(HitSearch, TargetLayersOfferedByChartsAndStudiedLayer)
 {
     ReportSnapshot snap = QuietSnapshot();
-    snap.indexLayer = 5;
+    snap.indexLayer = kLayerV1Half;
     for (int layer = 0; layer <= 9; ++layer)
-        EXPECT_EQ(TargetLayerOffered(snap, layer), layer >= 1 && layer <= 8 && layer != 5) << layer;
-    EXPECT_EQ(OpeningTargetLayer(snap, 6), 1);
+        EXPECT_EQ(TargetLayerOffered(snap, ChartLayerOf(layer)), layer >= 1 && layer <= 8 && layer != 5) << layer;
+    EXPECT_EQ(OpeningTargetLayer(snap, kLayerV2Half), kLayerNatal);
     snap.natalComputed = false;
     for (int layer = 1; layer <= 8; ++layer)
-        EXPECT_EQ(TargetLayerOffered(snap, layer), layer == 2) << layer;
-    EXPECT_EQ(OpeningTargetLayer(snap, 6), 2);
+        EXPECT_EQ(TargetLayerOffered(snap, ChartLayerOf(layer)), layer == 2) << layer;
+    EXPECT_EQ(OpeningTargetLayer(snap, kLayerV2Half), kLayerTransit);
     snap.transitComputed = false;
-    EXPECT_EQ(OpeningTargetLayer(snap, 6), 6);
+    EXPECT_EQ(OpeningTargetLayer(snap, kLayerV2Half), kLayerV2Half);
 }
 
 TEST(HitSearch, AngleAndGridTexts)
@@ -396,7 +396,7 @@ TEST(HitSearch, AngleAndGridTexts)
 
     ReportSnapshot snap = QuietSnapshot();
     snap.indexName = Name(kSun);
-    snap.indexLayer = 3;
+    snap.indexLayer = kLayerV1;
     EXPECT_EQ(StudiedPointTitle(snap), Name(kSun) + " V1");
 
     HitReport report;
@@ -417,29 +417,30 @@ TEST(HitSearch, FileLinesHoldChartsArcsTitleHeaderAndHitsOnly)
     snap.transitInput.Name = "จร";
     snap.arcs = {29.5, 14.75, 59.0};
     snap.indexName = Name(kSun);
-    snap.indexLayer = 1;
+    snap.indexLayer = kLayerNatal;
     snap.indexFactorCode = "SU";
     snap.indexCodeFactor = kSun;
     snap.natalFactors[kMoon].Lon = 90.0;
     HitSettings settings = Only(1);
-    settings.targetLayer = 2;
+    settings.targetLayer = kLayerTransit;
     snap.transitFactors[kMoon].Lon = 90.0;
     const HitReport report = SearchHits(snap, settings);
     ASSERT_EQ(report.rows.size(), 2u); // the Moon and its formula row
 
-    EXPECT_EQ(HitReportFileLines(snap, 2, report), (std::vector<std::string>{
-                                                       "ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E",
-                                                       "จร,05/12/2540,9.30,7.00H,13.45N,100.30E",
-                                                       "โค้งสุริยยาตร 29.30",
-                                                       "ค่าครึงโค้ง 14.45",
-                                                       "ค่าโค้ง 2 เท่า 59.00",
-                                                       "อาทิตย์ ดวงกำเนิด 00มษ00 ทำมุมกับ  ดวงจร ",
-                                                       "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ",
-                                                       " 90.0,จันทร์," + WinDeg::PositionText(90.0) + ",+0.00",
-                                                   }));
+    EXPECT_EQ(HitReportFileLines(snap, kLayerTransit, report),
+              (std::vector<std::string>{
+                  "ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E",
+                  "จร,05/12/2540,9.30,7.00H,13.45N,100.30E",
+                  "โค้งสุริยยาตร 29.30",
+                  "ค่าครึงโค้ง 14.45",
+                  "ค่าโค้ง 2 เท่า 59.00",
+                  "อาทิตย์ ดวงกำเนิด 00มษ00 ทำมุมกับ  ดวงจร ",
+                  "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ",
+                  " 90.0,จันทร์," + WinDeg::PositionText(90.0) + ",+0.00",
+              }));
 
     snap.transitComputed = false; // natal only: no transit line, no arcs
-    const auto natalOnly = HitReportFileLines(snap, 1, SearchHits(snap, Only(1)));
+    const auto natalOnly = HitReportFileLines(snap, kLayerNatal, SearchHits(snap, Only(1)));
     ASSERT_EQ(natalOnly.size(), 4u);
     EXPECT_EQ(natalOnly[1], "อาทิตย์ ดวงกำเนิด 00มษ00 ทำมุมกับ  ดวงกำเนิด");
     EXPECT_EQ(natalOnly[2], "การทำมุม,จุดกระทบ,สมผุส,ระยะวังกะ");

@@ -31,7 +31,7 @@ PlacementReport Report(const PlacementChart& natal, const PlacementChart& transi
     ShowChartsOfItem(report, item);
     if (chart != 0) {
         const double lon = (chart == 2 ? transit : natal).Lon[static_cast<std::size_t>(factor)];
-        report.Houses = HouseFrame{EqualHouseCusps(ShiftedHouseStart(factor, lon)), chart, factor};
+        report.Houses = HouseFrame{EqualHouseCusps(ShiftedHouseStart(factor, lon)), ChartLayerOf(chart), factor};
     }
     return report;
 }
@@ -136,7 +136,7 @@ TEST(Placement, FileLinesAreTheCaptionThenTheOutlineWithTabbedFactors)
 
     const PlacementReport houses = Report(natal, natal, 1, 1, kAscendant);
     EXPECT_EQ(PlacementCaption(houses), "เรือนชะตาลัคนากำเนิด");
-    EXPECT_EQ(HouseCaption(kSun, 2), "เรือนชะตาอาทิตย์จร");
+    EXPECT_EQ(HouseCaption(kSun, kLayerTransit), "เรือนชะตาอาทิตย์จร");
     const auto lines = TopLevelLines(houses);
     EXPECT_EQ(lines[0], "เรือนที่  1 - 20มษ30");
     EXPECT_EQ(lines[11], "เรือนที่ 12 - 20มน30");

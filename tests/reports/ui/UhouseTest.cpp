@@ -32,7 +32,7 @@ class UhouseTest : public QObject {
         double drawnAt = -1.0;
         QStringList shown;
         ShowHouseReport(
-            s, nemra::kSun, 1, nullptr, [&] { drawnAt = s.FDialRotation; },
+            s, nemra::kSun, nemra::kLayerNatal, nullptr, [&] { drawnAt = s.FDialRotation; },
             [&](QDialog& dialog) {
                 auto* tree = dialog.findChild<QTreeWidget*>("Outline1");
                 shown << dialog.windowTitle() << tree->topLevelItem(3)->text(0);
@@ -56,7 +56,7 @@ class UhouseTest : public QObject {
         nemra::MainSession s = TestSession(true, false);
         QStringList seen;
         ShowHouseReport(
-            s, nemra::kSun, 1, nullptr, [] {},
+            s, nemra::kSun, nemra::kLayerNatal, nullptr, [] {},
             [&](QDialog& dialog) {
                 auto* tree = dialog.findChild<QTreeWidget*>("Outline1");
                 auto* pane = dialog.findChild<QTextBrowser*>("BookPane");
@@ -84,7 +84,7 @@ class UhouseTest : public QObject {
     void meridianHousesOfTheTransitChartOnly()
     {
         nemra::MainSession s = TestSession(false, true);
-        nemra::SetHouseReportIndex(s, nemra::kMeridian, 2);
+        nemra::SetHouseReportIndex(s, nemra::kMeridian, nemra::kLayerTransit);
         HouseDialog form(nemra::ShiftIndexToHouses(s, nemra::kMeridian));
         QCOMPARE(form.windowTitle(), QStringLiteral("เรือนชะตาเมอริเดียนจร"));
         QVERIFY(form.item(1)->isChecked());

@@ -76,7 +76,7 @@ class UreportTest : public QObject {
     void opensWithItsDefaultsOnTheStudiedPoint()
     {
         nemra::MainSession s = SessionOnV1Sun();
-        s.TargetLayer = 5;
+        s.TargetLayer = nemra::kLayerV1Half;
         ScriptedReport form(nemra::MakeReportSnapshot(s), s.TargetLayer);
         QCOMPARE(form.windowTitle(), QStringLiteral("รายงานการทำมุม"));
         QCOMPARE(Label(form, "Label1"), QStringLiteral("อาทิตย์ V1"));
@@ -163,7 +163,7 @@ class UreportTest : public QObject {
         QCOMPARE(form.messages.size(), 1);
         QCOMPARE(form.messages[0].second, QStringLiteral("บันทึกไฟล์เรียบร้อยแล้ว!"));
         const QStringList lines = Cp874TextLines(form.fileName);
-        const auto expected = nemra::HitReportFileLines(form.snapshot(), 1, form.report());
+        const auto expected = nemra::HitReportFileLines(form.snapshot(), nemra::kLayerNatal, form.report());
         QCOMPARE(lines.size(), static_cast<int>(expected.size()));
         QCOMPARE(lines[0], QStringLiteral("ทดสอบ,05/12/2540,9.30,7.00H,13.45N,100.30E"));
         QCOMPARE(lines[5], QStringLiteral("อาทิตย์ จุด V1 ") + QString::fromStdString(s.FDialSubTitle)
