@@ -15,9 +15,9 @@
 namespace nemra {
 namespace {
 
-WriteResult Failure(int err)
+Result<> Failure(int err)
 {
-    return {false, std::strerror(err)};
+    return Fault{std::strerror(err)};
 }
 
 std::string FolderOf(const std::string& path)
@@ -50,7 +50,7 @@ std::string FollowLinks(std::string path)
 
 } // namespace
 
-WriteResult ReplaceFileContents(const std::string& requested, std::string_view bytes)
+Result<> ReplaceFileContents(const std::string& requested, std::string_view bytes)
 {
     if (requested.empty())
         return Failure(ENOENT);
@@ -60,7 +60,7 @@ WriteResult ReplaceFileContents(const std::string& requested, std::string_view b
     if (exists && S_ISDIR(old.st_mode))
         return Failure(EISDIR);
     if (exists && !S_ISREG(old.st_mode))
-        return {false, kNotRegularFileReason};
+        return Fault{kNotRegularFileReason};
 
     // A short name in the target's folder, so the rename stays on one file system and a
     // target name near the system's length limit still leaves room for it.
@@ -91,7 +91,7 @@ WriteResult ReplaceFileContents(const std::string& requested, std::string_view b
         ::fsync(dir);
         ::close(dir);
     }
-    return {true, {}};
+    return {};
 }
 
 } // namespace nemra

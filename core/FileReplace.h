@@ -15,6 +15,6 @@ namespace nemra {
 // path naming a directory or another non-regular file is refused. On any
 // failure the old file, if there was one, is left as it was, and the result carries the
 // reason.
-WriteResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+Result<> ReplaceFileContents(const std::string& path, std::string_view bytes);
 
 } // namespace nemra

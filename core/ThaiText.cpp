@@ -247,7 +247,7 @@ std::string DecodeFileText(std::string_view bytes)
     return out;
 }
 
-WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines)
+Result<> AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines)
 {
     std::string data;
     for (const auto& line : lines) {
@@ -259,23 +259,23 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
         struct stat named {};
         const bool existed = ::stat(path.c_str(), &named) == 0;
         if (existed && S_ISDIR(named.st_mode))
-            return {false, SystemReason(EISDIR)};
+            return Fault{SystemReason(EISDIR)};
         if (existed && !S_ISREG(named.st_mode))
-            return {false, kNotRegularFileReason};
+            return Fault{kNotRegularFileReason};
         // O_NONBLOCK: should the name become a FIFO meanwhile, the open must not wait for a reader.
         const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
         if (fd < 0)
-            return {false, SystemReason(errno)};
+            return Fault{SystemReason(errno)};
         FileLock lock(fd); // every copy of the program appends under this lock
         struct stat before {};
         if (!lock.held() || ::fstat(fd, &before) != 0) {
             const int err = lock.held() ? errno : lock.error();
             ::close(fd);
-            return {false, SystemReason(err)};
+            return Fault{SystemReason(err)};
         }
         if (!S_ISREG(before.st_mode)) {
             ::close(fd);
-            return {false, kNotRegularFileReason};
+            return Fault{kNotRegularFileReason};
         }
         if (before.st_nlink == 0) { // another copy's failed save removed the file it had created
             ::close(fd);
@@ -289,13 +289,13 @@ WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::str
         if (err != 0) {
             TakeBackOwnBytes(fd, path, before, written, !existed);
             ::close(fd); // releases the lock
-            return {false, SystemReason(err)};
+            return Fault{SystemReason(err)};
         }
         if (::close(fd) != 0)
-            return {false, SystemReason(errno)};
-        return {true, {}};
+            return Fault{SystemReason(errno)};
+        return {};
     }
-    return {false, SystemReason(ENOENT)};
+    return Fault{SystemReason(ENOENT)};
 }
 
 } // namespace nemra

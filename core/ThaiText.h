@@ -4,6 +4,8 @@
 // ends, append to an existing file, create a missing one, every write checked.
 #pragma once
 
+#include "core/Result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -37,12 +39,6 @@ std::string FromCp874(std::string_view bytes);
 // other as CP874. A UTF-8 byte-order mark at the start is dropped.
 std::string DecodeFileText(std::string_view bytes);
 
-// Result of a file write. `ok` false carries the system's reason in `reason`.
-struct WriteResult {
-    bool ok = false;
-    std::string reason;
-};
-
 // Appends the lines to the regular file at `path` (UTF-8 path), each converted to CP874 and
 // ended with CR LF; creates the file when it is missing. A name that is not a regular file
 // (a folder, a FIFO, a device) is refused. The append holds an exclusive lock on the file, so
@@ -50,7 +46,7 @@ struct WriteResult {
 // this call added are taken back (an existing file never loses or gains a partial byte, nor
 // loses what another copy appended), a file the call created is removed again, and the result
 // carries the reason.
-WriteResult AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines);
+Result<> AppendLinesCp874(const std::string& path, const std::vector<std::string>& lines);
 
 // A text of fixed capacity, counted in characters: a longer text is cut on assignment.
 template <std::size_t Capacity> class CappedText {

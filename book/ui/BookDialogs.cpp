@@ -208,9 +208,12 @@ bool TBookBrowser::Store(const nemra::BookEntry& entry, const std::string& repla
         Say(Q(put.fault().reason));
         return false;
     }
+    // The entry is stored under its new key; an old key that cannot be removed is said, not hidden.
+    QString problem;
     if (!replacedKey.empty() && replacedKey != entry.key)
-        FStore.DeleteBookEntry(FBook, replacedKey);
-    Say(QString());
+        if (auto erased = FStore.DeleteBookEntry(FBook, replacedKey); !erased)
+            problem = Q(erased.fault().reason);
+    Say(problem);
     Reload();
     return true;
 }

@@ -19,10 +19,12 @@ SaveDialogTexts BitmapSaveDialogTexts()
     return {QStringLiteral("บันทึกภาพดวงลงไฟล์"), QStringLiteral("Bitmap files (*.bmp)"), QStringLiteral("bmp")};
 }
 
-QString CopyDialToClipboard(const QImage& dial)
+Result<QString> CopyDialToClipboard(const QImage& dial)
 {
-    if (QGuiApplication::instance() == nullptr || dial.isNull())
-        return {};
+    if (QGuiApplication::instance() == nullptr)
+        return Fault{"no application to hold the clipboard"};
+    if (dial.isNull())
+        return Fault{"no dial picture to copy"};
     QGuiApplication::clipboard()->setImage(dial);
     return QStringLiteral("คัดลอกภาพดวงไปยังคลิปบอร์ดแล้ว");
 }
@@ -36,14 +38,13 @@ QByteArray DialBitmapBytes(const QImage& dial)
     return bytes;
 }
 
-SaveOutcome SaveDialBitmap(const QImage& dial, const QString& path)
+Result<> SaveDialBitmap(const QImage& dial, const QString& path)
 {
     const QByteArray bytes = DialBitmapBytes(dial);
     if (bytes.isEmpty())
-        return {false, QStringLiteral("the picture could not be encoded")};
-    const WriteResult written = ReplaceFileContents(
-        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return {written.ok, QString::fromStdString(written.reason)};
+        return Fault{"the picture could not be encoded"};
+    return ReplaceFileContents(path.toStdString(),
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace nemra

@@ -2,6 +2,8 @@
 // texts of the two save dialogs the main window shows (positions text file, dial bitmap).
 #pragma once
 
+#include "core/Result.h"
+
 #include <QImage>
 #include <QString>
 
@@ -18,20 +20,15 @@ struct SaveDialogTexts {
 SaveDialogTexts PositionsSaveDialogTexts(); // SaveDialog1: the positions text file
 SaveDialogTexts BitmapSaveDialogTexts();    // SaveDialog2: the dial bitmap
 
-// Puts the dial picture on the system clipboard; returns the information text to show, or
-// an empty text when nothing was copied (no picture, no application).
-QString CopyDialToClipboard(const QImage& dial);
-
-struct SaveOutcome {
-    bool ok = false;
-    QString reason; // the system's reason when ok is false
-};
+// Puts the dial picture on the system clipboard; gives the information text to show, or a
+// fault when nothing was copied (no picture, no application).
+Result<QString> CopyDialToClipboard(const QImage& dial);
 
 // The dial picture as a 24-bit Windows bitmap file.
 QByteArray DialBitmapBytes(const QImage& dial);
 
 // Saves the dial picture as a 24-bit Windows bitmap, replacing any file of that name. The
 // old file is replaced only by a complete new one: a failed save leaves it untouched.
-SaveOutcome SaveDialBitmap(const QImage& dial, const QString& path);
+Result<> SaveDialBitmap(const QImage& dial, const QString& path);
 
 } // namespace nemra

@@ -854,8 +854,10 @@ StoreResult<ImportReport> ChartStore::ImportPlan(CsvImportPlan plan, const Impor
     report.faults = std::move(plan.faults);
     // A large import touches far more pages than the default cache holds; a larger cache
     // while it runs keeps them from being written out and read back.
-    Execute("PRAGMA cache_size = -65536");
-    const std::shared_ptr<void> restoreCache(nullptr, [this](void*) { Execute("PRAGMA cache_size = -2000"); });
+    // The cache size is only a hint: an import runs as well, if slower, when it is refused.
+    static_cast<void>(Execute("PRAGMA cache_size = -65536"));
+    const std::shared_ptr<void> restoreCache(
+        nullptr, [this](void*) { static_cast<void>(Execute("PRAGMA cache_size = -2000")); });
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "นำเข้าดวงชะตา");
@@ -973,10 +975,10 @@ StoreResult<int> ChartStore::ExportText(const std::filesystem::path& file, std::
         ids.empty() ? Select(std::string(kChartColumns) + " ORDER BY name, id", [](sqlite3_stmt*) {}) : GetMany(ids);
     if (!charts)
         return charts.fault();
-    const WriteResult written = ReplaceFileContents(file.string(), format(*charts));
-    if (!written.ok)
-        return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.reason,
-                          written.reason};
+    const Result<> written = ReplaceFileContents(file.string(), format(*charts));
+    if (!written)
+        return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.fault().reason,
+                          written.fault().reason};
     return static_cast<int>(charts->size());
 }
 
@@ -1188,10 +1190,10 @@ StoreResult<int> ChartStore::ExportBook(const std::filesystem::path& file) const
             return entries.fault();
         all.insert(all.end(), entries->begin(), entries->end());
     }
-    const WriteResult written = ReplaceFileContents(file.string(), BookText(all));
-    if (!written.ok)
-        return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.reason,
-                          written.reason};
+    const Result<> written = ReplaceFileContents(file.string(), BookText(all));
+    if (!written)
+        return StoreFault{StoreFaultKind::Io, "บันทึกไฟล์ " + file.string() + " ไม่สำเร็จ: " + written.fault().reason,
+                          written.fault().reason};
     return static_cast<int>(all.size());
 }
 

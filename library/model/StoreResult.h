@@ -3,9 +3,9 @@
 // (SQLite's or the operating system's) for a log or the command line.
 #pragma once
 
+#include "core/Result.h"
+
 #include <string>
-#include <utility>
-#include <variant>
 
 namespace nemra {
 
@@ -29,29 +29,8 @@ struct StoreFault {
     std::string detail; // the system's words in English, or empty
 };
 
-// Marks an operation that gives nothing back but can fail.
-struct Done {};
-
-template <class T> class StoreResult {
-  public:
-    StoreResult(T value) // NOLINT: implicit, so a function can return its value
-        : v_(std::in_place_index<0>, std::move(value))
-    {
-    }
-    StoreResult(StoreFault fault) // NOLINT: implicit, so a function can return its fault
-        : v_(std::in_place_index<1>, std::move(fault))
-    {
-    }
-    bool ok() const { return v_.index() == 0; }
-    explicit operator bool() const { return ok(); }
-    T& operator*() { return std::get<0>(v_); }
-    const T& operator*() const { return std::get<0>(v_); }
-    T* operator->() { return &std::get<0>(v_); }
-    const T* operator->() const { return &std::get<0>(v_); }
-    const StoreFault& fault() const { return std::get<1>(v_); }
-
-  private:
-    std::variant<T, StoreFault> v_;
-};
+// A library operation gives back its value or a StoreFault: the program's one Result, with
+// the fault that names its kind.
+template <class T> using StoreResult = Result<T, StoreFault>;
 
 } // namespace nemra

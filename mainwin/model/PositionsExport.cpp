@@ -86,7 +86,7 @@ std::vector<std::string> PositionsTextLines(const MainSession& s, const Position
     return lines;
 }
 
-WriteResult ExportPositionsText(const std::string& path, const MainSession& s, const PositionsGrid& grid)
+Result<> ExportPositionsText(const std::string& path, const MainSession& s, const PositionsGrid& grid)
 {
     return AppendLinesCp874(path, PositionsTextLines(s, grid));
 }

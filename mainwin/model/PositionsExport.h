@@ -35,6 +35,6 @@ std::vector<std::string> PositionsTextLines(const MainSession& s, const Position
 
 // Appends one block to the file at `path` (created when missing). On failure nothing of the
 // block stays in the file and the result carries the system's reason.
-WriteResult ExportPositionsText(const std::string& path, const MainSession& s, const PositionsGrid& grid);
+Result<> ExportPositionsText(const std::string& path, const MainSession& s, const PositionsGrid& grid);
 
 } // namespace nemra

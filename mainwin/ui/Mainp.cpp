@@ -959,19 +959,19 @@ void TMainForm::ExportPositionsText()
     if (path.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const nemra::WriteResult result =
+    const nemra::Result<> result =
         nemra::ExportPositionsText(path.toStdString(), FSession, nemra::PositionsGridOf(FSession));
     QApplication::restoreOverrideCursor();
-    if (!result.ok)
-        ShowSaveFailure(path, FromUtf8(result.reason));
+    if (!result)
+        ShowSaveFailure(path, FromUtf8(result.fault().reason));
 }
 
 void TMainForm::CopyDialToClipboard()
 {
     ShowHoroscopePage();
-    const QString message = nemra::CopyDialToClipboard(ChartArea->image());
-    if (!message.isEmpty())
-        ShowMessage(QMessageBox::Information, message);
+    // Nothing copied (no picture yet) is not worth a message: the command simply does nothing.
+    if (const nemra::Result<QString> copied = nemra::CopyDialToClipboard(ChartArea->image()))
+        ShowMessage(QMessageBox::Information, *copied);
 }
 
 void TMainForm::SaveDialBitmap()
@@ -980,9 +980,9 @@ void TMainForm::SaveDialBitmap()
     const QString path = AskSaveFileName(texts.title, texts.filter, texts.defaultSuffix);
     if (path.isEmpty())
         return;
-    const nemra::SaveOutcome outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
-    if (!outcome.ok)
-        ShowSaveFailure(path, outcome.reason);
+    const nemra::Result<> outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
+    if (!outcome)
+        ShowSaveFailure(path, FromUtf8(outcome.fault().reason));
 }
 
 // ---------------------------------------------------------------- printing
@@ -1022,9 +1022,9 @@ void TMainForm::SavePrintPdf(const nemra::print::PrintDocument& document, const 
         AskSaveFileName(QStringLiteral("บันทึก PDF"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    const nemra::SaveOutcome outcome = nemra::print::WritePdf(path, document, layout);
-    if (!outcome.ok)
-        ShowSaveFailure(path, outcome.reason);
+    const nemra::Result<> outcome = nemra::print::WritePdf(path, document, layout);
+    if (!outcome)
+        ShowSaveFailure(path, FromUtf8(outcome.fault().reason));
 }
 
 void TMainForm::OpenPageSetup()

@@ -28,7 +28,7 @@ QPageLayout DefaultPageLayout(QPageSize::PageSizeId paper)
                        QPageLayout::Millimeter);
 }
 
-SaveOutcome WritePdf(const QString& path, const PrintDocument& document, const QPageLayout& layout, int dpi)
+Result<> WritePdf(const QString& path, const PrintDocument& document, const QPageLayout& layout, int dpi)
 {
     // The PDF is made in memory first, so that the file is written in one step.
     QByteArray bytes;
@@ -41,11 +41,10 @@ SaveOutcome WritePdf(const QString& path, const PrintDocument& document, const Q
         writer.setTitle(Title(document));
         writer.setCreator(QStringLiteral("Nemra"));
         if (!document.Paint(writer))
-            return {false, QStringLiteral("the pages could not be drawn")};
+            return Fault{"the pages could not be drawn"};
     }
-    const WriteResult written = ReplaceFileContents(
-        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return {written.ok, QString::fromStdString(written.reason)};
+    return ReplaceFileContents(path.toStdString(),
+                               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QPrinter& printer, const PrintDocument& document,

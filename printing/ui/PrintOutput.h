@@ -23,7 +23,7 @@ QPageLayout DefaultPageLayout(QPageSize::PageSizeId paper = QPageSize::A4);
 // Writes `document` as a PDF file at `path` on pages of `layout`, at `dpi` dots per inch.
 // An existing file is replaced only by a complete new one: on failure it is left as it was
 // and the outcome carries the system's reason.
-SaveOutcome WritePdf(const QString& path, const PrintDocument& document, const QPageLayout& layout, int dpi = 1200);
+Result<> WritePdf(const QString& path, const PrintDocument& document, const QPageLayout& layout, int dpi = 1200);
 
 // The preview of `document` on `printer` (whose page layout it starts with and keeps the
 // user's changes in). Its tool bar prints through the printer dialog and has a button

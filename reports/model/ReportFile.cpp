@@ -19,7 +19,7 @@ std::string IdentityLine(const TChartInput& input)
                        input.Longitude.str()});
 }
 
-WriteResult SaveReportLines(const std::string& path, const std::vector<std::string>& lines)
+Result<> SaveReportLines(const std::string& path, const std::vector<std::string>& lines)
 {
     return AppendLinesCp874(path, lines);
 }

@@ -20,6 +20,6 @@ std::string IdentityLine(const TChartInput& input);
 // Appends the report's lines to the file at `path` (UTF-8) in the Thai code page with
 // CR LF line ends, creating the file when it is missing. A failure carries the system's
 // reason and leaves an existing file exactly as it was.
-WriteResult SaveReportLines(const std::string& path, const std::vector<std::string>& lines);
+Result<> SaveReportLines(const std::string& path, const std::vector<std::string>& lines);
 
 } // namespace nemra

@@ -61,20 +61,19 @@ bool TReportDialog::SaveLinesToFile(const std::vector<std::string>& lines, const
 
 bool TReportDialog::SaveToFile(const QString& title, const QString& filter, const QString& defaultSuffix,
                                nemra::ui::SaveMode mode,
-                               const std::function<nemra::WriteResult(const std::string& path)>& write)
+                               const std::function<nemra::Result<>(const std::string& path)>& write)
 {
     FSaveMode = mode;
     const QString path = AskSaveFileName(title, filter, defaultSuffix);
     FSaveMode = nemra::ui::SaveMode::Append;
     if (path.isEmpty())
         return false;
-    nemra::WriteResult result;
-    {
+    const nemra::Result<> result = [&] {
         BusyCursor busy;
-        result = write(path.toStdString());
-    }
-    if (!result.ok) {
-        ShowMessage(QMessageBox::Critical, kNotSaved.arg(path, QString::fromStdString(result.reason)));
+        return write(path.toStdString());
+    }();
+    if (!result) {
+        ShowMessage(QMessageBox::Critical, kNotSaved.arg(path, QString::fromStdString(result.fault().reason)));
         return false;
     }
     ShowMessage(QMessageBox::Information, kSaved);

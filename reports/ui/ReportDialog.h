@@ -42,7 +42,7 @@ class TReportDialog : public QDialog {
     // The same for any file: asks for a name (the file dialog asks about replacing an existing
     // file when `mode` is Replace), runs `write` on the chosen path and shows how it went.
     bool SaveToFile(const QString& title, const QString& filter, const QString& defaultSuffix, nemra::ui::SaveMode mode,
-                    const std::function<nemra::WriteResult(const std::string& path)>& write);
+                    const std::function<nemra::Result<>(const std::string& path)>& write);
 
   private:
     nemra::ui::SaveMode FSaveMode = nemra::ui::SaveMode::Append; // of the question being asked

@@ -139,10 +139,10 @@ CityBook CityBook::Open(const fs::path& currentDir, const std::vector<fs::path>&
     return book;
 }
 
-WriteResult CityBook::Put(std::optional<std::size_t> index, const CityRecord& city)
+Result<> CityBook::Put(std::optional<std::size_t> index, const CityRecord& city)
 {
     if (const auto fault = CityRecordFault(city))
-        return {false, *fault};
+        return Fault{*fault};
     std::vector<CityLine> lines = lines_;
     if (index && *index < lines.size())
         lines[*index] = CityLineOf(city);
@@ -151,7 +151,7 @@ WriteResult CityBook::Put(std::optional<std::size_t> index, const CityRecord& ci
     return Save(std::move(lines));
 }
 
-WriteResult CityBook::Erase(std::size_t index)
+Result<> CityBook::Erase(std::size_t index)
 {
     std::vector<CityLine> lines = lines_;
     if (index < lines.size())
@@ -159,12 +159,12 @@ WriteResult CityBook::Erase(std::size_t index)
     return Save(std::move(lines));
 }
 
-WriteResult CityBook::Save(std::vector<CityLine> lines)
+Result<> CityBook::Save(std::vector<CityLine> lines)
 {
     if (!editable_)
-        return {false, problem_};
-    WriteResult result = ReplaceFileContents(savePath_.string(), FileBytesOf(lines));
-    if (result.ok) {
+        return Fault{problem_};
+    Result<> result = ReplaceFileContents(savePath_.string(), FileBytesOf(lines));
+    if (result) {
         lines_ = std::move(lines);
         readFrom_ = savePath_;
         problem_.clear();

@@ -69,9 +69,9 @@ class CityBook {
 
     // Adds a place at the end (no `index`) or puts it in place of the line at `index`.
     // A place CityRecordFault refuses is not written; the reason is returned.
-    WriteResult Put(std::optional<std::size_t> index, const CityRecord& city);
+    Result<> Put(std::optional<std::size_t> index, const CityRecord& city);
     // Deletes the line at `index`.
-    WriteResult Erase(std::size_t index);
+    Result<> Erase(std::size_t index);
 
     // The lines to list for a search text: every line that is not blank and whose name (for
     // a line the dialogs refuse, whose text) holds `typed`, letters A-Z matched without regard
@@ -79,7 +79,7 @@ class CityBook {
     std::vector<std::size_t> Matching(std::string_view typed) const;
 
   private:
-    WriteResult Save(std::vector<CityLine> lines);
+    Result<> Save(std::vector<CityLine> lines);
 
     std::vector<CityLine> lines_;
     std::filesystem::path readFrom_;

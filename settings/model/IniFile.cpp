@@ -160,13 +160,13 @@ std::string UpdateIniText(std::string_view fileBytes, const std::vector<IniEntry
     return out;
 }
 
-WriteResult WriteIniEntries(const std::string& path, const std::vector<IniEntry>& entries)
+Result<> WriteIniEntries(const std::string& path, const std::vector<IniEntry>& entries)
 {
     const FileBytes file = ReadRegularFile(path, kMaxIniBytes);
     if (!file.ok && !file.missing)
-        return {false, file.reason};
+        return Fault{file.reason};
     if (file.bytes.size() > kMaxIniBytes)
-        return {false, "ไฟล์ยาวเกินกว่าจะเป็นไฟล์ตัวเลือก"};
+        return Fault{"ไฟล์ยาวเกินกว่าจะเป็นไฟล์ตัวเลือก"};
     return ReplaceFileContents(path, UpdateIniText(file.bytes, entries));
 }
 

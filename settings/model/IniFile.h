@@ -38,6 +38,6 @@ std::string UpdateIniText(std::string_view fileBytes, const std::vector<IniEntry
 // Sets `entries` in the settings file at `path`, creating it when missing. A name that is
 // not a regular file, a file that cannot be read or is too long to be a settings file, and
 // any failure to write leave the file as it was; the result then carries the reason.
-WriteResult WriteIniEntries(const std::string& path, const std::vector<IniEntry>& entries);
+Result<> WriteIniEntries(const std::string& path, const std::vector<IniEntry>& entries);
 
 } // namespace nemra

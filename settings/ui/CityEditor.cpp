@@ -53,9 +53,9 @@ nemra::ChartOutcome TCityForm::MakeChart()
                                  place.Latitude.str(), place.Longitude.str()};
     if (const auto fault = nemra::CityRecordFault(city))
         return nemra::Refused(*fault);
-    const nemra::WriteResult saved = FSave(city);
-    if (!saved.ok)
-        return nemra::Refused(kNotSaved + saved.reason);
+    const nemra::Result<> saved = FSave(city);
+    if (!saved)
+        return nemra::Refused(kNotSaved + saved.fault().reason);
     nemra::ChartOutcome outcome;
     nemra::PutPlace(place, outcome.chart);
     return outcome;
@@ -191,9 +191,9 @@ void TCityEditor::DeleteClick()
     const nemra::CityLine& shown = FBook.Lines()[*line];
     if (!Confirm(QStringLiteral("ลบ ") + FromUtf8(shown.city ? shown.city->name : shown.text) + QStringLiteral(" ?")))
         return;
-    const nemra::WriteResult erased = FBook.Erase(*line);
-    if (!erased.ok)
-        ShowError(FromUtf8(kNotSaved + erased.reason));
+    const nemra::Result<> erased = FBook.Erase(*line);
+    if (!erased)
+        ShowError(FromUtf8(kNotSaved + erased.fault().reason));
     SearchChange(SearchEdit->text());
 }
 

@@ -29,7 +29,7 @@ class QTableWidget;
 class TCityForm : public TChartDialog {
     Q_OBJECT
   public:
-    using SaveFn = std::function<nemra::WriteResult(const nemra::CityRecord&)>;
+    using SaveFn = std::function<nemra::Result<>(const nemra::CityRecord&)>;
     using ShowErrorFn = std::function<void(const QString&)>;
 
     // `cities` only serves the base dialog's city button, which this form hides.

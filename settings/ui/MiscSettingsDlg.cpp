@@ -106,9 +106,9 @@ void TMiscSettingsDlg::done(int result)
 {
     if (result == QDialog::Accepted) {
         const nemra::StartSettings settings = Settings();
-        const nemra::WriteResult written = nemra::WriteIniEntries(FIniPath, nemra::MiscSettingsEntries(settings));
-        if (!written.ok) {
-            ShowError(FromUtf8("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.reason));
+        const nemra::Result<> written = nemra::WriteIniEntries(FIniPath, nemra::MiscSettingsEntries(settings));
+        if (!written) {
+            ShowError(FromUtf8("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.fault().reason));
             return;
         }
         if (FApply)

@@ -23,9 +23,9 @@ nemra::ChartOutcome TPlaceSettingsDlg::MakeChart()
     settings.timeZone = place.TimeZone.str();
     settings.latitude = place.Latitude.str();
     settings.longitude = place.Longitude.str();
-    const nemra::WriteResult written = nemra::WriteIniEntries(FIniPath, nemra::PlaceSettingsEntries(settings));
-    if (!written.ok)
-        return nemra::Refused("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.reason);
+    const nemra::Result<> written = nemra::WriteIniEntries(FIniPath, nemra::PlaceSettingsEntries(settings));
+    if (!written)
+        return nemra::Refused("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.fault().reason);
     FSettings = settings;
     nemra::ChartOutcome outcome;
     nemra::PutPlace(place, outcome.chart);

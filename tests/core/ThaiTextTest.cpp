@@ -58,8 +58,8 @@ TEST(ThaiTextWriter, CreatesThenAppendsWithCrLf)
 {
     TempDir dir;
     const auto file = dir.path() / "ผลลัพธ์.txt";
-    ASSERT_TRUE(AppendLinesCp874(file.string(), {"หนึ่ง", "two"}).ok);
-    ASSERT_TRUE(AppendLinesCp874(file.string(), {"สาม"}).ok);
+    ASSERT_TRUE(AppendLinesCp874(file.string(), {"หนึ่ง", "two"}).ok());
+    ASSERT_TRUE(AppendLinesCp874(file.string(), {"สาม"}).ok());
     EXPECT_EQ(ReadBytes(file), ToCp874("หนึ่ง") + "\r\ntwo\r\n" + ToCp874("สาม") + "\r\n");
 }
 
@@ -67,18 +67,18 @@ TEST(ThaiTextWriter, ReportsFailuresAndKeepsTheFile)
 {
     TempDir dir;
     // A folder in place of the file.
-    WriteResult r = AppendLinesCp874(dir.path().string(), {"x"});
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.reason.empty());
+    Result<> r = AppendLinesCp874(dir.path().string(), {"x"});
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.fault().reason.empty());
     // A folder that does not exist.
     r = AppendLinesCp874((dir.path() / "missing" / "a.txt").string(), {"x"});
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.reason.empty());
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.fault().reason.empty());
     // A device (here the full disk /dev/full) is not a regular file.
     if (fs::exists("/dev/full")) {
         r = AppendLinesCp874("/dev/full", {"x"});
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.reason, kNotRegularFileReason);
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.fault().reason, kNotRegularFileReason);
     }
     // A folder that cannot be written: a read-only folder for a user, the top of sysfs for root
     // (who may write anywhere else).
@@ -90,8 +90,8 @@ TEST(ThaiTextWriter, ReportsFailuresAndKeepsTheFile)
     }
     if (fs::is_directory(locked)) {
         r = AppendLinesCp874((locked / "nemra.txt").string(), {"x"});
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.reason, std::strerror(EACCES));
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.fault().reason, std::strerror(EACCES));
     }
 }
 

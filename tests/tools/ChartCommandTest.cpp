@@ -66,7 +66,7 @@ TEST(NemraChart, PositionsFileIsTheMainWindowsExport)
     s.GridTab = 1;
     const test::TempDir folder;
     const std::string path = (folder / "positions.txt").string();
-    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
+    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok());
     EXPECT_EQ(r.out, test::ReadBytes(path));
     EXPECT_EQ(r.out.substr(0, r.out.find("\r\n")), ToCp874("สมผุสปัจจัยสะท้อน"));
     EXPECT_EQ(RunArgs({"positions", "--natal", natal, "--format", "file", "--tab", "2"}).status, 2);

@@ -71,7 +71,7 @@ inline std::string SavedBytes(const std::vector<std::string>& lines)
 {
     const test::TempDir dir;
     const auto file = dir / "report.txt";
-    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok);
+    EXPECT_TRUE(SaveReportLines(file.string(), lines).ok());
     return test::ReadBytes(file);
 }
 

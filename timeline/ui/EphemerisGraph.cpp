@@ -279,7 +279,7 @@ std::string GraphFileBytes(const GraphContent& content, GraphFormat format, int 
     return buffer.data().toStdString();
 }
 
-WriteResult SaveGraphPicture(const std::string& path, const GraphContent& content, int width, int height)
+Result<> SaveGraphPicture(const std::string& path, const GraphContent& content, int width, int height)
 {
     return ReplaceFileContents(path, GraphFileBytes(content, GraphFormatOf(path), width, height));
 }

@@ -34,7 +34,7 @@ std::string GraphFileBytes(const GraphContent& content, GraphFormat format, int 
 
 // Writes the picture to `path` (UTF-8) in the format of its extension; a failure carries the
 // system's reason and leaves an existing file as it was.
-WriteResult SaveGraphPicture(const std::string& path, const GraphContent& content, int width, int height);
+Result<> SaveGraphPicture(const std::string& path, const GraphContent& content, int width, int height);
 
 } // namespace nemra
 

@@ -131,9 +131,9 @@ void Print(const PrintArgs& args, const Context& context)
     NeedGuiApplication("print");
     const QPageSize::PageSizeId paper = args.paper.value_or("A4") == "Letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = QString::fromStdString(*args.pdf);
-    const SaveOutcome written = print::WritePdf(path, document, print::DefaultPageLayout(paper));
-    if (!written.ok)
-        throw OutputFailure{"cannot write " + Quoted(*args.pdf) + ": " + written.reason.toStdString()};
+    const Result<> written = print::WritePdf(path, document, print::DefaultPageLayout(paper));
+    if (!written)
+        throw OutputFailure{"cannot write " + Quoted(*args.pdf) + ": " + written.fault().reason};
 }
 
 } // namespace

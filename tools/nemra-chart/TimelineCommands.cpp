@@ -121,9 +121,9 @@ void WriteGraph(const TimelineArgs& args, const Context& context)
     NeedGuiApplication("graph");
     const std::string& path = args.svg ? *args.svg : args.png ? *args.png : *args.pdf;
     const GraphFormat format = args.svg ? GraphFormat::Svg : args.png ? GraphFormat::Png : GraphFormat::Pdf;
-    const WriteResult written = ReplaceFileContents(path, GraphFileBytes(content, format, kGraphWidth, kGraphHeight));
-    if (!written.ok)
-        throw OutputFailure{"cannot write " + Quoted(path) + ": " + written.reason};
+    const Result<> written = ReplaceFileContents(path, GraphFileBytes(content, format, kGraphWidth, kGraphHeight));
+    if (!written)
+        throw OutputFailure{"cannot write " + Quoted(path) + ": " + written.fault().reason};
 }
 
 // The options timeline and graph share: the natal chart, the period, the movers and targets.

@@ -49,7 +49,7 @@ class DialExportTest : public QObject {
     void copiesTheDialToTheClipboard()
     {
         const QImage dial = PaintedDial();
-        QCOMPARE(CopyDialToClipboard(dial), QStringLiteral("คัดลอกภาพดวงไปยังคลิปบอร์ดแล้ว"));
+        QCOMPARE(*CopyDialToClipboard(dial), QStringLiteral("คัดลอกภาพดวงไปยังคลิปบอร์ดแล้ว"));
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), dial.size());
         QCOMPARE(copied.pixelColor(261, 261), dial.pixelColor(261, 261));
@@ -61,8 +61,8 @@ class DialExportTest : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath("dial.bmp");
         const QImage dial = PaintedDial();
-        const SaveOutcome saved = SaveDialBitmap(dial, path);
-        QVERIFY2(saved.ok, qPrintable(saved.reason));
+        const Result<> saved = SaveDialBitmap(dial, path);
+        QVERIFY2(saved, saved ? "" : saved.fault().reason.c_str());
         const QByteArray bytes = ReadAll(path);
         QCOMPARE(bytes.left(2), QByteArray("BM"));
         QCOMPARE(LittleEndian(bytes, 18, 4), 521u); // width
@@ -72,7 +72,7 @@ class DialExportTest : public QObject {
         QCOMPARE(back.size(), QSize(521, 521));
         QCOMPARE(back.pixelColor(261, 121), dial.pixelColor(261, 121));
         // Saving again replaces the file whole.
-        QVERIFY(SaveDialBitmap(dial, path).ok);
+        QVERIFY(SaveDialBitmap(dial, path).ok());
         QCOMPARE(ReadAll(path).size(), bytes.size());
     }
 
@@ -83,9 +83,9 @@ class DialExportTest : public QObject {
         // A folder, a missing folder, a device, and a folder no one may write (the top of sysfs).
         for (const QString& bad : {dir.path(), dir.filePath("missing/dial.bmp"), QStringLiteral("/dev/full"),
                                    QStringLiteral("/sys/dial.bmp")}) {
-            const SaveOutcome r = SaveDialBitmap(dial, bad);
-            QVERIFY2(!r.ok, qPrintable(bad));
-            QVERIFY(!r.reason.isEmpty());
+            const Result<> r = SaveDialBitmap(dial, bad);
+            QVERIFY2(!r, qPrintable(bad));
+            QVERIFY(!r.fault().reason.empty());
         }
         // A write that runs out of room (here: a file size limit) leaves the old file whole.
         const QString path = dir.filePath("old.bmp");
@@ -100,11 +100,11 @@ class DialExportTest : public QObject {
         rlimit small = saved;
         small.rlim_cur = 4096;
         QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const SaveOutcome r = SaveDialBitmap(dial, path);
+        const Result<> r = SaveDialBitmap(dial, path);
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!r.ok);
-        QVERIFY(!r.reason.isEmpty());
+        QVERIFY(!r);
+        QVERIFY(!r.fault().reason.empty());
         QCOMPARE(ReadAll(path), QByteArray("the old picture"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.bmp"}));
     }

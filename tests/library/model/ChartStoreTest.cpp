@@ -267,7 +267,7 @@ TEST(ChartStore, ExportAndBackupGiveTheSameChartsElsewhere)
     TempDir dir;
     ChartStore store = OpenStore(dir / "c.sqlite");
     for (const char* name : {"ข, \"2\"", "ก\u0E48", "ค"})
-        store.Add(Chart(name, "x", "1/1/2500", "9.30", "บันทึก\r\nสอง"), IfNameExists::Ask);
+        ASSERT_TRUE(store.Add(Chart(name, "x", "1/1/2500", "9.30", "บันทึก\r\nสอง"), IfNameExists::Ask));
     const std::int64_t someIds[] = {store.IdsNamed("ค")->front()};
     EXPECT_EQ(*store.ExportCsv(dir / "some.csv", someIds), 1);
     EXPECT_EQ(*store.ExportCsv(dir / "all.csv", {}), 3);

@@ -118,39 +118,39 @@ TEST_F(PositionsFile, ExportsAppendBlocksInTheThaiCodePage)
 {
     const MainSession s = WithCharts(true, false);
     const std::string path = (dir / "positions.txt").string();
-    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
+    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok());
     const std::string once = ReadBytes(path);
     EXPECT_EQ(once.substr(0, 17), ToCp874("สมผุสปัจจัยจริง") + "\r\n");
-    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok);
+    ASSERT_TRUE(ExportPositionsText(path, s, PositionsGridOf(s)).ok());
     EXPECT_EQ(ReadBytes(path), once + once);
 }
 
 TEST_F(PositionsFile, FailedExportReportsTheReason)
 {
     const MainSession s = WithCharts(true, true);
-    const WriteResult toFolder = ExportPositionsText(dir.string(), s, PositionsGridOf(s));
-    EXPECT_FALSE(toFolder.ok);
-    EXPECT_FALSE(toFolder.reason.empty());
-    const WriteResult missing = ExportPositionsText((dir / "no" / "such.txt").string(), s, PositionsGridOf(s));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.reason.empty());
+    const Result<> toFolder = ExportPositionsText(dir.string(), s, PositionsGridOf(s));
+    EXPECT_FALSE(toFolder.ok());
+    EXPECT_FALSE(toFolder.fault().reason.empty());
+    const Result<> missing = ExportPositionsText((dir / "no" / "such.txt").string(), s, PositionsGridOf(s));
+    EXPECT_FALSE(missing.ok());
+    EXPECT_FALSE(missing.fault().reason.empty());
 }
 
 TEST_F(PositionsFile, ReplacingAFileIsAllOrNothing)
 {
     const fs::path file = dir / "dial.bmp";
-    ASSERT_TRUE(ReplaceFileContents(file.string(), "first").ok);
-    ASSERT_TRUE(ReplaceFileContents(file.string(), "second, longer").ok);
+    ASSERT_TRUE(ReplaceFileContents(file.string(), "first").ok());
+    ASSERT_TRUE(ReplaceFileContents(file.string(), "second, longer").ok());
     EXPECT_EQ(ReadBytes(file), "second, longer");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(ReplaceFileContents(file.string(), "third").ok);
+    ASSERT_TRUE(ReplaceFileContents(file.string(), "third").ok());
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read); // mode kept
 
     for (const std::string& bad : {dir.string(), (dir / "missing" / "x.bmp").string(), std::string("/dev/full")}) {
-        const WriteResult r = ReplaceFileContents(bad, "data");
-        EXPECT_FALSE(r.ok) << bad;
-        EXPECT_FALSE(r.reason.empty()) << bad;
+        const Result<> r = ReplaceFileContents(bad, "data");
+        EXPECT_FALSE(r.ok()) << bad;
+        EXPECT_FALSE(r.fault().reason.empty()) << bad;
     }
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
     EXPECT_EQ(ReadBytes(file), "third");

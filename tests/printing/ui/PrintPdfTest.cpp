@@ -67,8 +67,7 @@ QString WriteDocument(const QTemporaryDir& dir, const QString& name, const print
                       QPageSize::PageSizeId paper = QPageSize::A4, int dpi = 1200)
 {
     const QString path = dir.filePath(name);
-    const SaveOutcome outcome = print::WritePdf(path, document, print::DefaultPageLayout(paper), dpi);
-    return outcome.ok ? path : QString();
+    return print::WritePdf(path, document, print::DefaultPageLayout(paper), dpi) ? path : QString();
 }
 
 // The diameter in pixels of the zodiac ring's outer circle on a page rendered by pdftoppm,

@@ -23,33 +23,33 @@ TEST(ReportFile, SavesAppendInTheThaiCodePageWithCrLf)
 {
     TempDir dir;
     const fs::path file = dir.path() / "report.txt";
-    ASSERT_TRUE(SaveReportLines(file.string(), {"อายุ", "1,2"}).ok);
-    ASSERT_TRUE(SaveReportLines(file.string(), {"x"}).ok);
+    ASSERT_TRUE(SaveReportLines(file.string(), {"อายุ", "1,2"}).ok());
+    ASSERT_TRUE(SaveReportLines(file.string(), {"x"}).ok());
     EXPECT_EQ(ReadBytes(file), "\xCD\xD2\xC2\xD8\r\n1,2\r\nx\r\n");
 }
 
 TEST(ReportFile, FailuresCarryTheReasonAndLeaveTheFileIntact)
 {
     TempDir dir;
-    const WriteResult folder = SaveReportLines(dir.path().string(), {"a"});
-    EXPECT_FALSE(folder.ok);
-    EXPECT_FALSE(folder.reason.empty());
+    const Result<> folder = SaveReportLines(dir.path().string(), {"a"});
+    EXPECT_FALSE(folder.ok());
+    EXPECT_FALSE(folder.fault().reason.empty());
 
-    const WriteResult full = SaveReportLines("/dev/full", {"a"});
-    EXPECT_FALSE(full.ok);
-    EXPECT_FALSE(full.reason.empty());
+    const Result<> full = SaveReportLines("/dev/full", {"a"});
+    EXPECT_FALSE(full.ok());
+    EXPECT_FALSE(full.fault().reason.empty());
 
     // A disk that fills in the middle of the report: the old contents stay, nothing half
     // written is left behind.
     const fs::path file = dir.path() / "old.txt";
     std::ofstream(file, std::ios::binary) << "old\r\n";
-    WriteResult cut;
+    Result<> cut;
     {
         FileSizeLimit limit(16);
         cut = SaveReportLines(file.string(), {std::string(100, 'a')});
     }
-    EXPECT_FALSE(cut.ok);
-    EXPECT_FALSE(cut.reason.empty());
+    EXPECT_FALSE(cut.ok());
+    EXPECT_FALSE(cut.fault().reason.empty());
     EXPECT_EQ(ReadBytes(file), "old\r\n");
 }
 

@@ -87,13 +87,13 @@ TEST(CityBook, LinesTheDialogsRefuseAreKeptUntilDeleted)
     // Changing one line writes the others with their own bytes, to the working folder.
     CityRecord chiangMai = *book.Lines()[4].city;
     chiangMai.latitude = "18.48N";
-    ASSERT_TRUE(book.Put(4, chiangMai).ok);
+    ASSERT_TRUE(book.Put(4, chiangMai).ok());
     const std::string kept =
         kBangkok + ToCp874(",ไทย,7.00H,13.45N,100.30E") + "\r\n" + refused + "\r\n \r\n" + "\xff\xfe junk\r\n";
     EXPECT_EQ(ReadBytes(here.path() / kCityFileName), kept + kChiangMai + ToCp874(",ไทย,7.00H,18.48N,98.59E\r\n"));
     EXPECT_EQ(ReadBytes(installed.path() / kCityFileName), bytes); // the installed list is never modified
 
-    ASSERT_TRUE(book.Erase(1).ok);
+    ASSERT_TRUE(book.Erase(1).ok());
     EXPECT_EQ(ReadBytes(here.path() / kCityFileName).find(refused), std::string::npos);
     EXPECT_EQ(CityBook::Open(here.path(), {}).Lines().size(), 4u);
 }
@@ -101,18 +101,18 @@ TEST(CityBook, LinesTheDialogsRefuseAreKeptUntilDeleted)
 // Both writers under the faults of a save: what the file holds afterwards and the reason.
 struct SaveFault {
     const char* what;
-    std::function<WriteResult(const fs::path& file)> save;
+    std::function<Result<>(const fs::path& file)> save;
     const char* name;
     const char* old;
     std::string created; // what the save writes when there was no file
 };
 
-WriteResult SaveIni(const fs::path& file)
+Result<> SaveIni(const fs::path& file)
 {
     return WriteIniEntries(file.string(), PlaceSettingsEntries(Chosen()));
 }
 
-WriteResult SaveCity(const fs::path& file)
+Result<> SaveCity(const fs::path& file)
 {
     CityBook book = CityBook::Open(file.parent_path(), {});
     return book.Put(std::nullopt, {"ตรัง", "ไทย", "7.00H", "7.34N", "99.37E"});
@@ -134,8 +134,8 @@ TEST(SettingsWriters, AFailedSaveLeavesTheOldFileByteForByte)
             fs::permissions(dir.path(), fs::perms(0755));
             fs::permissions(dir.path(), fs::perms(0555));
             const int status = test::RunUnprivileged([&] {
-                const WriteResult r = writer.save(file);
-                return !r.ok && r.reason == std::strerror(EACCES) ? 0 : 1;
+                const Result<> r = writer.save(file);
+                return !r.ok() && r.fault().reason == std::strerror(EACCES) ? 0 : 1;
             });
             fs::permissions(dir.path(), fs::perms(0700));
             EXPECT_EQ(status, 0);
@@ -144,19 +144,19 @@ TEST(SettingsWriters, AFailedSaveLeavesTheOldFileByteForByte)
         { // A disk that fills in the middle of the write.
             TempDir dir;
             const fs::path file = dir.write(writer.name, writer.old);
-            WriteResult r;
+            Result<> r;
             {
                 test::FileSizeLimit disk(8);
                 r = writer.save(file);
             }
-            EXPECT_FALSE(r.ok);
-            EXPECT_EQ(r.reason, std::strerror(EFBIG));
+            EXPECT_FALSE(r.ok());
+            EXPECT_EQ(r.fault().reason, std::strerror(EFBIG));
             EXPECT_EQ(ReadBytes(file), writer.old);
             EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
         }
         { // A file that did not exist is created.
             TempDir dir;
-            EXPECT_TRUE(writer.save(dir.path() / writer.name).ok);
+            EXPECT_TRUE(writer.save(dir.path() / writer.name).ok());
             EXPECT_EQ(ReadBytes(dir.path() / writer.name), writer.created);
         }
     }
