@@ -49,7 +49,9 @@ bool AllDigits(std::string_view text)
     return true;
 }
 
-ChartInputFault Fault(ChartInputField field, std::string message)
+using InputCheck = Result<Done, ChartInputFault>;
+
+ChartInputFault InputFault(ChartInputField field, std::string message)
 {
     return {field, std::move(message)};
 }
@@ -78,17 +80,17 @@ ChartInputFault ShortYearFault(int day, int month)
         meant += (meant.empty() ? "" : " หรือ ") + DateOf(day, month, yearBE) + " (ค.ศ. " + std::to_string(year) + ")";
     }
     if (meant.empty())
-        return Fault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
-    return Fault(ChartInputField::Date, "ไม่มีวันที่ " + DateOf(day, month, kShortYearBE) + ": ปี พ.ศ. "
-                                            + std::to_string(kShortYearBE) + " เริ่มวันที่ 1 เมษายน จึงหมายถึง " + meant);
+        return InputFault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
+    return InputFault(ChartInputField::Date, "ไม่มีวันที่ " + DateOf(day, month, kShortYearBE) + ": ปี พ.ศ. "
+                                                 + std::to_string(kShortYearBE) + " เริ่มวันที่ 1 เมษายน จึงหมายถึง " + meant);
 }
 
-std::optional<ChartInputFault> CheckDate(std::string_view date)
+InputCheck CheckDate(std::string_view date)
 {
     const auto first = date.find('/');
     const auto second = first == std::string_view::npos ? first : date.find('/', first + 1);
     if (second == std::string_view::npos)
-        return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
+        return InputFault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
     const auto dayText = date.substr(0, first);
     const auto monthText = date.substr(first + 1, second - first - 1);
     auto yearText = date.substr(second + 1);
@@ -97,32 +99,32 @@ std::optional<ChartInputFault> CheckDate(std::string_view date)
             yearText.remove_prefix(1);
     if (!AllDigits(dayText) || !AllDigits(monthText) || !AllDigits(yearText) || dayText.size() > 2
         || monthText.size() > 2 || yearText.size() > 4)
-        return Fault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
+        return InputFault(ChartInputField::Date, "วันที่ต้องอยู่ในรูป วว/ดด/ปปปป");
     const int day = *ReadInt(dayText);
     const int month = *ReadInt(monthText);
     const int yearBE = *ReadInt(yearText);
     if (month < 1 || month > 12)
-        return Fault(ChartInputField::Date, "เดือนต้องอยู่ระหว่าง 1 ถึง 12");
+        return InputFault(ChartInputField::Date, "เดือนต้องอยู่ระหว่าง 1 ถึง 12");
     if (yearBE == kShortYearBE && month < kNewYearMonthAfterShortYear)
         return ShortYearFault(day, month);
     const int year = ChristianYearFor(month, yearBE);
     if (year < 1 || year > 2999)
-        return Fault(ChartInputField::Date, "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");
+        return InputFault(ChartInputField::Date, "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542");
     if (day < 1 || day > DaysInMonth(month, year))
-        return Fault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
-    return std::nullopt;
+        return InputFault(ChartInputField::Date, "ไม่มีวันที่นี้ในเดือนที่ระบุ");
+    return {};
 }
 
-std::optional<ChartInputFault> CheckTime(std::string time)
+InputCheck CheckTime(std::string time)
 {
-    const auto bad = Fault(ChartInputField::Time, "เวลาต้องอยู่ในรูป ชช.นน หรือ ชช.นน.วว");
+    const auto bad = InputFault(ChartInputField::Time, "เวลาต้องอยู่ในรูป ชช.นน หรือ ชช.นน.วว");
     if (time.size() == 7)
         time = "0" + time;
     if (time.size() <= 5) {
         const auto value = ReadReal(time);
         if (!value || *value < 0.0 || *value >= 24.0 || !HasValidMinutes(*value))
             return bad;
-        return std::nullopt;
+        return {};
     }
     if (time.size() != 8)
         return bad;
@@ -132,16 +134,15 @@ std::optional<ChartInputFault> CheckTime(std::string time)
     if (!hours || !minutes || !seconds || *hours < 0 || *hours > 23 || *minutes < 0 || *minutes > 59 || *seconds < 0
         || *seconds > 59)
         return bad;
-    return std::nullopt;
+    return {};
 }
 
 // An angle text of its kind within the kind's limits, or the field's message.
-std::optional<ChartInputFault> CheckAngle(std::string_view text, AngleKind kind, ChartInputField field,
-                                          const char* message)
+InputCheck CheckAngle(std::string_view text, AngleKind kind, ChartInputField field, const char* message)
 {
     if (!ReadAngleText(text, kind))
-        return Fault(field, message);
-    return std::nullopt;
+        return InputFault(field, message);
+    return {};
 }
 
 } // namespace
@@ -194,18 +195,20 @@ std::optional<int> ReadInt(std::string_view text)
     return value;
 }
 
-std::optional<ChartInputFault> CheckChartInput(const TChartInput& input)
+Result<Done, ChartInputFault> CheckInputTexts(const TChartInput& input)
 {
-    if (auto fault = CheckDate(input.Date))
-        return fault;
-    if (auto fault = CheckTime(input.Time.str()))
-        return fault;
-    if (auto fault = CheckAngle(input.TimeZone, AngleKind::Zone, ChartInputField::TimeZone,
-                                "เขตเวลาต้องอยู่ในรูป 105.00E, 75.00W หรือ 7.00H"))
-        return fault;
-    if (auto fault = CheckAngle(input.Latitude, AngleKind::Latitude, ChartInputField::Latitude,
-                                "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S"))
-        return fault;
+    if (auto date = CheckDate(input.Date); !date)
+        return date;
+    if (auto time = CheckTime(input.Time.str()); !time)
+        return time;
+    if (auto zone = CheckAngle(input.TimeZone, AngleKind::Zone, ChartInputField::TimeZone,
+                               "เขตเวลาต้องอยู่ในรูป 105.00E, 75.00W หรือ 7.00H");
+        !zone)
+        return zone;
+    if (auto latitude = CheckAngle(input.Latitude, AngleKind::Latitude, ChartInputField::Latitude,
+                                   "ละติจูดต้องอยู่ในรูป 13.45N หรือ 13.45S");
+        !latitude)
+        return latitude;
     return CheckAngle(input.Longitude, AngleKind::Longitude, ChartInputField::Longitude,
                       "ลองจิจูดต้องอยู่ในรูป 100.30E หรือ 100.30W");
 }

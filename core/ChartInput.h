@@ -3,6 +3,7 @@
 // well-formed.
 #pragma once
 
+#include "core/Result.h"
 #include "core/ThaiText.h"
 
 #include <optional>
@@ -26,7 +27,7 @@ struct TChartInput {
 
 // Christian year of a Buddhist-era year: before 2484 BE the year began on 1 April, so
 // January to March add 542; from 2484 BE (1941) on, 543. January to March 2483 BE never
-// existed (2483 BE ended on 31 December 1940): CheckChartInput refuses those dates.
+// existed (2483 BE ended on 31 December 1940): CheckInputTexts refuses those dates.
 int ChristianYearFor(int month, int yearBE);
 
 enum class ChartInputField { Date, Time, TimeZone, Latitude, Longitude };
@@ -49,7 +50,7 @@ inline constexpr int kMaxLatitudeMinutes = 59;
 // 2483 BE) of the years the ephemeris serves, a clock time, a zone of -12..+14 hours, a
 // latitude up to 89°59', a longitude up to 180 degrees, each with two-digit minutes below 60.
 // The year of a date may be right-aligned with blanks (" 999").
-std::optional<ChartInputFault> CheckChartInput(const TChartInput& input);
+Result<Done, ChartInputFault> CheckInputTexts(const TChartInput& input);
 
 // Reads a real number from a text (blanks around it allowed); nothing when it is not one.
 std::optional<double> ReadReal(std::string_view text);

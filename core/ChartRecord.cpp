@@ -86,7 +86,7 @@ const char* MotionMark(double lonAtD, double lonAtNextDay)
 
 void ParseChartInput(TChartRecord& rec)
 {
-    rec.InputWellFormed = !CheckChartInput(rec.Input).has_value();
+    rec.InputWellFormed = CheckInputTexts(rec.Input).ok();
     ParseDate(rec);
 
     rec.ZoneDeg = ZoneDegrees(rec.Input.TimeZone);

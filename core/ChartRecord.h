@@ -53,7 +53,7 @@ struct TChartRecord {
     std::string MeanNodeMark = kRetrogradeMark;
     bool Computed = false;
     bool Visible = false;
-    // False when the input texts were not all well-formed (see CheckChartInput); the
+    // False when the input texts were not all well-formed (see CheckInputTexts); the
     // parsed values are then defined but may not be what was meant.
     bool InputWellFormed = false;
 };

@@ -101,7 +101,7 @@ std::int64_t ZoneSeconds(std::string_view zoneText)
 
 std::optional<UtMoment> MomentOf(const TChartInput& input)
 {
-    if (CheckChartInput(input))
+    if (!CheckInputTexts(input))
         return std::nullopt;
     TChartRecord rec;
     rec.Input = input;
@@ -123,29 +123,29 @@ std::string YearRangeRefusal()
     return "ปี พ.ศ. ต้องอยู่ระหว่าง " + std::to_string(kMinYearBE) + " ถึง " + std::to_string(kMaxYearBE);
 }
 
-std::optional<std::string> YearFault(int yearBE)
+Result<> CheckYearBE(int yearBE)
 {
     if (yearBE < kMinYearBE || yearBE > kMaxYearBE)
-        return YearRangeRefusal();
-    return std::nullopt;
+        return Fault{YearRangeRefusal()};
+    return {};
 }
 
-std::optional<std::string> DateFault(int day, int month, int yearBE)
+Result<> CheckDateBE(int day, int month, int yearBE)
 {
-    if (auto fault = YearFault(yearBE))
-        return fault;
+    if (auto year = CheckYearBE(yearBE); !year)
+        return year;
     if (month < 1 || month > 12)
-        return "เดือนต้องอยู่ระหว่าง 1 ถึง 12";
-    // The date in an input whose other texts are sound: CheckChartInput is the one judge of dates.
+        return Fault{"เดือนต้องอยู่ระหว่าง 1 ถึง 12"};
+    // The date in an input whose other texts are sound: CheckInputTexts is the one judge of dates.
     TChartInput probe;
     probe.Date = DateText(day, month, yearBE);
     probe.Time = TimeText(12, 0, 0);
     probe.TimeZone = AngleText(0, 0, 'E');
     probe.Latitude = AngleText(0, 0, 'N');
     probe.Longitude = AngleText(0, 0, 'E');
-    if (auto fault = CheckChartInput(probe))
-        return fault->message;
-    return std::nullopt;
+    if (const auto check = CheckInputTexts(probe); !check)
+        return Fault{check.fault().message};
+    return {};
 }
 
 ChartOutcome ChartAt(TChartInput chart, UtMoment moment)
@@ -154,12 +154,12 @@ ChartOutcome ChartAt(TChartInput chart, UtMoment moment)
         return Refused(YearRangeRefusal());
     const CivilTime local = LocalTimeOf(moment, ZoneSeconds(chart.TimeZone));
     const int yearBE = BuddhistYearFor(local.month, local.year);
-    if (auto fault = YearFault(yearBE))
-        return Refused(*fault);
+    if (const auto check = CheckYearBE(yearBE); !check)
+        return Refused(check.fault().reason);
     chart.Date = DateText(local.day, local.month, yearBE);
     chart.Time = TimeText(local.hour, local.minute, local.second);
-    if (auto fault = CheckChartInput(chart))
-        return Refused(fault->message);
+    if (const auto check = CheckInputTexts(chart); !check)
+        return Refused(check.fault().message);
     ChartOutcome outcome;
     outcome.chart = std::move(chart);
     outcome.moment = moment;

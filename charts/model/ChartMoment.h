@@ -5,8 +5,7 @@
 #pragma once
 
 #include "core/ChartInput.h"
-// BuddhistYearFor, the inverse of ChristianYearFor (January 1941 is 2484, never 2483); it
-// belongs beside ChristianYearFor and is used from where it stands today.
+#include "core/Result.h"
 #include "reports/model/SolarArcTable.h"
 
 #include <compare>
@@ -52,7 +51,7 @@ CivilTime FirstDayOfYearBE(int yearBE);
 // Seconds east of Greenwich of a zone text ("105.00E", "-5.30H"), read as the casting reads it.
 std::int64_t ZoneSeconds(std::string_view zoneText);
 
-// The moment of chart input texts, or nothing when CheckChartInput finds a fault in them.
+// The moment of chart input texts, or nothing when CheckInputTexts finds a fault in them.
 std::optional<UtMoment> MomentOf(const TChartInput& input);
 
 // A chart made from a chart: its input texts and moment, or why it was not made.
@@ -70,15 +69,15 @@ ChartOutcome Refused(std::string refusal);
 std::string YearRangeRefusal();
 
 // Nothing when the year lies within the years the chart input accepts, else the refusal.
-std::optional<std::string> YearFault(int yearBE);
+Result<> CheckYearBE(int yearBE);
 
 // Nothing when the day exists in that month of that Buddhist-era year (the year rule and the
 // range of the chart input applied), else why not (Thai, for the user).
-std::optional<std::string> DateFault(int day, int month, int yearBE);
+Result<> CheckDateBE(int day, int month, int yearBE);
 
 // `chart` with its Date and Time rewritten for the moment at the chart's own zone; refused when
 // the moment's year lies outside the years the chart input accepts or the texts do not pass
-// CheckChartInput.
+// CheckInputTexts.
 ChartOutcome ChartAt(TChartInput chart, UtMoment moment);
 
 } // namespace nemra

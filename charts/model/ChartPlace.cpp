@@ -33,16 +33,16 @@ void PutPlace(const ChartPlace& place, TChartInput& chart)
     chart.Place = place.Place;
 }
 
-std::optional<std::string> PlaceFault(const ChartPlace& place)
+Result<> CheckPlace(const ChartPlace& place)
 {
-    // The place in an input whose date and time are sound: CheckChartInput is the one judge.
+    // The place in an input whose date and time are sound: CheckInputTexts is the one judge.
     TChartInput probe;
     probe.Date = DateText(1, 1, 2567);
     probe.Time = TimeText(12, 0, 0);
     PutPlace(place, probe);
-    if (auto fault = CheckChartInput(probe))
-        return fault->message;
-    return std::nullopt;
+    if (const auto check = CheckInputTexts(probe); !check)
+        return Fault{check.fault().message};
+    return {};
 }
 
 ChartPlace PlaceOfEntry(const ZoneEntry& zone, const AngleEntry& latitude, const AngleEntry& longitude,
@@ -83,8 +83,8 @@ PlaceReading ReadPlace(std::string_view text)
     if (place.TimeZone.str().size() != parts[0].size() || place.Latitude.str().size() != parts[1].size()
         || place.Longitude.str().size() != parts[2].size() || CharCount(parts[3]) > decltype(place.Place)::capacity)
         return {std::nullopt, kForm};
-    if (auto fault = PlaceFault(place))
-        return {std::nullopt, *fault};
+    if (const auto check = CheckPlace(place); !check)
+        return {std::nullopt, check.fault().reason};
     return {place, {}};
 }
 

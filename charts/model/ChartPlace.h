@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ChartInput.h"
+#include "core/Result.h"
 #include "core/ThaiText.h"
 #include "input/model/ChartInputEntry.h"
 
@@ -27,7 +28,7 @@ void PutPlace(const ChartPlace& place, TChartInput& chart);
 
 // Nothing when zone, latitude and longitude are texts the chart input accepts, else why not
 // (Thai, for the user).
-std::optional<std::string> PlaceFault(const ChartPlace& place);
+Result<> CheckPlace(const ChartPlace& place);
 
 // A place as the input dialogs' controls hold it, written in the chart input's text forms; and
 // back: the controls' values of a place, with `failure` naming the first text that cannot be

@@ -33,17 +33,17 @@ std::string LunationRow(const Lunation& lunation)
 
 LunationList FindLunations(int yearBE, std::optional<int> month, const ChartPlace& place, LunationChoice choice)
 {
-    if (auto fault = PlaceFault(place))
-        return RefusedList(*fault);
+    if (const auto check = CheckPlace(place); !check)
+        return RefusedList(check.fault().reason);
     CivilTime first = FirstDayOfYearBE(yearBE);
     CivilTime end = FirstDayOfYearBE(yearBE + 1);
     if (month) {
-        if (auto fault = DateFault(1, *month, yearBE))
-            return RefusedList(*fault);
+        if (const auto check = CheckDateBE(1, *month, yearBE); !check)
+            return RefusedList(check.fault().reason);
         first = {ChristianYearFor(*month, yearBE), *month, 1, 0, 0, 0};
         end = *month == 12 ? CivilTime{first.year + 1, 1, 1, 0, 0, 0} : CivilTime{first.year, *month + 1, 1, 0, 0, 0};
-    } else if (auto fault = DateFault(first.day, first.month, yearBE)) {
-        return RefusedList(*fault);
+    } else if (const auto check = CheckDateBE(first.day, first.month, yearBE); !check) {
+        return RefusedList(check.fault().reason);
     }
 
     const std::int64_t zone = ZoneSeconds(place.TimeZone);

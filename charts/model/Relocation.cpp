@@ -4,10 +4,10 @@ namespace nemra {
 
 ChartOutcome Relocate(const TChartInput& chart, const ChartPlace& place)
 {
-    if (auto fault = CheckChartInput(chart))
-        return Refused(fault->message);
-    if (auto fault = PlaceFault(place))
-        return Refused(*fault);
+    if (const auto check = CheckInputTexts(chart); !check)
+        return Refused(check.fault().message);
+    if (const auto check = CheckPlace(place); !check)
+        return Refused(check.fault().reason);
     TChartInput moved = chart;
     PutPlace(place, moved);
     return ChartAt(std::move(moved), *MomentOf(chart));

@@ -73,18 +73,18 @@ ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::option
 {
     const auto natalMoment = MomentOf(natal);
     if (!natalMoment)
-        return Refused(CheckChartInput(natal)->message);
+        return Refused(CheckInputTexts(natal).fault().message);
     const ChartPlace at = place.value_or(PlaceOf(natal));
-    if (auto fault = PlaceFault(at))
-        return Refused(*fault);
+    if (const auto check = CheckPlace(at); !check)
+        return Refused(check.fault().reason);
 
     // The birthday of that year, at the natal clock time and zone, as the first estimate.
     const std::int64_t natalZone = ZoneSeconds(natal.TimeZone);
     CivilTime birthday = LocalTimeOf(*natalMoment, natalZone);
     const int yearCE = BirthdayYearCE(natal, yearBE);
     birthday.day = DayWithinMonth(birthday.day, birthday.month, yearCE);
-    if (auto fault = DateFault(birthday.day, birthday.month, yearBE))
-        return Refused(*fault);
+    if (const auto check = CheckDateBE(birthday.day, birthday.month, yearBE); !check)
+        return Refused(check.fault().reason);
     birthday.year = yearCE;
 
     const double natalSun = SunLongitudeAt(natalMoment->JulianDay());
@@ -96,13 +96,13 @@ ChartOutcome SunIngress(int yearBE, int sign, const ChartPlace& place)
 {
     if (sign < 1 || sign > 12)
         return Refused("ราศีต้องอยู่ระหว่าง 1 ถึง 12");
-    if (auto fault = PlaceFault(place))
-        return Refused(*fault);
+    if (const auto check = CheckPlace(place); !check)
+        return Refused(check.fault().reason);
     // The Sun enters each sign about the 21st of its month.
     constexpr int kIngressDay = 21;
     const int month = IngressMonth(sign);
-    if (auto fault = DateFault(kIngressDay, month, yearBE))
-        return Refused(*fault);
+    if (const auto check = CheckDateBE(kIngressDay, month, yearBE); !check)
+        return Refused(check.fault().reason);
     const CivilTime estimate{IngressYearCE(yearBE, sign), month, kIngressDay, 0, 0, 0};
     const double target = (sign - 1) * 30.0;
     return ChartOfSunMoment(SunAtLongitude(target, MomentOfLocalTime(estimate, 0).JulianDay()),

@@ -52,7 +52,7 @@ ChartOutcome StepChart(const TChartInput& chart, TimeStep step)
 {
     const auto moment = MomentOf(chart);
     if (!moment)
-        return Refused(CheckChartInput(chart)->message);
+        return Refused(CheckInputTexts(chart).fault().message);
     if (const std::int64_t unitSeconds = SecondsOf(step.unit)) {
         if (step.amount > kLongestStepSeconds / unitSeconds || step.amount < -kLongestStepSeconds / unitSeconds)
             return Refused(YearRangeRefusal());

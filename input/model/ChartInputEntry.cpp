@@ -131,13 +131,13 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input)
     input.Longitude = AngleEntryText(entry.longitude, 'E', 'W');
 }
 
-std::optional<std::string> EntryRefusal(const ChartInputEntry& entry)
+Result<> CheckEntry(const ChartInputEntry& entry)
 {
     TChartInput written;
     WriteChartInput(entry, written);
-    if (const auto fault = CheckChartInput(written))
-        return fault->message;
-    return std::nullopt;
+    if (const auto check = CheckInputTexts(written); !check)
+        return Fault{check.fault().message};
+    return {};
 }
 
 std::optional<AngleEntry> ReadLatitude(std::string_view text)

@@ -5,6 +5,7 @@
 
 #include "core/ChartInput.h"
 #include "core/Clock.h"
+#include "core/Result.h"
 #include "input/model/CityList.h"
 
 #include <optional>
@@ -92,9 +93,9 @@ void WriteChartInput(const ChartInputEntry& entry, TChartInput& input);
 
 // Why the texts the entry would write cannot be cast (Thai, for the user), or nothing when
 // the chart input check takes them: a day of January to March 2483 BE, which never existed.
-std::optional<std::string> EntryRefusal(const ChartInputEntry& entry);
+Result<> CheckEntry(const ChartInputEntry& entry);
 
-// The dialog's values showing a chart input that passes CheckChartInput, the inverse of
+// The dialog's values showing a chart input that passes CheckInputTexts, the inverse of
 // WriteChartInput: its name and place, date, time to the second, zone, latitude and
 // longitude. A text the controls cannot hold (a zone beyond their range) keeps the value the
 // dialog opens with.

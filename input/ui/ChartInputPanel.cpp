@@ -222,16 +222,16 @@ void TChartInputPanel::CheckBox1Click(bool checked)
     SwitchZoneUnit(checked, SpinEdit5, RadioButton1, RadioButton2);
 }
 
-std::optional<std::string> TChartInputPanel::ShowCity(const nemra::CityChoice& choice)
+nemra::Result<> TChartInputPanel::ShowCity(const nemra::CityChoice& choice)
 {
     const auto city = nemra::CityEntryFor(choice);
     if (city.failure)
-        return city.failure;
+        return nemra::Fault{*city.failure};
     Edit2->setText(FromUtf8(city.place));
     ShowZone(*city.zone);
     ShowAngle(*city.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
     ShowAngle(*city.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
-    return std::nullopt;
+    return {};
 }
 
 nemra::ChartInputEntry TChartInputPanel::Entry() const

@@ -36,7 +36,7 @@ class TChartInputPanel : public QWidget {
     nemra::ChartInputEntry Entry() const;
     // Takes a city from the list: its place, zone, latitude and longitude. A line that does
     // not read whole changes none of the controls; the reason comes back (Thai).
-    std::optional<std::string> ShowCity(const nemra::CityChoice& city);
+    nemra::Result<> ShowCity(const nemra::CityChoice& city);
 
     // Opens the atlas search; a chosen place fills the place, latitude, longitude and the zone
     // in force at the panel's date and time, and the zone then follows the date and time.

@@ -102,9 +102,9 @@ void TNew1::Button1Click()
     RunCityDialog();
     if (!FCities.CityChosen)
         return;
-    if (const auto failure = Panel->ShowCity(FCities.CityChoice)) {
+    if (const auto shown = Panel->ShowCity(FCities.CityChoice); !shown) {
         undo.Undo(); // a line that does not read whole changes nothing, the record included
-        ShowError(FromUtf8(*failure));
+        ShowError(FromUtf8(shown.fault().reason));
     }
 }
 
@@ -131,8 +131,8 @@ void TNew1::done(int result)
 {
     if (result == QDialog::Accepted) {
         // A date the chart cannot be cast from keeps the dialog open, with the reason.
-        if (const auto refusal = nemra::EntryRefusal(Entry())) {
-            ShowError(FromUtf8(*refusal));
+        if (const auto check = nemra::CheckEntry(Entry()); !check) {
+            ShowError(FromUtf8(check.fault().reason));
             return;
         }
         FormClose();

@@ -218,8 +218,9 @@ std::optional<std::string> ChartOfRecord(const Record& record, const Atlas* atla
         if (local->year < kAafFirstYear || local->year > kAafLastYear)
             return label + "วันที่ " + a[3] + " อยู่นอกช่วงปี ค.ศ. " + std::to_string(kAafFirstYear) + "–"
                    + std::to_string(kAafLastYear) + " ที่ข้อมูลตำแหน่งดาวครอบคลุม";
-        if (auto fault = DateFault(local->day, local->month, BuddhistYearFor(local->month, local->year)))
-            return label + "วันที่ " + a[3] + ": " + *fault;
+        if (const auto check = CheckDateBE(local->day, local->month, BuddhistYearFor(local->month, local->year));
+            !check)
+            return label + "วันที่ " + a[3] + ": " + check.fault().reason;
         if (Unknown(a[4])) {
             local.reset();
         } else {

@@ -90,8 +90,8 @@ std::optional<StoreFault> CheckDraft(const ChartDraft& draft)
         return fault;
     if (auto fault = CheckText(draft.note, kNoteLabel, true, kNoteChars))
         return fault;
-    if (const auto fault = CheckChartInput(draft.input))
-        return Refusal(fault->message);
+    if (const auto check = CheckInputTexts(draft.input); !check)
+        return Refusal(check.fault().message);
     return std::nullopt;
 }
 

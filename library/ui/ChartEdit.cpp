@@ -201,8 +201,8 @@ void TChartEdit::Button1Click()
     RunCityDialog();
     if (!FCities.CityChosen)
         return;
-    if (const auto failure = Form->ShowCity(FCities.CityChoice))
-        ShowError(FromUtf8(*failure));
+    if (const auto shown = Form->ShowCity(FCities.CityChoice); !shown)
+        ShowError(FromUtf8(shown.fault().reason));
 }
 
 bool TChartEdit::Confirm(const QString& question)

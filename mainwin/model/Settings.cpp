@@ -125,7 +125,7 @@ StartSettings ParseSettings(std::string_view fileBytes)
             continue;
         TChartInput probe = defaults;
         SetPlaceText(probe, place.field, it->second);
-        if (CheckChartInput(probe))
+        if (!CheckInputTexts(probe))
             s.ignoredPlaceKeys.push_back(std::string(place.key) + "=" + PlaceText(probe, place.field));
         else
             s.*place.value = it->second;

@@ -89,23 +89,23 @@ CityLine CityLineOf(const CityRecord& city)
         ToCp874(city.name + "," + city.country + "," + city.zone + "," + city.latitude + "," + city.longitude));
 }
 
-std::optional<std::string> CityRecordFault(const CityRecord& city)
+Result<> CheckCityRecord(const CityRecord& city)
 {
     if (city.name.find_first_not_of(' ') == std::string::npos)
-        return "โปรดใส่ชื่อจังหวัด/เมือง";
+        return Fault{"โปรดใส่ชื่อจังหวัด/เมือง"};
     const std::string texts[] = {city.name, city.country, city.zone, city.latitude, city.longitude};
     for (const std::string& text : texts) {
         if (text.find(',') != std::string::npos)
-            return "ชื่อจังหวัด/เมืองและประเทศต้องไม่มีเครื่องหมายจุลภาค (,)";
+            return Fault{"ชื่อจังหวัด/เมืองและประเทศต้องไม่มีเครื่องหมายจุลภาค (,)"};
         if (!IsCp874Text(text) || std::any_of(text.begin(), text.end(), [](char c) {
                 return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
             }))
-            return "มีตัวอักษรที่บันทึกในไฟล์ไม่ได้: " + text;
+            return Fault{"มีตัวอักษรที่บันทึกในไฟล์ไม่ได้: " + text};
     }
     const CityLine line = CityLineOf(city);
     if (!line.city)
-        return line.refusal;
-    return std::nullopt;
+        return Fault{line.refusal};
+    return {};
 }
 
 CityBook CityBook::Open(const fs::path& currentDir, const std::vector<fs::path>& fallbackDirs)
@@ -141,8 +141,8 @@ CityBook CityBook::Open(const fs::path& currentDir, const std::vector<fs::path>&
 
 Result<> CityBook::Put(std::optional<std::size_t> index, const CityRecord& city)
 {
-    if (const auto fault = CityRecordFault(city))
-        return Fault{*fault};
+    if (const auto check = CheckCityRecord(city); !check)
+        return Fault{check.fault().reason};
     std::vector<CityLine> lines = lines_;
     if (index && *index < lines.size())
         lines[*index] = CityLineOf(city);

@@ -6,6 +6,7 @@
 // the file is replaced as a whole, so a failed save leaves the old file as it was.
 #pragma once
 
+#include "core/Result.h"
 #include "core/ThaiText.h"
 
 #include <cstddef>
@@ -47,7 +48,7 @@ CityLine CityLineOf(const CityRecord& city);
 // Why a place cannot be written as a line the dialogs take (Thai, for the user): an empty
 // name, a comma in the name or the country, a character the Thai code page cannot store, or a
 // zone, latitude or longitude the dialogs cannot read. Nothing when it can.
-std::optional<std::string> CityRecordFault(const CityRecord& city);
+Result<> CheckCityRecord(const CityRecord& city);
 
 // The editor's list. Every change writes the file at once; a change whose write fails is
 // not made, and the result carries the system's reason.
@@ -68,7 +69,7 @@ class CityBook {
     bool Editable() const { return editable_; }
 
     // Adds a place at the end (no `index`) or puts it in place of the line at `index`.
-    // A place CityRecordFault refuses is not written; the reason is returned.
+    // A place CheckCityRecord refuses is not written; the reason is returned.
     Result<> Put(std::optional<std::size_t> index, const CityRecord& city);
     // Deletes the line at `index`.
     Result<> Erase(std::size_t index);

@@ -47,12 +47,12 @@ TCityForm::TCityForm(const nemra::CityRecord& city, SaveFn save, ShowErrorFn sho
 nemra::ChartOutcome TCityForm::MakeChart()
 {
     const nemra::ChartPlace place = PlaceBox()->Place();
-    if (const auto fault = nemra::PlaceFault(place))
-        return nemra::Refused(*fault);
+    if (const auto check = nemra::CheckPlace(place); !check)
+        return nemra::Refused(check.fault().reason);
     const nemra::CityRecord city{place.Place.str(), CountryEdit->text().toStdString(), place.TimeZone.str(),
                                  place.Latitude.str(), place.Longitude.str()};
-    if (const auto fault = nemra::CityRecordFault(city))
-        return nemra::Refused(*fault);
+    if (const auto check = nemra::CheckCityRecord(city); !check)
+        return nemra::Refused(check.fault().reason);
     const nemra::Result<> saved = FSave(city);
     if (!saved)
         return nemra::Refused(kNotSaved + saved.fault().reason);

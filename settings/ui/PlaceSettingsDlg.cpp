@@ -16,8 +16,8 @@ TPlaceSettingsDlg::TPlaceSettingsDlg(const nemra::StartSettings& settings, std::
 nemra::ChartOutcome TPlaceSettingsDlg::MakeChart()
 {
     const nemra::ChartPlace place = PlaceBox()->Place();
-    if (const auto fault = nemra::PlaceFault(place))
-        return nemra::Refused(*fault);
+    if (const auto check = nemra::CheckPlace(place); !check)
+        return nemra::Refused(check.fault().reason);
     nemra::StartSettings settings = FSettings;
     settings.cityName = place.Place.str();
     settings.timeZone = place.TimeZone.str();

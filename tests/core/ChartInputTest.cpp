@@ -50,15 +50,16 @@ TEST(ChartInput, DateTextsAroundTheShortYearAndShortYears)
         {"01/06/99 9", false, {}},
     };
     for (const Case& c : cases) {
-        const auto fault = CheckChartInput(Bangkok(c.date, "9.30"));
-        EXPECT_EQ(!fault.has_value(), c.accepted) << c.date;
-        if (!fault)
+        const auto check = CheckInputTexts(Bangkok(c.date, "9.30"));
+        EXPECT_EQ(check.ok(), c.accepted) << c.date;
+        if (check)
             continue;
-        EXPECT_EQ(fault->field, ChartInputField::Date) << c.date;
+        const ChartInputFault& fault = check.fault();
+        EXPECT_EQ(fault.field, ChartInputField::Date) << c.date;
         for (const char* date : c.meant)
-            EXPECT_NE(fault->message.find(date), std::string::npos) << fault->message;
+            EXPECT_NE(fault.message.find(date), std::string::npos) << fault.message;
         if (c.meant.size() == 1) {
-            EXPECT_EQ(fault->message.find("2484"), std::string::npos) << fault->message;
+            EXPECT_EQ(fault.message.find("2484"), std::string::npos) << fault.message;
         }
     }
 }
@@ -83,15 +84,15 @@ TEST(ChartInput, AcceptsTheFormsTheInputDialogWrites)
                                                                     {"29/02/2567", "23.59.59"},
                                                                     {"07/12/2569", "9:30:00"},
                                                                     {"15/03/2484", "0.00"}})
-        EXPECT_FALSE(CheckChartInput(Bangkok(date, time)).has_value()) << date << " " << time;
+        EXPECT_TRUE(CheckInputTexts(Bangkok(date, time)).ok()) << date << " " << time;
     TChartInput in = Bangkok("1/1/2500", "12.00");
     for (const char* zone : {"7.00H", "-12.00H", "14.00H", "105.00E", "75.00W", "0.00E"}) {
         in.TimeZone = zone;
-        EXPECT_FALSE(CheckChartInput(in).has_value()) << zone;
+        EXPECT_TRUE(CheckInputTexts(in).ok()) << zone;
     }
     in.Latitude = "89.59N";
     in.Longitude = "180.00W";
-    EXPECT_FALSE(CheckChartInput(in).has_value());
+    EXPECT_TRUE(CheckInputTexts(in).ok());
 }
 
 TEST(ChartInput, NamesTheFirstMalformedField)
@@ -134,10 +135,11 @@ TEST(ChartInput, NamesTheFirstMalformedField)
         in.TimeZone = c.zone;
         in.Latitude = c.lat;
         in.Longitude = c.lon;
-        const auto fault = CheckChartInput(in);
-        ASSERT_TRUE(fault.has_value()) << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
-        EXPECT_EQ(fault->field, c.field) << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
-        EXPECT_FALSE(fault->message.empty());
+        const auto check = CheckInputTexts(in);
+        ASSERT_FALSE(check.ok()) << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
+        EXPECT_EQ(check.fault().field, c.field)
+            << c.date << "|" << c.time << "|" << c.zone << "|" << c.lat << "|" << c.lon;
+        EXPECT_FALSE(check.fault().message.empty());
     }
 }
 

@@ -60,9 +60,8 @@ TEST(NemraChart, PositionsFileIsTheMainWindowsExport)
     ASSERT_EQ(r.status, 0) << r.err;
 
     MainSession s;
-    std::string error;
-    CastNatal(s, *ParseChartArgument(natal, error));
-    CastTransit(s, *ParseChartArgument(transit, error));
+    CastNatal(s, *ParseChartArgument(natal));
+    CastTransit(s, *ParseChartArgument(transit));
     s.GridTab = 1;
     const test::TempDir folder;
     const std::string path = (folder / "positions.txt").string();

@@ -29,8 +29,8 @@ struct SettingFault {
 
 std::optional<SettingFault> SettingsFault(const TimelineSettings& s)
 {
-    if (auto fault = DateFault(s.startDay, s.startMonth, s.startYearBE))
-        return SettingFault{TimelineSetting::Start, *fault};
+    if (const auto check = CheckDateBE(s.startDay, s.startMonth, s.startYearBE); !check)
+        return SettingFault{TimelineSetting::Start, check.fault().reason};
     if (s.months < kShortestPeriodMonths || s.months > kLongestPeriodMonths)
         return SettingFault{TimelineSetting::Length, "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี"};
     if (std::find(kGraphModuli.begin(), kGraphModuli.end(), s.modulus) == kGraphModuli.end())
@@ -106,8 +106,8 @@ PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSecond
         return Refusal(fault->setting, fault->refusal);
     const CivilTime start = StartOf(settings);
     const CivilTime end = MonthsAfter(start, settings.months);
-    if (auto fault = YearFault(BuddhistYearFor(end.month, end.year)))
-        return Refusal(TimelineSetting::Length, *fault);
+    if (const auto check = CheckYearBE(BuddhistYearFor(end.month, end.year)); !check)
+        return Refusal(TimelineSetting::Length, check.fault().reason);
     PeriodOutcome outcome;
     outcome.period = {MomentOfLocalTime(start, zoneSeconds).JulianDay(),
                       MomentOfLocalTime(end, zoneSeconds).JulianDay(), zoneSeconds};
@@ -116,8 +116,8 @@ PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSecond
 
 PeriodOutcome PeriodThrough(TimelineSettings settings, const CivilTime& lastDay, std::int64_t zoneSeconds)
 {
-    if (auto fault = DateFault(settings.startDay, settings.startMonth, settings.startYearBE))
-        return Refusal(TimelineSetting::Start, *fault);
+    if (const auto check = CheckDateBE(settings.startDay, settings.startMonth, settings.startYearBE); !check)
+        return Refusal(TimelineSetting::Start, check.fault().reason);
     const CivilTime start = StartOf(settings);
     const CivilTime last{lastDay.year, lastDay.month, lastDay.day, 0, 0, 0};
     constexpr std::int64_t kDaySeconds = 86400;

@@ -26,8 +26,8 @@ struct SearchArgs {
 
 void Search(const SearchArgs& args, const Context& context)
 {
-    if (const auto fault = TextFault(*args.text))
-        Refuse("atlas search: " + *fault + " in " + Quoted(*args.text));
+    if (const auto check = CheckArgumentText(*args.text); !check)
+        Refuse("atlas search: " + check.fault().reason + " in " + Quoted(*args.text));
     const Atlas atlas = OpenAtlas(context);
     context.out << "name\tthai\tcountry\tlatitude\tlongitude\tzone\n";
     for (const AtlasPlace& place : atlas.Search(*args.text, args.limit.value_or(50)))
@@ -63,8 +63,8 @@ std::optional<std::pair<double, double>> ReadPosition(const std::string& text)
 // code, name or Thai name: "Paris, FR").
 AtlasPlace PlaceOf(const Atlas& atlas, const std::string& text)
 {
-    if (const auto fault = TextFault(text))
-        Refuse("--place: " + *fault + " in " + Quoted(text));
+    if (const auto check = CheckArgumentText(text); !check)
+        Refuse("--place: " + check.fault().reason + " in " + Quoted(text));
     if (const auto position = ReadPosition(text)) {
         const auto [lat, lon] = *position;
         if (!(lat >= -90.0 && lat <= 90.0 && lon >= -180.0 && lon <= 180.0))

@@ -97,17 +97,17 @@ std::string Quoted(std::string_view text)
     return "'" + Escaped(text, kQuotedChars) + "'";
 }
 
-std::optional<std::string> TextFault(std::string_view text)
+Result<> CheckArgumentText(std::string_view text)
 {
     while (!text.empty()) {
         const std::size_t length = CharLength(text);
         if (length == 0)
-            return "bytes that are not UTF-8";
+            return Fault{"bytes that are not UTF-8"};
         if (IsControl(text.substr(0, length)))
-            return "a control character";
+            return Fault{"a control character"};
         text.remove_prefix(length);
     }
-    return std::nullopt;
+    return {};
 }
 
 std::vector<std::string> SplitFields(const std::string& text)
@@ -122,13 +122,11 @@ std::vector<std::string> SplitFields(const std::string& text)
     return fields;
 }
 
-std::optional<TChartInput> ParseChartArgument(const std::string& text, std::string& error)
+Result<TChartInput> ParseChartArgument(const std::string& text)
 {
     auto fields = SplitFields(text);
-    if (fields.size() < 5) {
-        error = "expected 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'";
-        return std::nullopt;
-    }
+    if (fields.size() < 5)
+        return Fault{"expected 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]'"};
     // The place, last, takes the rest of the text, commas included, as a written place does.
     if (fields.size() > 7) {
         std::vector<std::string> place(fields.begin() + 6, fields.end());
@@ -137,10 +135,8 @@ std::optional<TChartInput> ParseChartArgument(const std::string& text, std::stri
     }
     static constexpr const char* kFieldNames[] = {"date", "time", "zone", "latitude", "longitude", "name", "place"};
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (const auto fault = TextFault(fields[i])) {
-            error = *fault + " in the " + kFieldNames[i] + " " + Quoted(fields[i]);
-            return std::nullopt;
-        }
+        if (const auto check = CheckArgumentText(fields[i]); !check)
+            return Fault{check.fault().reason + " in the " + kFieldNames[i] + " " + Quoted(fields[i])};
     TChartInput input;
     input.Date = fields[0];
     input.Time = fields[1];
@@ -150,19 +146,15 @@ std::optional<TChartInput> ParseChartArgument(const std::string& text, std::stri
     input.Name = fields.size() > 5 ? fields[5] : "";
     input.Place = fields.size() > 6 ? fields[6] : "";
     const std::string_view given[] = {fields[0], fields[1], fields[2], fields[3], fields[4]};
-    if (const auto fault = CheckChartInput(input)) {
-        error =
-            "bad " + std::string(FieldKey(fault->field)) + " " + Quoted(given[static_cast<std::size_t>(fault->field)]);
-        return std::nullopt;
-    }
+    if (const auto check = CheckInputTexts(input); !check)
+        return Fault{"bad " + std::string(FieldKey(check.fault().field)) + " "
+                     + Quoted(given[static_cast<std::size_t>(check.fault().field)])};
     // A text longer than its field was cut; the cut text may still read as another value.
     if (CharCount(fields[0]) > decltype(input.Date)::capacity || CharCount(fields[1]) > decltype(input.Time)::capacity
         || CharCount(fields[2]) > decltype(input.TimeZone)::capacity
         || CharCount(fields[3]) > decltype(input.Latitude)::capacity
-        || CharCount(fields[4]) > decltype(input.Longitude)::capacity) {
-        error = "a field is longer than the chart input holds";
-        return std::nullopt;
-    }
+        || CharCount(fields[4]) > decltype(input.Longitude)::capacity)
+        return Fault{"a field is longer than the chart input holds"};
     return input;
 }
 
@@ -179,8 +171,8 @@ CivilTime ReadLocalTime(const std::string& dateOption, const std::string& date, 
                         const std::string& time)
 {
     for (const auto& [option, text] : {std::pair{&dateOption, &date}, std::pair{&timeOption, &time}})
-        if (const auto fault = TextFault(*text))
-            Refuse(*option + ": " + *fault + " in " + Quoted(*text));
+        if (const auto check = CheckArgumentText(*text); !check)
+            Refuse(*option + ": " + check.fault().reason + " in " + Quoted(*text));
     // The texts read as a chart's at zone 0 of a place the check accepts.
     TChartInput input;
     input.Date = date;
@@ -188,11 +180,11 @@ CivilTime ReadLocalTime(const std::string& dateOption, const std::string& date, 
     input.TimeZone = "0.00H";
     input.Latitude = "0.00N";
     input.Longitude = "0.00E";
-    const auto fault = CheckChartInput(input);
+    const auto check = CheckInputTexts(input);
     const bool dateCut = CharCount(date) > decltype(input.Date)::capacity;
-    if (dateCut || (fault && fault->field == ChartInputField::Date))
+    if (dateCut || (!check && check.fault().field == ChartInputField::Date))
         Refuse(dateOption + ": expected a date d/m/yyyy of the Buddhist era, got " + Quoted(date));
-    if (fault || CharCount(time) > decltype(input.Time)::capacity)
+    if (!check || CharCount(time) > decltype(input.Time)::capacity)
         Refuse(timeOption + ": expected a clock time H.MM or HH.MM.SS, got " + Quoted(time));
     return LocalTimeOf(*MomentOf(input), 0);
 }
@@ -292,15 +284,14 @@ TChartInput ReadChartOption(const std::string& option, const std::string& text, 
                             const Context& context)
 {
     if (text.empty() || text.front() != '@') {
-        std::string error;
-        const auto input = ParseChartArgument(text, error);
+        const auto input = ParseChartArgument(text);
         if (!input)
-            Refuse(option + ": " + error);
+            Refuse(option + ": " + input.fault().reason);
         return *input;
     }
     const std::string key = text.substr(1);
-    if (const auto fault = TextFault(key))
-        Refuse(option + ": " + *fault + " in " + Quoted(text));
+    if (const auto check = CheckArgumentText(key); !check)
+        Refuse(option + ": " + check.fault().reason + " in " + Quoted(text));
     return FindStoredChart(OpenLibrary(library, context, LibraryUse::Read), key, option).chart.input;
 }
 

@@ -11,10 +11,10 @@
 namespace nemra::cli {
 
 // A chart given as 'DATE,TIME,ZONE,LAT,LON[,NAME[,PLACE]]' in the texts of the chart
-// input; the place takes the rest of the text, commas included. Writes a one-line reason into `error` and returns
-// nothing when the text has the wrong number of fields, a field is not well-formed, or a field holds a control
-// character or bytes that are no UTF-8.
-std::optional<TChartInput> ParseChartArgument(const std::string& text, std::string& error);
+// input; the place takes the rest of the text, commas included. A fault with a one-line reason when the text has
+// the wrong number of fields, a field is not well-formed, or a field holds a control character or bytes that are
+// no UTF-8.
+Result<TChartInput> ParseChartArgument(const std::string& text);
 
 // Exit statuses: 0 done, 1 the output (or a --pdf file) could not be written, 2 bad arguments
 // or input, or a fault of the chart library; a failure leaves one line with its reason on the

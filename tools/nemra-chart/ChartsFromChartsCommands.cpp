@@ -28,8 +28,8 @@ std::optional<ChartPlace> ReadPlaceOption(const std::optional<std::string>& text
 {
     if (!text)
         return std::nullopt;
-    if (const auto fault = TextFault(*text))
-        Refuse("--place: " + *fault + " in " + Quoted(*text));
+    if (const auto check = CheckArgumentText(*text); !check)
+        Refuse("--place: " + check.fault().reason + " in " + Quoted(*text));
     const PlaceReading reading = ReadPlace(*text);
     if (!reading.place)
         Refuse("--place: " + Escaped(reading.refusal) + ", got " + Quoted(*text));
@@ -136,10 +136,10 @@ void AddChartsFromChartsCommands(CLI::App& app, CommandTable& table, Context& co
                       ChartPlace place = StartPlace();
                       if (a.zone) {
                           place.TimeZone = *a.zone;
-                          if (const auto fault = TextFault(*a.zone); fault || place.TimeZone.str() != *a.zone)
+                          if (!CheckArgumentText(*a.zone) || place.TimeZone.str() != *a.zone)
                               Refuse("--zone: expected a zone such as 105.00E or 7.00H, got " + Quoted(*a.zone));
-                          if (const auto fault = PlaceFault(place))
-                              Refuse("--zone: " + Escaped(*fault));
+                          if (const auto check = CheckPlace(place); !check)
+                              Refuse("--zone: " + Escaped(check.fault().reason));
                       }
                       const std::string kind = a.kind.value_or("both");
                       const LunationList list = FindLunations(*a.year, a.month, place, {kind != "full", kind != "new"});

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "charts/model/ChartMoment.h"
+#include "core/Result.h"
 #include "library/model/ChartStore.h"
 #include "mainwin/model/Session.h"
 #include "tools/nemra-chart/ChartCommand.h"
@@ -141,7 +142,7 @@ std::string Escaped(std::string_view text, std::size_t maxChars = std::string::n
 std::string Quoted(std::string_view text);
 // Why a text may not be copied into the output (a control character, bytes that are no
 // UTF-8), or nothing.
-std::optional<std::string> TextFault(std::string_view text);
+Result<> CheckArgumentText(std::string_view text);
 // The comma-separated fields of a text, a trailing comma giving an empty last field.
 std::vector<std::string> SplitFields(const std::string& text);
 

@@ -63,8 +63,8 @@ UserPointChoice UserIndexOption(const std::string& text)
     const std::vector<std::string> numbers(fields.end() - 3, fields.end());
     const auto values = IntFields(numbers, {{0, 11}, {0, 29}, {0, 59}}, "--index-user");
     const std::string name = JoinFields({fields.begin(), fields.end() - 3});
-    if (const auto fault = TextFault(name))
-        Refuse("--index-user: " + *fault + " in the name " + Quoted(name));
+    if (const auto check = CheckArgumentText(name); !check)
+        Refuse("--index-user: " + check.fault().reason + " in the name " + Quoted(name));
     return UserPointChoice{name, values[0], values[1], values[2]};
 }
 

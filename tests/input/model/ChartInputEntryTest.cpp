@@ -92,19 +92,20 @@ TEST(CityEntryFor, ZoneTextsComeBackAsTheyWere)
 }
 
 // What the dialog refuses on OK: only what the chart input check refuses, with its reason.
-TEST(EntryRefusal, NamesTheDatesMeantForTheShortYear)
+TEST(CheckEntry, NamesTheDatesMeantForTheShortYear)
 {
     ChartInputEntry entry;
     entry.day = 7;
     entry.month = 2;
     entry.yearBE = 2483;
-    const auto refusal = EntryRefusal(entry);
-    ASSERT_TRUE(refusal.has_value());
-    EXPECT_NE(refusal->find("07/02/2482 (ค.ศ. 1940)"), std::string::npos) << *refusal;
-    EXPECT_NE(refusal->find("07/02/2484 (ค.ศ. 1941)"), std::string::npos) << *refusal;
+    const auto check = CheckEntry(entry);
+    ASSERT_FALSE(check.ok());
+    const std::string& refusal = check.fault().reason;
+    EXPECT_NE(refusal.find("07/02/2482 (ค.ศ. 1940)"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("07/02/2484 (ค.ศ. 1941)"), std::string::npos) << refusal;
     for (const int yearBE : {2484, 2482, 999, kMinYearBE, kMaxYearBE}) {
         entry.yearBE = yearBE;
-        EXPECT_FALSE(EntryRefusal(entry).has_value()) << yearBE;
+        EXPECT_TRUE(CheckEntry(entry).ok()) << yearBE;
     }
 }
 

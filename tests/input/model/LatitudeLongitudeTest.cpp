@@ -71,7 +71,7 @@ TEST(AngleTexts, OneReaderForTheDialogTheCheckAndTheCast)
         } else {
             rec.Input.TimeZone = c.text;
         }
-        EXPECT_EQ(!CheckChartInput(rec.Input), c.checked);
+        EXPECT_EQ(CheckInputTexts(rec.Input).ok(), c.checked);
         ParseChartInput(rec);
         EXPECT_NEAR(*cast, c.degrees, 1e-9);
     }

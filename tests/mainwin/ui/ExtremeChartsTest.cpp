@@ -62,7 +62,7 @@ class ExtremeChartsTest : public QObject {
         input.TimeZone = zone.toStdString();
         input.Latitude = latitude.toStdString();
         input.Longitude = longitude.toStdString();
-        QVERIFY(!nemra::CheckChartInput(input).has_value());
+        QVERIFY(nemra::CheckInputTexts(input).ok());
 
         nemra::MainSession s;
         nemra::CastNatal(s, input);
