@@ -6,10 +6,7 @@
 #include "dials/model/DialIndex.h"
 #include "dials/ui/DialExport.h"
 #include "dials/ui/DialRenderer.h"
-#include "dials/ui/Umidp1.h"
 #include "dials/ui/Uselhous.h"
-#include "dials/ui/Usenp1.h"
-#include "dials/ui/Uuserp1.h"
 #include "input/ui/Input1.h"
 #include "input/ui/utrplace.h"
 #include "library/model/ChartStore.h"
@@ -21,12 +18,12 @@
 #include "mainwin/model/Settings.h"
 #include "mainwin/ui/ChartArea.h"
 #include "mainwin/ui/DialMouse.h"
+#include "mainwin/ui/MainpMenus.h"
 #include "printing/ui/PrintOutput.h"
 #include "reports/model/SolarArcTable.h"
 #include "reports/ui/ReportCommands.h"
 #include "reports/ui/UBriefAspect.h"
 #include "reports/ui/Uhouse.h"
-#include "reports/ui/Urasi.h"
 #include "reports/ui/Ureport.h"
 #include "reports/ui/Usolrep.h"
 #include "ui/common/QtText.h"
@@ -59,7 +56,8 @@
 #include <QTimer>
 #include <QtMath>
 
-using nemra::print::PageKind;
+#include <algorithm>
+
 using nemra::ui::FromUtf8;
 
 namespace {
@@ -87,33 +85,10 @@ constexpr LabelPlace kTransitLabels[7] = {
     {"trlongitude", 657, 101, "ลองกิจูด -"},
 };
 
-// DisplayMode entries: main-menu name, pop-up name, menu caption, list caption.
-struct DisplayModeEntry {
-    const char* mainName;
-    const char* popupName;
-    const char* caption;
-    const char* listCaption;
-};
-constexpr DisplayModeEntry kDisplayModes[5] = {
-    {"MnShowAllChart", "Pop1ShowAllChart", "แสดงดวงทั้งหมด", "แสดงทุกดวง"},
-    {"MnShowNatalTransit", "Pop1ShowNatalTransit", "แสดงดวงกำเนิด+ดวงจร", "พื้นดวง+จร"},
-    {"MnShowNatalPgChart", "Pop1ShowNatalPg", "แสดงดวงกำเนิด+จรอายุขัย", "พื้นดวง+v1"},
-    {"MnShowNatal", "Pop1ShowNatal", "แสดงแต่ดวงกำเนิด", "พื้นดวง"},
-    {"MnShowTransit", "Pop1ShowTransit", "แสดงแต่ดวงจร", "ดวงจร"},
-};
-
-struct ContraciaEntry {
-    int value;
-    const char* mainName;
-    const char* popupName;
-    const char* caption;
-    const char* listCaption;
-};
-constexpr ContraciaEntry kContracia[3] = {
-    {21, "MnAllCon", "Pop1AllCon", "ทั้งหมด", "จุดสะท้อนทั้งหมด"},
-    {5, "MnPerCon", "Pop1PerCon", "จุดเจ้าชะตา", "จุดสะท้อนเจ้าชะตา"},
-    {0, "MnNoCon", "Pop1NoCon", "ไม่แสดง", "ไม่แสดงจุดสะท้อน"},
-};
+// The items of ChooseChartList (by display mode) and of ReflectSelectList (in the order of
+// kContraciaChoices).
+constexpr const char* kChartListItems[] = {"แสดงทุกดวง", "พื้นดวง+จร", "พื้นดวง+v1", "พื้นดวง", "ดวงจร"};
+constexpr const char* kReflectListItems[] = {"จุดสะท้อนทั้งหมด", "จุดสะท้อนเจ้าชะตา", "ไม่แสดงจุดสะท้อน"};
 
 constexpr const char* kTrueNodeHintChecked = "คลิกเพื่อเปลี่ยนเป็นราหูเฉลี่ย";
 constexpr const char* kTrueNodeHintUnchecked = "คลิกเพื่อเปลี่ยนเป็นราหูจริง";
@@ -133,11 +108,11 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         CheckScreenSize(screen->size());
     BuildLayout();
+    BuildCommands();
     BuildActions();
     BuildMainMenu();
     BuildPopupMenus();
     BuildDialToolCommands();
-    BuildBookCommands();
     ShowHoroscopePage();
     FSession.FChartSize = ChartArea->width();
     FSession.FChartCenter = (FSession.FChartSize - 1) / 2 + 1;
@@ -153,8 +128,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
         QTimer::singleShot(0, this, [this, text = FromUtf8(notice)] { ShowSettingsNotice(text); });
     FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
-    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
-    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    CheckChoice(nemra::ui::kAxisChoices, FSession.FAxis == 360 ? 360 : 180);
     SetChecked({"MnTrueNode"}, FSession.TrueNodeChecked);
     item("MnTrueNode")->setStatusTip(FSession.TrueNodeChecked ? kTrueNodeHintChecked : kTrueNodeHintUnchecked);
     item("MnTrueNode")->setToolTip(item("MnTrueNode")->statusTip());
@@ -283,8 +257,8 @@ void TMainForm::BuildLayout()
 
     ChooseChartList = new QComboBox(page);
     ChooseChartList->setObjectName("ChooseChartList");
-    for (const auto& mode : kDisplayModes)
-        ChooseChartList->addItem(QString::fromUtf8(mode.listCaption));
+    for (const char* caption : kChartListItems)
+        ChooseChartList->addItem(QString::fromUtf8(caption));
     ChooseChartList->setGeometry(435, 457, 84, 21);
     ChooseChartList->setFont(nemra::ui::DialogFont(11));
     connect(ChooseChartList, &QComboBox::activated, this,
@@ -312,8 +286,8 @@ void TMainForm::BuildLayout()
 
     ReflectSelectList = new QComboBox(page);
     ReflectSelectList->setObjectName("ReflectSelectList");
-    for (const auto& entry : kContracia)
-        ReflectSelectList->addItem(QString::fromUtf8(entry.listCaption));
+    for (const char* caption : kReflectListItems)
+        ReflectSelectList->addItem(QString::fromUtf8(caption));
     ReflectSelectList->setGeometry(408, 506, 112, 21);
     ReflectSelectList->setFont(nemra::ui::DialogFont(11));
     connect(ReflectSelectList, &QComboBox::activated, this,
@@ -340,301 +314,6 @@ void TMainForm::BuildLayout()
     // The client area is fixed; the window grows by the menu bar.
     Notebook1->setFixedSize(kClientWidth, kClientHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-// ---------------------------------------------------------------- actions and menus
-
-QAction* TMainForm::MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler)
-{
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    if (handler)
-        connect(action, &QAction::triggered, this, std::move(handler));
-    else
-        action->setEnabled(false);
-    addAction(action);
-    FItems[name] = action;
-    return action;
-}
-
-void TMainForm::BuildActions()
-{
-    MakeAction("OwnerChart", QString(), QKeySequence("Ctrl+O"), [this] { CastOwnerChart(); });
-    MakeAction("DiscTool", QStringLiteral("เครื่องมือหมุนจาน"), QKeySequence("Ctrl+D"), {});
-    MakeAction("MidPointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), QKeySequence("Ctrl+M"), {});
-    MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"),
-               [this] { ApplyDialRefresh(nemra::ToggleHouseLines(FSession)); });
-    MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), [this] { ReportOnIndex(); });
-    MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
-    MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
-    MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"),
-               [this] { CopyDialToClipboard(); });
-    MakeAction("NemraExit", QString(), QKeySequence("Ctrl+X"), [this] { close(); });
-    MakeAction("ToggleDisc", QString(), QKeySequence("Ctrl+T"),
-               [this] { ApplyDialRefresh(nemra::ToggleDialType(FSession)); });
-    MakeAction("ToMain", QStringLiteral("กลับหน้าหลัก"), QKeySequence("Ctrl+Alt+M"), [this] { ShowHoroscopePage(); });
-}
-
-QAction* TMainForm::AddEntry(QMenu* menu, const MenuEntry& entry)
-{
-    QString caption = entry.caption.isEmpty() && entry.linked ? entry.linked->text() : entry.caption;
-    if (entry.linked && !entry.linked->shortcut().isEmpty() && menu->parent() != this)
-        caption += "\t" + entry.linked->shortcut().toString(QKeySequence::NativeText);
-    auto* action = menu->addAction(caption);
-    action->setObjectName(entry.name);
-    if (entry.linked) {
-        connect(action, &QAction::triggered, entry.linked, &QAction::trigger);
-        action->setEnabled(entry.linked->isEnabled());
-    } else if (entry.handler) {
-        connect(action, &QAction::triggered, this, entry.handler);
-    } else {
-        action->setEnabled(false);
-    }
-    FItems[entry.name] = action;
-    return action;
-}
-
-void TMainForm::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries)
-{
-    for (const MenuEntry& entry : entries) {
-        if (entry.name == nullptr)
-            menu->addSeparator();
-        else
-            AddEntry(menu, entry);
-    }
-}
-
-QMenu* TMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption)
-{
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    FMenus[name] = menu;
-    FItems[name] = menu->menuAction();
-    return menu;
-}
-
-void TMainForm::AddDisplayModeEntries(QMenu* menu, bool popup)
-{
-    for (int mode = 0; mode < 5; ++mode) {
-        const auto& m = kDisplayModes[mode];
-        QAction* action = AddEntry(menu, {popup ? m.popupName : m.mainName, QString::fromUtf8(m.caption), [this, mode] {
-                                              // A checkable item unchecks itself when clicked again: set
-                                              // the checks anew either way, redraw only on a change.
-                                              const bool changed = mode != FSession.FDisplayMode;
-                                              SetDisplayMode(mode);
-                                              if (changed)
-                                                  DrawChart();
-                                          }});
-        action->setCheckable(true);
-    }
-}
-
-void TMainForm::AddContraciaEntries(QMenu* menu, bool popup)
-{
-    for (const auto& c : kContracia) {
-        const int value = c.value;
-        QAction* action = AddEntry(menu, {popup ? c.popupName : c.mainName, QString::fromUtf8(c.caption),
-                                          [this, value] { SetMaxContracia(value); }});
-        action->setCheckable(true);
-    }
-}
-
-void TMainForm::AddAxisEntries(QMenu* menu, bool popup)
-{
-    AddEntry(menu, {popup ? "Pop1AriesReflect" : "MnAriesReflect", QStringLiteral("เมษ-ตุลย์"), [this] { SetAxis(360); }})
-        ->setCheckable(true);
-    AddEntry(menu,
-             {popup ? "Pop1CancerReflect" : "MnCancerReflect", QStringLiteral("กรกฎ-มกร"), [this] { SetAxis(180); }})
-        ->setCheckable(true);
-}
-
-void TMainForm::AddDialTypeEntries(QMenu* menu, bool popup)
-{
-    AddEntry(menu, {popup ? "Pop1Dial360" : "MNDial360", QStringLiteral("จาน 360 องศา"), [this] { SetDialType(360); }})
-        ->setCheckable(true);
-    AddEntry(menu, {popup ? "Pop1Dial90" : "MNDial90", QStringLiteral("จาน 90 องศา"), [this] { SetDialType(90); }})
-        ->setCheckable(true);
-}
-
-void TMainForm::BuildMainMenu()
-{
-    QMenu* chart = AddSubMenu(nullptr, "Chart", QStringLiteral("&1 ดวงกำเนิด"));
-    AddEntries(chart, {{"NewNatal", QStringLiteral("ผูกดวงใหม่"), [this] { CastNatalChart(); }},
-                       {"OldNatal", QStringLiteral("หาดวงจากไฟล์"), [this] { FindChart(true); }},
-                       {"MnOwnerChart", QString(), {}, FItems["OwnerChart"]},
-                       {"MnReloc1", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(true); }},
-                       {"MnChangeNatal", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(true); }},
-                       {"SaveNatal", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(true); }},
-                       {nullptr, {}, {}},
-                       {"Exit1", QStringLiteral("E&xit"), [this] { close(); }}});
-
-    QMenu* transit = AddSubMenu(nullptr, "Transit", QStringLiteral("&2 ดวงจร"));
-    AddEntries(transit, {{"NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                         {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
-                         {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), [this] { StartRealTimeTransit(); }},
-                         {nullptr, {}, {}},
-                         {"MnSolar", QStringLiteral("ดวงทินวรรษ"), [this] { CastSolarReturn(); }},
-                         {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), [this] { CastSunIngress(); }},
-                         {"MnMoonPhase", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), [this] { CastMoonPhase(); }},
-                         {nullptr, {}, {}},
-                         {"MnReloc2", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(false); }},
-                         {"MnChangeTransit", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(false); }},
-                         {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(false); }}});
-
-    QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
-    AddEntries(
-        index,
-        {{"MnIndexCancer", QStringLiteral("จักรราศี(จุดกรกฎ)"),
-          [this] {
-              ShowHoroscopePage();
-              ChooseZodiacIndex();
-          }},
-         {"MnIndexHouse", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
-         {"MnIndexMidpoint", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
-         {"MnIndexSens", QStringLiteral("จุดอิทธิพล A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
-         {"MnMcDay", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
-         {"MnIndexUser", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
-         {nullptr, {}, {}},
-         {"MnShowTool", QString(), {}, FItems["DiscTool"]},
-         {"MnMidPointTool", QString(), {}, FItems["MidPointTool"]},
-         {nullptr, {}, {}}});
-    AddDialTypeEntries(AddSubMenu(index, "MnDialType", QStringLiteral("ชนิดจานหมุน")), false);
-    AddDisplayModeEntries(AddSubMenu(index, "MnHideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), false);
-    AddContraciaEntries(AddSubMenu(index, "MnShowCon", QStringLiteral("แสดงจุดสะท้อน")), false);
-    AddAxisEntries(AddSubMenu(index, "MnReflect", QStringLiteral("แกนจุดสะท้อน")), false);
-    AddEntry(index, {"MnHouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
-
-    QMenu* report = AddSubMenu(nullptr, "MnReport", QStringLiteral("&4 รายงานต่างๆ"));
-    AddEntries(
-        report,
-        {{"MnReportIndex", QString(), {}, FItems["Send_Report"]},
-         {nullptr, {}, {}},
-         {"MnReportMid", QStringLiteral("ปัจจัย/ศูนย์รังสี"),
-          [this] { nemra::ui::ReportMidpointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportSen", QStringLiteral("จุดอิทธิพล A,B,C"),
-          [this] { nemra::ui::ReportSensitiveLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"),
-          [this] { nemra::ui::ReportDailyMeridian(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportUser", QStringLiteral("จุดกำหนดเอง"),
-          [this] { nemra::ui::ReportUserPointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {nullptr, {}, {}},
-         {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), [this] { ShowAspectList(); }},
-         {nullptr, {}, {}},
-         {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), [this] { ShowHouseReports(); }},
-         {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), [this] { ShowSignReport(FSession, this, RunDialogFunction()); }},
-         {nullptr, {}, {}},
-         {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }},
-         {nullptr, {}, {}},
-         {"MnGraphEphemeris", QStringLiteral("กราฟปฏิทินดาว"), [this] { ShowGraphEphemeris(); }},
-         {"MnTimingList", QStringLiteral("ตารางวันเวลาจุดกระทบ"), [this] { ShowTimingList(); }}});
-
-    QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
-    AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
-                      {"MnSeeBook2", QString(), {}, FItems["See_Book2"]},
-                      {"MnEditBook", QStringLiteral("แก้ไขสูตรพระเคราะห์/เรือนชะตา"), {}},
-                      {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), [this] { ShowAstronomy(); }}});
-
-    QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
-    AddEntries(
-        exportMenu,
-        {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
-         {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"),
-          [this] {
-              ShowHoroscopePage();
-              SaveDialBitmap();
-          }},
-         {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"),
-          [this] {
-              ShowHoroscopePage();
-              ExportPositionsText();
-          }},
-         {nullptr, {}, {}},
-         {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
-         {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
-         {"MnPrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
-         {"MnPrintSompus", QStringLiteral("พิมพ์สมผุสดวง"), [this] { PrintPages(PageKind::Positions); }},
-         {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), [this] { OpenPageSetup(); }}});
-
-    QMenu* manage = AddSubMenu(nullptr, "Manage", QStringLiteral("&7 จัดการไฟล์/อื่น ๆ"));
-    AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), [this] { EditCharts(); }},
-                        {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), [this] { EditCityList(); }},
-                        {nullptr, {}, {}},
-                        {"MnTrueNode", QStringLiteral("ใช้ราหูจริงแทนราหูเฉลี่ย"), [this] { ToggleTrueNode(); }},
-                        {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), [this] { OpenDateTimeSettings(); }},
-                        {nullptr, {}, {}}});
-    item("MnTrueNode")->setCheckable(true);
-    QMenu* saveSettings = AddSubMenu(manage, "MnSaveSettings", QStringLiteral("บันทึกค่าตัวเลือก"));
-    AddEntries(saveSettings, {{"MnPlaceSettings", QStringLiteral("สถานที่ผูกดวง"), [this] { OpenPlaceSettings(); }},
-                              {"MnMiscSettings", QStringLiteral("ตัวเลือกอื่นๆ"), [this] { OpenMiscSettings(); }}});
-    manage->addSeparator();
-    AddEntry(manage, {"AboutM", QStringLiteral("About"), [this] { ShowAbout(); }});
-}
-
-void TMainForm::BuildPopupMenus()
-{
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    AddEntries(
-        PopupMenu1,
-        {{"Pop1Cancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), [this] { ChooseZodiacIndex(); }},
-         {"Pop1House", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
-         {"Pop1Mid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
-         {"Pop1Sens", QStringLiteral("จุดอิทธิพล  A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
-         {"Pop1MC", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
-         {"Pop1User", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
-         {nullptr, {}, {}},
-         {"Pop1DiskTool", QStringLiteral("เครื่องมือหมุนจาน"), {}},
-         {"Pop1MidpointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), {}},
-         {nullptr, {}, {}}});
-    AddDialTypeEntries(AddSubMenu(PopupMenu1, "Pop1DialType", QStringLiteral("ชนิดจานหมุน")), true);
-    AddDisplayModeEntries(AddSubMenu(PopupMenu1, "Pop1HideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), true);
-    AddContraciaEntries(AddSubMenu(PopupMenu1, "Pop1Contracia", QStringLiteral("แสดงจุดสะท้อน")), true);
-    AddAxisEntries(AddSubMenu(PopupMenu1, "Pop1Reflect", QStringLiteral("แกนจุดสะท้อน")), true);
-    AddEntry(PopupMenu1, {"Pop1HouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
-    AddEntries(
-        PopupMenu1,
-        {{nullptr, {}, {}},
-         {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
-         {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), [this] { SaveDialBitmap(); }},
-         {nullptr, {}, {}},
-         {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
-         {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
-         {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
-         {nullptr, {}, {}},
-         {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ReportOnIndex(); }}});
-    ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ChartArea, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
-
-    PopupMenu2 = new QMenu(this);
-    PopupMenu2->setObjectName("PopupMenu2");
-    AddEntries(PopupMenu2, {{"Pop2NewNatal", QStringLiteral("ผูกดวงกำเนิดใหม่"), [this] { CastNatalChart(); }},
-                            {"Pop2OldNatal", QStringLiteral("หาดวงกำเนิดจากไฟล์"), [this] { FindChart(true); }},
-                            {"Pop2OwnerChart", QString(), {}, FItems["OwnerChart"]},
-                            {nullptr, {}, {}},
-                            {"Pop2NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                            {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
-                            {nullptr, {}, {}},
-                            {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), [this] { ExportPositionsText(); }},
-                            {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), [this] { PrintPages(PageKind::Positions); }}});
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu2->popup(StringGrid1->viewport()->mapToGlobal(at)); });
-}
-
-QAction* TMainForm::item(const QString& name) const
-{
-    const auto it = FItems.find(name);
-    return it == FItems.end() ? nullptr : it->second;
-}
-
-void TMainForm::SetChecked(std::initializer_list<const char*> names, bool checked)
-{
-    for (const char* name : names)
-        if (QAction* action = item(name))
-            action->setChecked(checked);
 }
 
 // ---------------------------------------------------------------- seams
@@ -693,19 +372,18 @@ void TMainForm::UpdateCommandState()
 
 void TMainForm::UpdateContraciaMenus()
 {
-    for (int i = 0; i < 3; ++i)
-        if (kContracia[i].value == FSession.FMaxContracia) {
-            for (const auto& c : kContracia)
-                SetChecked({c.mainName, c.popupName}, c.value == FSession.FMaxContracia);
-            ReflectSelectList->setCurrentIndex(i);
-        }
+    const auto& choices = nemra::ui::kContraciaChoices;
+    const auto shown = std::ranges::find(choices, FSession.FMaxContracia, &nemra::ui::MenuChoice::value);
+    if (shown == std::end(choices))
+        return;
+    CheckChoice(choices, FSession.FMaxContracia);
+    ReflectSelectList->setCurrentIndex(static_cast<int>(shown - std::begin(choices)));
 }
 
 void TMainForm::UpdateDialTypeControls()
 {
     const bool is360 = FSession.FDialType == 360;
-    SetChecked({"MNDial360", "Pop1Dial360"}, is360);
-    SetChecked({"MNDial90", "Pop1Dial90"}, !is360);
+    CheckChoice(nemra::ui::kDialTypeChoices, is360 ? 360 : 90);
     FDial360Button->setChecked(is360);
     FDial90Button->setChecked(!is360);
 }
@@ -838,8 +516,7 @@ void TMainForm::CastTransitNow()
 void TMainForm::SetDisplayMode(int mode)
 {
     nemra::SetDisplayMode(FSession, mode);
-    for (int m = 0; m < 5; ++m)
-        SetChecked({kDisplayModes[m].mainName, kDisplayModes[m].popupName}, m == FSession.FDisplayMode);
+    CheckChoice(nemra::ui::kDisplayModeChoices, FSession.FDisplayMode);
     ChooseChartList->setCurrentIndex(FSession.FDisplayMode);
 }
 
@@ -857,13 +534,11 @@ void TMainForm::SetMaxContracia(int value)
 void TMainForm::SetAxis(int axis)
 {
     if (axis == FSession.FAxis) {
-        SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, axis == 360);
-        SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, axis != 360);
+        CheckChoice(nemra::ui::kAxisChoices, axis == 360 ? 360 : 180);
         return;
     }
     nemra::SetAxis(FSession, axis);
-    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
-    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    CheckChoice(nemra::ui::kAxisChoices, FSession.FAxis == 360 ? 360 : 180);
     FillNatalColumn();
     FillV1Column();
     FillTransitColumn();
