@@ -18,6 +18,7 @@
 #include "mainwin/model/Settings.h"
 #include "mainwin/ui/ChartArea.h"
 #include "mainwin/ui/DialMouse.h"
+#include "mainwin/ui/MainpLayout.h"
 #include "mainwin/ui/MainpMenus.h"
 #include "printing/ui/PrintOutput.h"
 #include "reports/model/SolarArcTable.h"
@@ -26,6 +27,7 @@
 #include "reports/ui/Uhouse.h"
 #include "reports/ui/Ureport.h"
 #include "reports/ui/Usolrep.h"
+#include "ui/common/FormText.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SaveFileDialog.h"
 #include "ui/common/ThaiFonts.h"
@@ -61,34 +63,6 @@
 using nemra::ui::FromUtf8;
 
 namespace {
-
-constexpr int kClientWidth = 792;
-constexpr int kClientHeight = 536;
-const QColor kNavy(0, 0, 128);
-
-// The design captions the side labels show before the first cast, and their places.
-struct LabelPlace {
-    const char* name;
-    int left;
-    int top;
-    const char* designCaption;
-};
-constexpr int kLabelTops[7] = {0, 18, 35, 52, 68, 84, 101};
-constexpr LabelPlace kNatalLabels[7] = {
-    {"LName", 528, 0, "ดวงเดิม -"},        {"LDate", 528, 18, "วันเดือนปี -"},     {"LTime", 528, 35, "เวลา -"},
-    {"lPlace", 528, 52, "เมือง -"},        {"LTimeZone", 528, 68, "เขตเวลา -"}, {"LLatitude", 528, 84, "แลตติจูด -"},
-    {"LLongitude", 528, 101, "ลองกิจูด -"},
-};
-constexpr LabelPlace kTransitLabels[7] = {
-    {"trname", 657, 0, "ดวงจร -"},         {"trdate", 657, 18, "วันเดือนปี -"},     {"trtime", 657, 35, "เวลา -"},
-    {"trPlace", 657, 52, "เมือง -"},        {"trtimezone", 657, 68, "เขตเวลา -"}, {"trlatitude", 657, 84, "แลตติจูด -"},
-    {"trlongitude", 657, 101, "ลองกิจูด -"},
-};
-
-// The items of ChooseChartList (by display mode) and of ReflectSelectList (in the order of
-// kContraciaChoices).
-constexpr const char* kChartListItems[] = {"แสดงทุกดวง", "พื้นดวง+จร", "พื้นดวง+v1", "พื้นดวง", "ดวงจร"};
-constexpr const char* kReflectListItems[] = {"จุดสะท้อนทั้งหมด", "จุดสะท้อนเจ้าชะตา", "ไม่แสดงจุดสะท้อน"};
 
 constexpr const char* kTrueNodeHintChecked = "คลิกเพื่อเปลี่ยนเป็นราหูเฉลี่ย";
 constexpr const char* kTrueNodeHintUnchecked = "คลิกเพื่อเปลี่ยนเป็นราหูจริง";
@@ -179,8 +153,14 @@ void TMainForm::CentreOnScreen()
 
 // ---------------------------------------------------------------- layout
 
+// The horoscope page's widgets at their places (MainpLayout.h), then their wiring.
 void TMainForm::BuildLayout()
 {
+    namespace L = nemra::ui::mainp;
+    using nemra::ui::DialogFont;
+    using nemra::ui::LabelFont;
+    using nemra::ui::MakeControl;
+
     Notebook1 = new QTabWidget(this);
     Notebook1->setObjectName("Notebook1");
     Notebook1->tabBar()->hide();
@@ -193,58 +173,103 @@ void TMainForm::BuildLayout()
 
     ChartArea = new TChartArea(page);
     ChartArea->setObjectName("ChartArea");
-    ChartArea->setGeometry(2, 8, 521, 521);
-    FChartAreaHint = QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย");
+    ChartArea->setGeometry(L::kChartArea.rect());
+    FChartAreaHint = QString::fromUtf8(L::kMenuHint);
     ChartArea->setToolTip(FChartAreaHint);
 
-    const QFont labelFont = nemra::ui::LabelFont(13, true);
-    for (const auto& places : {kNatalLabels, kTransitLabels})
+    const QFont labelFont = LabelFont(L::kLabelFontPixels, true);
+    for (const L::LabelColumn* column : {&L::kNatalLabels, &L::kTransitLabels})
         for (int i = 0; i < 7; ++i) {
-            auto* label = new QLabel(QString::fromUtf8(places[i].designCaption), page);
-            label->setObjectName(places[i].name);
-            label->setGeometry(places[i].left, kLabelTops[i], places == kNatalLabels ? 128 : 134, 18);
+            auto* label = MakeControl<QLabel>(page, column->lines[i]);
+            label->setGeometry(column->left, L::kLabelTops[i], column->width, L::kLabelHeight);
             label->setFont(labelFont);
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, kNavy);
+            palette.setColor(QPalette::WindowText, QColor::fromRgb(L::kLabelRgb));
             label->setPalette(palette);
-            FLabels[places[i].name] = label;
+            FLabels[column->lines[i].name] = label;
         }
 
-    StringGrid1 = new QTableWidget(22, 4, page);
+    StringGrid1 = new QTableWidget(L::kGridRows, L::kGridColumns, page);
     StringGrid1->setObjectName("StringGrid1");
-    StringGrid1->setGeometry(524, 118, 264, 400);
+    StringGrid1->setGeometry(L::kGrid.rect());
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(65);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(L::kGridColumnWidth);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(L::kGridRowHeight);
     StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int row = 0; row < StringGrid1->rowCount(); ++row)
-        StringGrid1->setRowHeight(row, 18);
+        StringGrid1->setRowHeight(row, L::kGridRowHeight);
     for (int column = 0; column < StringGrid1->columnCount(); ++column)
-        StringGrid1->setColumnWidth(column, 65);
+        StringGrid1->setColumnWidth(column, L::kGridColumnWidth);
     StringGrid1->setShowGrid(false);
-    StringGrid1->setFont(nemra::ui::LabelFont(12, true));
+    StringGrid1->setFont(LabelFont(L::kGridFontPixels, true));
     StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setWordWrap(false);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setToolTip(QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย"));
+    StringGrid1->setToolTip(QString::fromUtf8(L::kMenuHint));
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     TabSet1 = new QTabBar(page);
     TabSet1->setObjectName("TabSet1");
-    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยจริง"));
-    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยสะท้อน"));
+    for (const char* caption : L::kGridTabCaptions)
+        TabSet1->addTab(QString::fromUtf8(caption));
     TabSet1->setShape(QTabBar::TriangularSouth);
-    TabSet1->setFont(nemra::ui::DialogFont(10, true));
-    TabSet1->setStyleSheet("QTabBar::tab { height: 17px; padding: 0px 10px; }");
-    TabSet1->setGeometry(527, 517, 265, 19);
+    TabSet1->setFont(DialogFont(L::kGridTabFontPixels, true));
+    TabSet1->setStyleSheet(QString::fromLatin1(L::kGridTabStyle));
+    TabSet1->setGeometry(L::kGridTabs.rect());
     TabSet1->setDrawBase(false);
+
+    ChooseChartList = new QComboBox(page);
+    ChooseChartList->setObjectName("ChooseChartList");
+    for (const char* caption : L::kChartListItems)
+        ChooseChartList->addItem(QString::fromUtf8(caption));
+    ChooseChartList->setGeometry(L::kChartList.rect());
+    ChooseChartList->setFont(DialogFont(L::kListFontPixels));
+
+    auto* dialGroup = MakeControl<QGroupBox>(page, L::kDialGroupText);
+    dialGroup->setGeometry(L::kDialGroup.rect());
+    dialGroup->setFont(DialogFont(L::kDialGroupFontPixels));
+    dialGroup->setStyleSheet(QString::fromLatin1(L::kDialGroupStyle));
+    auto* dialLayout = new QHBoxLayout(dialGroup);
+    const auto& margins = L::kDialGroupMargins;
+    dialLayout->setContentsMargins(margins[0], margins[1], margins[2], margins[3]);
+    dialLayout->setSpacing(L::kDialGroupSpacing);
+    FDial360Button = MakeControl<QRadioButton>(dialGroup, L::kDialButtons[0]);
+    FDial90Button = MakeControl<QRadioButton>(dialGroup, L::kDialButtons[1]);
+    dialLayout->addWidget(FDial360Button);
+    dialLayout->addWidget(FDial90Button);
+
+    ReflectSelectList = new QComboBox(page);
+    ReflectSelectList->setObjectName("ReflectSelectList");
+    for (const char* caption : L::kReflectListItems)
+        ReflectSelectList->addItem(QString::fromUtf8(caption));
+    ReflectSelectList->setGeometry(L::kReflectList.rect());
+    ReflectSelectList->setFont(DialogFont(L::kListFontPixels));
+
+    StopBtn = MakeControl<QPushButton>(page, L::kStopButtonText);
+    StopBtn->setGeometry(L::kStopButton.rect());
+    StopBtn->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(nemra::kRealTimeIntervalMs);
+
+    FDialMouse = new TDialMouse(FSession, ChartArea, StringGrid1, this);
+
+    for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
+        onTop->raise();
+
+    menuBar()->setObjectName("MainMenu1");
+    // The client area is fixed; the window grows by the menu bar.
+    Notebook1->setFixedSize(L::kClientWidth, L::kClientHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) {
         FSession.GridTab = index;
         if (FSession.FNatal.Computed)
@@ -254,66 +279,17 @@ void TMainForm::BuildLayout()
         if (FSession.FNatal.Computed && FSession.FTransit.Computed)
             FillV1Column();
     });
-
-    ChooseChartList = new QComboBox(page);
-    ChooseChartList->setObjectName("ChooseChartList");
-    for (const char* caption : kChartListItems)
-        ChooseChartList->addItem(QString::fromUtf8(caption));
-    ChooseChartList->setGeometry(435, 457, 84, 21);
-    ChooseChartList->setFont(nemra::ui::DialogFont(11));
     connect(ChooseChartList, &QComboBox::activated, this,
             [this](int index) { ApplyDialRefresh(nemra::ChooseChartLayers(FSession, index)); });
-
-    auto* dialGroup = new QGroupBox(QStringLiteral("ชนิดจานหมุน"), page);
-    dialGroup->setObjectName("DialSelectGroup");
-    dialGroup->setGeometry(409, 475, 110, 31);
-    dialGroup->setFont(nemra::ui::DialogFont(9));
-    dialGroup->setStyleSheet("QGroupBox { background: white; border: 1px solid gray; margin-top: 0px; }"
-                             "QGroupBox::title { subcontrol-origin: padding; left: 3px; top: 0px; }");
-    auto* dialLayout = new QHBoxLayout(dialGroup);
-    dialLayout->setContentsMargins(4, 12, 2, 0);
-    dialLayout->setSpacing(2);
-    FDial360Button = new QRadioButton("360", dialGroup);
-    FDial90Button = new QRadioButton("90", dialGroup);
-    FDial360Button->setObjectName("DialSelect360");
-    FDial90Button->setObjectName("DialSelect90");
-    dialLayout->addWidget(FDial360Button);
-    dialLayout->addWidget(FDial90Button);
     connect(FDial360Button, &QRadioButton::clicked, this,
             [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 0)); });
     connect(FDial90Button, &QRadioButton::clicked, this,
             [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 1)); });
-
-    ReflectSelectList = new QComboBox(page);
-    ReflectSelectList->setObjectName("ReflectSelectList");
-    for (const char* caption : kReflectListItems)
-        ReflectSelectList->addItem(QString::fromUtf8(caption));
-    ReflectSelectList->setGeometry(408, 506, 112, 21);
-    ReflectSelectList->setFont(nemra::ui::DialogFont(11));
     connect(ReflectSelectList, &QComboBox::activated, this,
             [this](int index) { ApplyDialRefresh(nemra::ChooseReflectionSet(FSession, index)); });
-
-    StopBtn = new QPushButton(QStringLiteral("หยุดดวงจร"), page);
-    StopBtn->setObjectName("StopBtn");
-    StopBtn->setGeometry(447, 10, 75, 25);
-    StopBtn->hide();
     connect(StopBtn, &QPushButton::clicked, this, &TMainForm::StopRealTimeTransit);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(nemra::kRealTimeIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-
-    FDialMouse = new TDialMouse(FSession, ChartArea, StringGrid1, this);
     connect(FDialMouse, &TDialMouse::refreshNeeded, this, &TMainForm::ApplyDialRefresh);
-
-    for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
-        onTop->raise();
-
-    menuBar()->setObjectName("MainMenu1");
-    // The client area is fixed; the window grows by the menu bar.
-    Notebook1->setFixedSize(kClientWidth, kClientHeight);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 // ---------------------------------------------------------------- seams
@@ -432,14 +408,14 @@ void TMainForm::FillNatalLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FNatal);
     for (int i = 0; i < 7; ++i)
-        FLabels[kNatalLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
+        FLabels[nemra::ui::mainp::kNatalLabels.lines[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 void TMainForm::FillTransitLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FTransit);
     for (int i = 0; i < 7; ++i)
-        FLabels[kTransitLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
+        FLabels[nemra::ui::mainp::kTransitLabels.lines[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 // ---------------------------------------------------------------- casting
@@ -738,7 +714,7 @@ bool TMainForm::RealTimeRunning() const
 
 void TMainForm::SetHints(bool on)
 {
-    StringGrid1->setToolTip(on ? QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย") : QString());
+    StringGrid1->setToolTip(on ? QString::fromUtf8(nemra::ui::mainp::kMenuHint) : QString());
     ChartArea->setToolTip(on ? FChartAreaHint : QString());
 }
 
