@@ -26,6 +26,7 @@ namespace L = nemra::ui::chartinput;
 #include <QTabBar>
 #include <QTableView>
 
+#include <algorithm>
 #include <string_view>
 
 TChartInputPanel::TChartInputPanel(QWidget* parent)
@@ -96,7 +97,8 @@ void TChartInputPanel::CreateControls()
         MakePositionControls(this);
 }
 
-// The grid of kGridRows: each row's caption, then its controls (or the time box) in their cells.
+// The grid of kGridRows: each row's caption, then its controls (or a box of them) in their
+// cells.
 void TChartInputPanel::LayOutControls()
 {
     auto* grid = new QGridLayout(this);
@@ -109,14 +111,20 @@ void TChartInputPanel::LayOutControls()
             qFatal("the input panel has no %s", name);
         return widget;
     };
-    const auto timeBox = [this, &control] {
-        auto* box = new QHBoxLayout;
-        for (const L::SpinUnit& unit : L::kTimeUnits) {
-            box->addWidget(control(unit.spin));
-            box->addWidget(new QLabel(QString::fromUtf8(unit.unit), this));
+    const auto box = [this, grid, &control](const L::Box& b) {
+        auto* layout = new QHBoxLayout;
+        if (b.spaced)
+            layout->setSpacing(grid->horizontalSpacing());
+        for (const L::BoxItem& item : b.items) {
+            if (item.control == nullptr) {
+                layout->addStretch();
+                continue;
+            }
+            layout->addWidget(control(item.control));
+            if (item.unit)
+                layout->addWidget(new QLabel(QString::fromUtf8(item.unit), this));
         }
-        box->addStretch();
-        return box;
+        return layout;
     };
     for (int row = 0; row < static_cast<int>(std::size(L::kGridRows)); ++row) {
         const L::GridRow& r = L::kGridRows[row];
@@ -128,8 +136,9 @@ void TChartInputPanel::LayOutControls()
         for (const L::GridCell& cell : r.cells) {
             if (cell.name == nullptr)
                 break;
-            if (std::string_view(cell.name) == L::kTimeBox)
-                grid->addLayout(timeBox(), row, cell.column, 1, cell.columnSpan);
+            const auto boxed = std::ranges::find(L::kBoxes, std::string_view(cell.name), &L::Box::name);
+            if (boxed != std::end(L::kBoxes))
+                grid->addLayout(box(*boxed), row, cell.column, 1, cell.columnSpan);
             else
                 grid->addWidget(control(cell.name), row, cell.column, 1, cell.columnSpan);
         }
