@@ -218,8 +218,9 @@ class TMainForm : public QMainWindow {
     void AddEntries(QMenu* menu, std::initializer_list<nemra::ui::MenuEntry> entries);
     QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption);
     QAction* MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler);
-    // The dial type, display mode, reflection and axis submenus and the house-line entry.
-    void AddDialSubMenus(QMenu* menu, bool popup);
+    // The calculation dials, the dial tools, the dial type, display mode, reflection and axis
+    // submenus and the house-line entry: MnIndex, or the head of the dial's pop-up.
+    void AddDialEntries(QMenu* menu, bool popup);
 
     void SetChecked(std::initializer_list<const char*> names, bool checked);
     // Checks the choice of `value`, in the main menu and the pop-up, and unchecks the others.

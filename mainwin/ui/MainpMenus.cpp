@@ -51,6 +51,26 @@ constexpr WindowAction kWindowActions[] = {
 
 constexpr MenuEntry kSeparator{};
 
+// The dial's entries, MnIndex's in the main menu and the head of the dial's pop-up: a row a
+// main entry and its pop-up twin's name, and the twin's caption where it differs.
+struct DialEntry {
+    MenuEntry main;
+    const char* popupName = nullptr;
+    const char* popupCaption = nullptr;
+};
+constexpr DialEntry kDialEntries[] = {
+    {{.name = "MnIndexCancer", .caption = "จักรราศี(จุดกรกฎ)", .horoscopeFirst = true}, "Pop1Cancer"},
+    {{.name = "MnIndexHouse", .caption = "เรือนชะตาปัจจัยต่าง ๆ"}, "Pop1House"},
+    {{.name = "MnIndexMidpoint", .caption = "ปัจจัย/ศูนย์รังสี"}, "Pop1Mid"},
+    {{.name = "MnIndexSens", .caption = "จุดอิทธิพล A,B,C"}, "Pop1Sens", "จุดอิทธิพล  A,B,C"},
+    {{.name = "MnMcDay", .caption = "เมอริเดียนประจำวัน"}, "Pop1MC"},
+    {{.name = "MnIndexUser", .caption = "จุดกำหนดเอง"}, "Pop1User"},
+    {kSeparator},
+    {{.name = "MnShowTool", .action = "DiscTool"}, "Pop1DiskTool"},
+    {{.name = "MnMidPointTool", .action = "MidPointTool", .checkable = true}, "Pop1MidpointTool"},
+    {kSeparator},
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- the command table
@@ -238,9 +258,17 @@ void TMainForm::CheckChoice(std::span<const MenuChoice> choices, int value)
         SetChecked({c.mainName, c.popupName}, c.value == value);
 }
 
-// The dial's submenus, the same in the main menu and in the dial's pop-up.
-void TMainForm::AddDialSubMenus(QMenu* menu, bool popup)
+// The dial's entries (kDialEntries), its submenus and the house lines, the same in the main
+// menu and in the dial's pop-up.
+void TMainForm::AddDialEntries(QMenu* menu, bool popup)
 {
+    for (const DialEntry& e : kDialEntries)
+        AddEntries(menu, {popup && e.main.name ? MenuEntry{.name = e.popupName,
+                                                           .caption = e.popupCaption,
+                                                           .command = e.main.name,
+                                                           .action = e.main.action,
+                                                           .checkable = e.main.checkable}
+                                               : e.main});
     const struct {
         const char* mainName;
         const char* popupName;
@@ -290,18 +318,7 @@ void TMainForm::BuildMainMenu()
                 {.name = "MnChangeTransit", .caption = "เพิ่ม/ลดวันเวลา"},
                 {.name = "SaveTransit", .caption = "บันทึกลงไฟล์"}});
 
-    QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
-    AddEntries(index, {{.name = "MnIndexCancer", .caption = "จักรราศี(จุดกรกฎ)", .horoscopeFirst = true},
-                       {.name = "MnIndexHouse", .caption = "เรือนชะตาปัจจัยต่าง ๆ"},
-                       {.name = "MnIndexMidpoint", .caption = "ปัจจัย/ศูนย์รังสี"},
-                       {.name = "MnIndexSens", .caption = "จุดอิทธิพล A,B,C"},
-                       {.name = "MnMcDay", .caption = "เมอริเดียนประจำวัน"},
-                       {.name = "MnIndexUser", .caption = "จุดกำหนดเอง"},
-                       kSeparator,
-                       {.name = "MnShowTool", .action = "DiscTool"},
-                       {.name = "MnMidPointTool", .action = "MidPointTool", .checkable = true},
-                       kSeparator});
-    AddDialSubMenus(index, false);
+    AddDialEntries(AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ")), false);
 
     AddEntries(AddSubMenu(nullptr, "MnReport", QStringLiteral("&4 รายงานต่างๆ")),
                {{.name = "MnReportIndex", .action = "Send_Report"},
@@ -351,23 +368,13 @@ void TMainForm::BuildMainMenu()
     AddEntries(manage, {kSeparator, {.name = "AboutM", .caption = "About"}});
 }
 
-// The pop-up twins of main entries name the main entry's command; a caption only where
-// theirs differs.
+// The pop-up twins of main entries name the main entry's command, and give a caption only
+// where theirs differs; the dial's twins stand in kDialEntries.
 void TMainForm::BuildPopupMenus()
 {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    AddEntries(PopupMenu1, {{.name = "Pop1Cancer", .command = "MnIndexCancer"},
-                            {.name = "Pop1House", .command = "MnIndexHouse"},
-                            {.name = "Pop1Mid", .command = "MnIndexMidpoint"},
-                            {.name = "Pop1Sens", .caption = "จุดอิทธิพล  A,B,C", .command = "MnIndexSens"},
-                            {.name = "Pop1MC", .command = "MnMcDay"},
-                            {.name = "Pop1User", .command = "MnIndexUser"},
-                            kSeparator,
-                            {.name = "Pop1DiskTool", .action = "DiscTool"},
-                            {.name = "Pop1MidpointTool", .action = "MidPointTool", .checkable = true},
-                            kSeparator});
-    AddDialSubMenus(PopupMenu1, true);
+    AddDialEntries(PopupMenu1, true);
     AddEntries(PopupMenu1, {kSeparator,
                             {.name = "Pop1Clip", .action = "CopyClipboard"},
                             {.name = "Pop1SaveBmp", .caption = "บันทึกภาพลงไฟล์", .command = "MnSaveBmp"},
