@@ -2,12 +2,15 @@
 
 #include "atlas/ui/AtlasSearch.h"
 #include "charts/model/ChartPlace.h"
+#include "input/ui/ChartInputPanelLayout.h"
 #include "input/ui/InputDialogKit.h"
 
 #include "core/FactorCatalogue.h"
 #include "ui/common/QtText.h"
 
 using nemra::ui::FromUtf8;
+using nemra::ui::MakeControl;
+namespace L = nemra::ui::chartinput;
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -22,6 +25,9 @@ using nemra::ui::FromUtf8;
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
+
+#include <algorithm>
+#include <string_view>
 
 TChartInputPanel::TChartInputPanel(QWidget* parent)
     : QWidget(parent)
@@ -46,25 +52,26 @@ TChartInputPanel::TChartInputPanel(QWidget* parent)
         connect(button, &QAbstractButton::toggled, this, &TChartInputPanel::ZoneChanged);
 }
 
+// The controls with their texts from ChartInputPanelLayout.h.
 void TChartInputPanel::CreateControls()
 {
-    Edit1 = MakeEdit(this, "Edit1");
-    Edit1->setText(QStringLiteral("ดวงจรขณะนี้"));
-    Edit1->setToolTip(QStringLiteral("ไม่เกิน 30 ตัวอักษร"));
+    Edit1 = MakeEdit(this, L::kNameEdit.name);
+    Edit1->setText(QString::fromUtf8(L::kNameEdit.caption));
+    Edit1->setToolTip(QString::fromUtf8(L::kNameEdit.toolTip));
 
     Calendar1 = new QCalendarWidget(this);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setObjectName(QLatin1String(L::kCalendar.name));
     Calendar1->setLocale(QLocale(QLocale::Thai, QLocale::Thailand));
     Calendar1->setFirstDayOfWeek(Qt::Sunday);
     Calendar1->setNavigationBarVisible(false); // month and year come from TabSet1 and BESpin
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Calendar1->setToolTip(QStringLiteral("คลิกช่องวันที่ที่ต้องการ"));
+    Calendar1->setToolTip(QString::fromUtf8(L::kCalendar.toolTip));
     for (auto* view : Calendar1->findChildren<QTableView*>())
         view->installEventFilter(this);
 
     TabSet1 = new QTabBar(this);
-    TabSet1->setObjectName(QStringLiteral("TabSet1"));
-    TabSet1->setToolTip(QStringLiteral("ปุ่มด้านขวาใช้เลื่อนหาชื่อเดือนได้"));
+    TabSet1->setObjectName(QLatin1String(L::kMonthTabs.name));
+    TabSet1->setToolTip(QString::fromUtf8(L::kMonthTabs.toolTip));
     TabSet1->setUsesScrollButtons(true);
     TabSet1->setExpanding(false);
     TabSet1->setShape(QTabBar::RoundedSouth);
@@ -72,21 +79,16 @@ void TChartInputPanel::CreateControls()
         TabSet1->addTab(QString::fromUtf8(nemra::MonthAbbrThai[static_cast<std::size_t>(month)]));
 
     BESpin = MakeSpin(this, "BESpin", nemra::kMinYearBE, nemra::kMaxYearBE, FBuddhistYear);
-    Label8 = new QLabel(QStringLiteral("ค.ศ.(1995)"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
+    Label8 = MakeControl<QLabel>(this, L::kYearLabel);
 
     HoSpin = MakeSpin(this, "HoSpin", 0, 23, 0);
     MinSpin = MakeSpin(this, "MinSpin", 0, 59, 0);
     SecSpin = MakeSpin(this, "SecSpin", 0, 59, 0);
 
     Edit2 = MakeEdit(this, "Edit2");
-    Button1 = new QPushButton(QStringLiteral("จังหวัด/เมือง"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    AtlasButton = new QPushButton(QStringLiteral("เมืองทั่วโลก"), this);
-    AtlasButton->setObjectName(QStringLiteral("AtlasButton"));
-    AtlasButton->setToolTip(QStringLiteral("ค้นหาเมืองจากแผนที่โลก พร้อมเขตเวลาตามวันและเวลาเกิด"));
-    AtlasNote = new QLabel(this);
-    AtlasNote->setObjectName(QStringLiteral("AtlasNote"));
+    Button1 = MakeControl<QPushButton>(this, L::kCityButton);
+    AtlasButton = MakeControl<QPushButton>(this, L::kAtlasButton);
+    AtlasNote = MakeControl<QLabel>(this, L::kAtlasNote);
     AtlasNote->setWordWrap(true);
 
     std::tie(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2) = MakeZoneControls(this);
@@ -95,60 +97,52 @@ void TChartInputPanel::CreateControls()
         MakePositionControls(this);
 }
 
+// The grid of kGridRows: each row's caption, then its controls (or a box of them) in their
+// cells.
 void TChartInputPanel::LayOutControls()
 {
-    auto label = [this](const QString& text) { return new QLabel(text, this); };
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(3);
-    grid->setRowStretch(1, 1);
-    grid->setColumnStretch(6, 1);
-    int row = 0;
-    grid->addWidget(label(QStringLiteral("นาม")), row, 0);
-    grid->addWidget(Edit1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("วันที่")), row, 0, Qt::AlignTop);
-    grid->addWidget(Calendar1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("เดือน")), row, 0);
-    grid->addWidget(TabSet1, row++, 1, 1, 6);
-    grid->addWidget(label(QStringLiteral("พ.ศ.")), row, 0);
-    grid->addWidget(BESpin, row, 1);
-    grid->addWidget(Label8, row++, 2, 1, 5);
-
-    grid->addWidget(label(QStringLiteral("เวลา")), row, 0);
-    auto* time = new QHBoxLayout;
-    time->addWidget(HoSpin);
-    time->addWidget(label(QStringLiteral("นาฬิกา")));
-    time->addWidget(MinSpin);
-    time->addWidget(label(QStringLiteral("นาที")));
-    time->addWidget(SecSpin);
-    time->addWidget(label(QStringLiteral("วินาที")));
-    time->addStretch();
-    grid->addLayout(time, row++, 1, 1, 6);
-
-    grid->addWidget(label(QStringLiteral("จังหวัด/เมือง")), row, 0);
-    grid->addWidget(Edit2, row, 1, 1, 4);
-    grid->addWidget(Button1, row, 5);
-    grid->addWidget(AtlasButton, row++, 6);
-
-    grid->addWidget(label(QStringLiteral("เขตเวลา")), row, 0);
-    grid->addWidget(SpinEdit5, row, 1);
-    grid->addWidget(SpinEdit6, row, 2);
-    grid->addWidget(CheckBox1, row, 3);
-    grid->addWidget(RadioButton1, row, 4);
-    grid->addWidget(RadioButton2, row++, 5);
-
-    grid->addWidget(label(QStringLiteral("แลตติจูด")), row, 0);
-    grid->addWidget(SpinEdit7, row, 1);
-    grid->addWidget(SpinEdit8, row, 2);
-    grid->addWidget(RadioButton3, row, 4);
-    grid->addWidget(RadioButton4, row++, 5);
-
-    grid->addWidget(label(QStringLiteral("ลองกิจูด")), row, 0);
-    grid->addWidget(SpinEdit9, row, 1);
-    grid->addWidget(SpinEdit10, row, 2);
-    grid->addWidget(RadioButton5, row, 4);
-    grid->addWidget(RadioButton6, row++, 5);
-    grid->addWidget(AtlasNote, row, 1, 1, 6);
+    grid->setVerticalSpacing(L::kVerticalSpacing);
+    grid->setColumnStretch(L::kStretchColumn, 1);
+    const auto control = [this](const char* name) {
+        auto* widget = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+        if (widget == nullptr)
+            qFatal("the input panel has no %s", name);
+        return widget;
+    };
+    const auto box = [this, grid, &control](const L::Box& b) {
+        auto* layout = new QHBoxLayout;
+        if (b.spaced)
+            layout->setSpacing(grid->horizontalSpacing());
+        for (const L::BoxItem& item : b.items) {
+            if (item.control == nullptr) {
+                layout->addStretch();
+                continue;
+            }
+            layout->addWidget(control(item.control));
+            if (item.unit)
+                layout->addWidget(new QLabel(QString::fromUtf8(item.unit), this));
+        }
+        return layout;
+    };
+    for (int row = 0; row < static_cast<int>(std::size(L::kGridRows)); ++row) {
+        const L::GridRow& r = L::kGridRows[row];
+        if (r.caption)
+            grid->addWidget(new QLabel(QString::fromUtf8(r.caption), this), row, 0,
+                            r.tall ? Qt::AlignTop : Qt::Alignment());
+        if (r.tall)
+            grid->setRowStretch(row, 1);
+        for (const L::GridCell& cell : r.cells) {
+            if (cell.name == nullptr)
+                break;
+            const auto boxed = std::ranges::find(L::kBoxes, std::string_view(cell.name), &L::Box::name);
+            if (boxed != std::end(L::kBoxes))
+                grid->addLayout(box(*boxed), row, cell.column, 1, cell.columnSpan);
+            else
+                grid->addWidget(control(cell.name), row, cell.column, 1, cell.columnSpan);
+        }
+    }
 }
 
 void TChartInputPanel::AtlasButtonClick()

@@ -1,11 +1,14 @@
 #include "input/ui/Input1.h"
 
 #include "input/ui/ChartInputPanel.h"
+#include "input/ui/Input1Layout.h"
 #include "input/ui/InputDialogKit.h"
 #include "input/ui/Ucity.h"
 #include "ui/common/QtText.h"
 
 using nemra::ui::FromUtf8;
+using nemra::ui::MakeControl;
+namespace L = nemra::ui::input1;
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -27,19 +30,18 @@ TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra
     , FClock(std::move(clock))
     , FCityDataDirs(std::move(cityDataDirs))
 {
-    setObjectName(QStringLiteral("New1"));
-    setWindowTitle(QStringLiteral("ข้อมูลดวงชะตา"));
-    setFont(ThaiDialogFont(9));
+    setObjectName(QLatin1String(L::kDialog.name));
+    setWindowTitle(QString::fromUtf8(L::kDialog.caption));
+    setFont(ThaiDialogFont(L::kFontPoints));
     Panel = new TChartInputPanel(this);
-    BitBtn1 = new QPushButton(QStringLiteral("ตกลง"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = MakeControl<QPushButton>(this, L::kOkButton);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("ยกเลิก"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2 = MakeControl<QPushButton>(this, L::kCancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 6, 10, 6);
-    layout->setSpacing(3);
+    const auto& margins = L::kMargins;
+    layout->setContentsMargins(margins[0], margins[1], margins[2], margins[3]);
+    layout->setSpacing(L::kSpacing);
     layout->addWidget(Panel, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -47,7 +49,7 @@ TNew1::TNew1(nemra::TChartInput& chartInput, nemra::CityListState& cities, nemra
     buttons->addWidget(BitBtn2);
     layout->addLayout(buttons);
     SetTabOrder();
-    setFixedSize(465, 467);
+    setFixedSize(L::kWidth, L::kHeight);
 
     connect(Panel->Button1, &QPushButton::clicked, this, &TNew1::Button1Click);
     connect(Panel, &TChartInputPanel::EnterOnCalendar, BitBtn1, &QPushButton::click); // Enter there is OK too

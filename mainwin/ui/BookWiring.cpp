@@ -25,15 +25,6 @@ std::filesystem::path LibraryFile()
 
 } // namespace
 
-void TMainForm::BuildBookCommands()
-{
-    connect(item("See_Book1"), &QAction::triggered, this, [this] { OpenBook(1, false); });
-    connect(item("See_Book2"), &QAction::triggered, this, [this] { OpenBook(2, false); });
-    connect(item("MnEditBook"), &QAction::triggered, this, [this] { OpenBook(1, true); });
-    for (const char* name : {"See_Book1", "See_Book2", "MnSeeBook1", "MnSeeBook2", "MnEditBook"})
-        item(name)->setEnabled(true);
-}
-
 void TMainForm::OpenBook(int book, bool editing)
 {
     // Reading a book never creates the library file; the editor does.

@@ -8,18 +8,13 @@
 #include <QAction>
 #include <QScreen>
 
+// DiscTool runs its command (OpenDialTool) like any other; the finder runs by its check, which
+// its menu entries (sharing the action) show.
 void TMainForm::BuildDialToolCommands()
 {
-    QAction* tool = item("DiscTool");
-    connect(tool, &QAction::triggered, this, &TMainForm::OpenDialTool);
     QAction* finder = item("MidPointTool");
     finder->setCheckable(true);
     connect(finder, &QAction::toggled, this, &TMainForm::SetMidpointFinder);
-    // The pop-up's twins share the actions' commands; the finder's entries carry its check.
-    connect(item("Pop1DiskTool"), &QAction::triggered, tool, &QAction::trigger);
-    connect(item("Pop1MidpointTool"), &QAction::triggered, finder, &QAction::trigger);
-    for (const char* name : {"MnMidPointTool", "Pop1MidpointTool"})
-        item(name)->setCheckable(true);
 }
 
 void TMainForm::UpdateDialToolState()

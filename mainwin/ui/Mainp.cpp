@@ -6,10 +6,7 @@
 #include "dials/model/DialIndex.h"
 #include "dials/ui/DialExport.h"
 #include "dials/ui/DialRenderer.h"
-#include "dials/ui/Umidp1.h"
 #include "dials/ui/Uselhous.h"
-#include "dials/ui/Usenp1.h"
-#include "dials/ui/Uuserp1.h"
 #include "input/ui/Input1.h"
 #include "input/ui/utrplace.h"
 #include "library/model/ChartStore.h"
@@ -21,14 +18,16 @@
 #include "mainwin/model/Settings.h"
 #include "mainwin/ui/ChartArea.h"
 #include "mainwin/ui/DialMouse.h"
+#include "mainwin/ui/MainpLayout.h"
+#include "mainwin/ui/MainpMenus.h"
 #include "printing/ui/PrintOutput.h"
 #include "reports/model/SolarArcTable.h"
 #include "reports/ui/ReportCommands.h"
 #include "reports/ui/UBriefAspect.h"
 #include "reports/ui/Uhouse.h"
-#include "reports/ui/Urasi.h"
 #include "reports/ui/Ureport.h"
 #include "reports/ui/Usolrep.h"
+#include "ui/common/FormText.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SaveFileDialog.h"
 #include "ui/common/ThaiFonts.h"
@@ -59,61 +58,11 @@
 #include <QTimer>
 #include <QtMath>
 
-using nemra::print::PageKind;
+#include <algorithm>
+
 using nemra::ui::FromUtf8;
 
 namespace {
-
-constexpr int kClientWidth = 792;
-constexpr int kClientHeight = 536;
-const QColor kNavy(0, 0, 128);
-
-// The design captions the side labels show before the first cast, and their places.
-struct LabelPlace {
-    const char* name;
-    int left;
-    int top;
-    const char* designCaption;
-};
-constexpr int kLabelTops[7] = {0, 18, 35, 52, 68, 84, 101};
-constexpr LabelPlace kNatalLabels[7] = {
-    {"LName", 528, 0, "ดวงเดิม -"},        {"LDate", 528, 18, "วันเดือนปี -"},     {"LTime", 528, 35, "เวลา -"},
-    {"lPlace", 528, 52, "เมือง -"},        {"LTimeZone", 528, 68, "เขตเวลา -"}, {"LLatitude", 528, 84, "แลตติจูด -"},
-    {"LLongitude", 528, 101, "ลองกิจูด -"},
-};
-constexpr LabelPlace kTransitLabels[7] = {
-    {"trname", 657, 0, "ดวงจร -"},         {"trdate", 657, 18, "วันเดือนปี -"},     {"trtime", 657, 35, "เวลา -"},
-    {"trPlace", 657, 52, "เมือง -"},        {"trtimezone", 657, 68, "เขตเวลา -"}, {"trlatitude", 657, 84, "แลตติจูด -"},
-    {"trlongitude", 657, 101, "ลองกิจูด -"},
-};
-
-// DisplayMode entries: main-menu name, pop-up name, menu caption, list caption.
-struct DisplayModeEntry {
-    const char* mainName;
-    const char* popupName;
-    const char* caption;
-    const char* listCaption;
-};
-constexpr DisplayModeEntry kDisplayModes[5] = {
-    {"MnShowAllChart", "Pop1ShowAllChart", "แสดงดวงทั้งหมด", "แสดงทุกดวง"},
-    {"MnShowNatalTransit", "Pop1ShowNatalTransit", "แสดงดวงกำเนิด+ดวงจร", "พื้นดวง+จร"},
-    {"MnShowNatalPgChart", "Pop1ShowNatalPg", "แสดงดวงกำเนิด+จรอายุขัย", "พื้นดวง+v1"},
-    {"MnShowNatal", "Pop1ShowNatal", "แสดงแต่ดวงกำเนิด", "พื้นดวง"},
-    {"MnShowTransit", "Pop1ShowTransit", "แสดงแต่ดวงจร", "ดวงจร"},
-};
-
-struct ContraciaEntry {
-    int value;
-    const char* mainName;
-    const char* popupName;
-    const char* caption;
-    const char* listCaption;
-};
-constexpr ContraciaEntry kContracia[3] = {
-    {21, "MnAllCon", "Pop1AllCon", "ทั้งหมด", "จุดสะท้อนทั้งหมด"},
-    {5, "MnPerCon", "Pop1PerCon", "จุดเจ้าชะตา", "จุดสะท้อนเจ้าชะตา"},
-    {0, "MnNoCon", "Pop1NoCon", "ไม่แสดง", "ไม่แสดงจุดสะท้อน"},
-};
 
 constexpr const char* kTrueNodeHintChecked = "คลิกเพื่อเปลี่ยนเป็นราหูเฉลี่ย";
 constexpr const char* kTrueNodeHintUnchecked = "คลิกเพื่อเปลี่ยนเป็นราหูจริง";
@@ -133,11 +82,11 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         CheckScreenSize(screen->size());
     BuildLayout();
+    BuildCommands();
     BuildActions();
     BuildMainMenu();
     BuildPopupMenus();
     BuildDialToolCommands();
-    BuildBookCommands();
     ShowHoroscopePage();
     FSession.FChartSize = ChartArea->width();
     FSession.FChartCenter = (FSession.FChartSize - 1) / 2 + 1;
@@ -153,8 +102,7 @@ TMainForm::TMainForm(nemra::Clock clock, const QString& settingsFolder, QWidget*
         QTimer::singleShot(0, this, [this, text = FromUtf8(notice)] { ShowSettingsNotice(text); });
     FSession.FPlaceChoice = FSession.GChartInput; // the place dialog first opens on the start-up place
     UpdateDialTypeControls();
-    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
-    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    CheckChoice(nemra::ui::kAxisChoices, FSession.FAxis == 360 ? 360 : 180);
     SetChecked({"MnTrueNode"}, FSession.TrueNodeChecked);
     item("MnTrueNode")->setStatusTip(FSession.TrueNodeChecked ? kTrueNodeHintChecked : kTrueNodeHintUnchecked);
     item("MnTrueNode")->setToolTip(item("MnTrueNode")->statusTip());
@@ -205,8 +153,14 @@ void TMainForm::CentreOnScreen()
 
 // ---------------------------------------------------------------- layout
 
+// The horoscope page's widgets at their places (MainpLayout.h), then their wiring.
 void TMainForm::BuildLayout()
 {
+    namespace L = nemra::ui::mainp;
+    using nemra::ui::DialogFont;
+    using nemra::ui::LabelFont;
+    using nemra::ui::MakeControl;
+
     Notebook1 = new QTabWidget(this);
     Notebook1->setObjectName("Notebook1");
     Notebook1->tabBar()->hide();
@@ -219,58 +173,103 @@ void TMainForm::BuildLayout()
 
     ChartArea = new TChartArea(page);
     ChartArea->setObjectName("ChartArea");
-    ChartArea->setGeometry(2, 8, 521, 521);
-    FChartAreaHint = QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย");
+    ChartArea->setGeometry(L::kChartArea.rect());
+    FChartAreaHint = QString::fromUtf8(L::kMenuHint);
     ChartArea->setToolTip(FChartAreaHint);
 
-    const QFont labelFont = nemra::ui::LabelFont(13, true);
-    for (const auto& places : {kNatalLabels, kTransitLabels})
+    const QFont labelFont = LabelFont(L::kLabelFontPixels, true);
+    for (const L::LabelColumn* column : {&L::kNatalLabels, &L::kTransitLabels})
         for (int i = 0; i < 7; ++i) {
-            auto* label = new QLabel(QString::fromUtf8(places[i].designCaption), page);
-            label->setObjectName(places[i].name);
-            label->setGeometry(places[i].left, kLabelTops[i], places == kNatalLabels ? 128 : 134, 18);
+            auto* label = MakeControl<QLabel>(page, column->lines[i]);
+            label->setGeometry(column->left, L::kLabelTops[i], column->width, L::kLabelHeight);
             label->setFont(labelFont);
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, kNavy);
+            palette.setColor(QPalette::WindowText, QColor::fromRgb(L::kLabelRgb));
             label->setPalette(palette);
-            FLabels[places[i].name] = label;
+            FLabels[column->lines[i].name] = label;
         }
 
-    StringGrid1 = new QTableWidget(22, 4, page);
+    StringGrid1 = new QTableWidget(L::kGridRows, L::kGridColumns, page);
     StringGrid1->setObjectName("StringGrid1");
-    StringGrid1->setGeometry(524, 118, 264, 400);
+    StringGrid1->setGeometry(L::kGrid.rect());
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(65);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(18);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(L::kGridColumnWidth);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(L::kGridRowHeight);
     StringGrid1->horizontalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setMinimumSectionSize(10);
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int row = 0; row < StringGrid1->rowCount(); ++row)
-        StringGrid1->setRowHeight(row, 18);
+        StringGrid1->setRowHeight(row, L::kGridRowHeight);
     for (int column = 0; column < StringGrid1->columnCount(); ++column)
-        StringGrid1->setColumnWidth(column, 65);
+        StringGrid1->setColumnWidth(column, L::kGridColumnWidth);
     StringGrid1->setShowGrid(false);
-    StringGrid1->setFont(nemra::ui::LabelFont(12, true));
+    StringGrid1->setFont(LabelFont(L::kGridFontPixels, true));
     StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setWordWrap(false);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setToolTip(QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย"));
+    StringGrid1->setToolTip(QString::fromUtf8(L::kMenuHint));
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     TabSet1 = new QTabBar(page);
     TabSet1->setObjectName("TabSet1");
-    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยจริง"));
-    TabSet1->addTab(QStringLiteral("สมผุสปัจจัยสะท้อน"));
+    for (const char* caption : L::kGridTabCaptions)
+        TabSet1->addTab(QString::fromUtf8(caption));
     TabSet1->setShape(QTabBar::TriangularSouth);
-    TabSet1->setFont(nemra::ui::DialogFont(10, true));
-    TabSet1->setStyleSheet("QTabBar::tab { height: 17px; padding: 0px 10px; }");
-    TabSet1->setGeometry(527, 517, 265, 19);
+    TabSet1->setFont(DialogFont(L::kGridTabFontPixels, true));
+    TabSet1->setStyleSheet(QString::fromLatin1(L::kGridTabStyle));
+    TabSet1->setGeometry(L::kGridTabs.rect());
     TabSet1->setDrawBase(false);
+
+    ChooseChartList = new QComboBox(page);
+    ChooseChartList->setObjectName("ChooseChartList");
+    for (const char* caption : L::kChartListItems)
+        ChooseChartList->addItem(QString::fromUtf8(caption));
+    ChooseChartList->setGeometry(L::kChartList.rect());
+    ChooseChartList->setFont(DialogFont(L::kListFontPixels));
+
+    auto* dialGroup = MakeControl<QGroupBox>(page, L::kDialGroupText);
+    dialGroup->setGeometry(L::kDialGroup.rect());
+    dialGroup->setFont(DialogFont(L::kDialGroupFontPixels));
+    dialGroup->setStyleSheet(QString::fromLatin1(L::kDialGroupStyle));
+    auto* dialLayout = new QHBoxLayout(dialGroup);
+    const auto& margins = L::kDialGroupMargins;
+    dialLayout->setContentsMargins(margins[0], margins[1], margins[2], margins[3]);
+    dialLayout->setSpacing(L::kDialGroupSpacing);
+    FDial360Button = MakeControl<QRadioButton>(dialGroup, L::kDialButtons[0]);
+    FDial90Button = MakeControl<QRadioButton>(dialGroup, L::kDialButtons[1]);
+    dialLayout->addWidget(FDial360Button);
+    dialLayout->addWidget(FDial90Button);
+
+    ReflectSelectList = new QComboBox(page);
+    ReflectSelectList->setObjectName("ReflectSelectList");
+    for (const char* caption : L::kReflectListItems)
+        ReflectSelectList->addItem(QString::fromUtf8(caption));
+    ReflectSelectList->setGeometry(L::kReflectList.rect());
+    ReflectSelectList->setFont(DialogFont(L::kListFontPixels));
+
+    StopBtn = MakeControl<QPushButton>(page, L::kStopButtonText);
+    StopBtn->setGeometry(L::kStopButton.rect());
+    StopBtn->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(nemra::kRealTimeIntervalMs);
+
+    FDialMouse = new TDialMouse(FSession, ChartArea, StringGrid1, this);
+
+    for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
+        onTop->raise();
+
+    menuBar()->setObjectName("MainMenu1");
+    // The client area is fixed; the window grows by the menu bar.
+    Notebook1->setFixedSize(L::kClientWidth, L::kClientHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) {
         FSession.GridTab = index;
         if (FSession.FNatal.Computed)
@@ -280,361 +279,17 @@ void TMainForm::BuildLayout()
         if (FSession.FNatal.Computed && FSession.FTransit.Computed)
             FillV1Column();
     });
-
-    ChooseChartList = new QComboBox(page);
-    ChooseChartList->setObjectName("ChooseChartList");
-    for (const auto& mode : kDisplayModes)
-        ChooseChartList->addItem(QString::fromUtf8(mode.listCaption));
-    ChooseChartList->setGeometry(435, 457, 84, 21);
-    ChooseChartList->setFont(nemra::ui::DialogFont(11));
     connect(ChooseChartList, &QComboBox::activated, this,
             [this](int index) { ApplyDialRefresh(nemra::ChooseChartLayers(FSession, index)); });
-
-    auto* dialGroup = new QGroupBox(QStringLiteral("ชนิดจานหมุน"), page);
-    dialGroup->setObjectName("DialSelectGroup");
-    dialGroup->setGeometry(409, 475, 110, 31);
-    dialGroup->setFont(nemra::ui::DialogFont(9));
-    dialGroup->setStyleSheet("QGroupBox { background: white; border: 1px solid gray; margin-top: 0px; }"
-                             "QGroupBox::title { subcontrol-origin: padding; left: 3px; top: 0px; }");
-    auto* dialLayout = new QHBoxLayout(dialGroup);
-    dialLayout->setContentsMargins(4, 12, 2, 0);
-    dialLayout->setSpacing(2);
-    FDial360Button = new QRadioButton("360", dialGroup);
-    FDial90Button = new QRadioButton("90", dialGroup);
-    FDial360Button->setObjectName("DialSelect360");
-    FDial90Button->setObjectName("DialSelect90");
-    dialLayout->addWidget(FDial360Button);
-    dialLayout->addWidget(FDial90Button);
     connect(FDial360Button, &QRadioButton::clicked, this,
             [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 0)); });
     connect(FDial90Button, &QRadioButton::clicked, this,
             [this] { ApplyDialRefresh(nemra::ChooseDialTypeItem(FSession, 1)); });
-
-    ReflectSelectList = new QComboBox(page);
-    ReflectSelectList->setObjectName("ReflectSelectList");
-    for (const auto& entry : kContracia)
-        ReflectSelectList->addItem(QString::fromUtf8(entry.listCaption));
-    ReflectSelectList->setGeometry(408, 506, 112, 21);
-    ReflectSelectList->setFont(nemra::ui::DialogFont(11));
     connect(ReflectSelectList, &QComboBox::activated, this,
             [this](int index) { ApplyDialRefresh(nemra::ChooseReflectionSet(FSession, index)); });
-
-    StopBtn = new QPushButton(QStringLiteral("หยุดดวงจร"), page);
-    StopBtn->setObjectName("StopBtn");
-    StopBtn->setGeometry(447, 10, 75, 25);
-    StopBtn->hide();
     connect(StopBtn, &QPushButton::clicked, this, &TMainForm::StopRealTimeTransit);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(nemra::kRealTimeIntervalMs);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-
-    FDialMouse = new TDialMouse(FSession, ChartArea, StringGrid1, this);
     connect(FDialMouse, &TDialMouse::refreshNeeded, this, &TMainForm::ApplyDialRefresh);
-
-    for (QWidget* onTop : std::initializer_list<QWidget*>{ChooseChartList, dialGroup, ReflectSelectList, StopBtn})
-        onTop->raise();
-
-    menuBar()->setObjectName("MainMenu1");
-    // The client area is fixed; the window grows by the menu bar.
-    Notebook1->setFixedSize(kClientWidth, kClientHeight);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-// ---------------------------------------------------------------- actions and menus
-
-QAction* TMainForm::MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler)
-{
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    if (handler)
-        connect(action, &QAction::triggered, this, std::move(handler));
-    else
-        action->setEnabled(false);
-    addAction(action);
-    FItems[name] = action;
-    return action;
-}
-
-void TMainForm::BuildActions()
-{
-    MakeAction("OwnerChart", QString(), QKeySequence("Ctrl+O"), [this] { CastOwnerChart(); });
-    MakeAction("DiscTool", QStringLiteral("เครื่องมือหมุนจาน"), QKeySequence("Ctrl+D"), {});
-    MakeAction("MidPointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), QKeySequence("Ctrl+M"), {});
-    MakeAction("ToggleHouseLine", QStringLiteral("เส้นเรือนชะตาสะท้อน"), QKeySequence("Ctrl+H"),
-               [this] { ApplyDialRefresh(nemra::ToggleHouseLines(FSession)); });
-    MakeAction("Send_Report", QStringLiteral("จุดดัชนีจานหมุน"), QKeySequence("Ctrl+R"), [this] { ReportOnIndex(); });
-    MakeAction("See_Book1", QStringLiteral("สูตรพระเคราะห์สนธิ"), QKeySequence("Ctrl+F1"), {});
-    MakeAction("See_Book2", QStringLiteral("สูตรเรือนชะตา"), QKeySequence("Ctrl+F2"), {});
-    MakeAction("CopyClipboard", QStringLiteral("คัดลอกภาพดวงไปยัง Clipboard"), QKeySequence("Ctrl+C"),
-               [this] { CopyDialToClipboard(); });
-    MakeAction("NemraExit", QString(), QKeySequence("Ctrl+X"), [this] { close(); });
-    MakeAction("ToggleDisc", QString(), QKeySequence("Ctrl+T"),
-               [this] { ApplyDialRefresh(nemra::ToggleDialType(FSession)); });
-    MakeAction("ToMain", QStringLiteral("กลับหน้าหลัก"), QKeySequence("Ctrl+Alt+M"), [this] { ShowHoroscopePage(); });
-}
-
-QAction* TMainForm::AddEntry(QMenu* menu, const MenuEntry& entry)
-{
-    QString caption = entry.caption.isEmpty() && entry.linked ? entry.linked->text() : entry.caption;
-    if (entry.linked && !entry.linked->shortcut().isEmpty() && menu->parent() != this)
-        caption += "\t" + entry.linked->shortcut().toString(QKeySequence::NativeText);
-    auto* action = menu->addAction(caption);
-    action->setObjectName(entry.name);
-    if (entry.linked) {
-        connect(action, &QAction::triggered, entry.linked, &QAction::trigger);
-        action->setEnabled(entry.linked->isEnabled());
-    } else if (entry.handler) {
-        connect(action, &QAction::triggered, this, entry.handler);
-    } else {
-        action->setEnabled(false);
-    }
-    FItems[entry.name] = action;
-    return action;
-}
-
-void TMainForm::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries)
-{
-    for (const MenuEntry& entry : entries) {
-        if (entry.name == nullptr)
-            menu->addSeparator();
-        else
-            AddEntry(menu, entry);
-    }
-}
-
-QMenu* TMainForm::AddSubMenu(QMenu* parent, const char* name, const QString& caption)
-{
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    FMenus[name] = menu;
-    FItems[name] = menu->menuAction();
-    return menu;
-}
-
-void TMainForm::AddDisplayModeEntries(QMenu* menu, bool popup)
-{
-    for (int mode = 0; mode < 5; ++mode) {
-        const auto& m = kDisplayModes[mode];
-        QAction* action = AddEntry(menu, {popup ? m.popupName : m.mainName, QString::fromUtf8(m.caption), [this, mode] {
-                                              // A checkable item unchecks itself when clicked again: set
-                                              // the checks anew either way, redraw only on a change.
-                                              const bool changed = mode != FSession.FDisplayMode;
-                                              SetDisplayMode(mode);
-                                              if (changed)
-                                                  DrawChart();
-                                          }});
-        action->setCheckable(true);
-    }
-}
-
-void TMainForm::AddContraciaEntries(QMenu* menu, bool popup)
-{
-    for (const auto& c : kContracia) {
-        const int value = c.value;
-        QAction* action = AddEntry(menu, {popup ? c.popupName : c.mainName, QString::fromUtf8(c.caption),
-                                          [this, value] { SetMaxContracia(value); }});
-        action->setCheckable(true);
-    }
-}
-
-void TMainForm::AddAxisEntries(QMenu* menu, bool popup)
-{
-    AddEntry(menu, {popup ? "Pop1AriesReflect" : "MnAriesReflect", QStringLiteral("เมษ-ตุลย์"), [this] { SetAxis(360); }})
-        ->setCheckable(true);
-    AddEntry(menu,
-             {popup ? "Pop1CancerReflect" : "MnCancerReflect", QStringLiteral("กรกฎ-มกร"), [this] { SetAxis(180); }})
-        ->setCheckable(true);
-}
-
-void TMainForm::AddDialTypeEntries(QMenu* menu, bool popup)
-{
-    AddEntry(menu, {popup ? "Pop1Dial360" : "MNDial360", QStringLiteral("จาน 360 องศา"), [this] { SetDialType(360); }})
-        ->setCheckable(true);
-    AddEntry(menu, {popup ? "Pop1Dial90" : "MNDial90", QStringLiteral("จาน 90 องศา"), [this] { SetDialType(90); }})
-        ->setCheckable(true);
-}
-
-void TMainForm::BuildMainMenu()
-{
-    QMenu* chart = AddSubMenu(nullptr, "Chart", QStringLiteral("&1 ดวงกำเนิด"));
-    AddEntries(chart, {{"NewNatal", QStringLiteral("ผูกดวงใหม่"), [this] { CastNatalChart(); }},
-                       {"OldNatal", QStringLiteral("หาดวงจากไฟล์"), [this] { FindChart(true); }},
-                       {"MnOwnerChart", QString(), {}, FItems["OwnerChart"]},
-                       {"MnReloc1", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(true); }},
-                       {"MnChangeNatal", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(true); }},
-                       {"SaveNatal", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(true); }},
-                       {nullptr, {}, {}},
-                       {"Exit1", QStringLiteral("E&xit"), [this] { close(); }}});
-
-    QMenu* transit = AddSubMenu(nullptr, "Transit", QStringLiteral("&2 ดวงจร"));
-    AddEntries(transit, {{"NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                         {"OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
-                         {"MnRtChart", QStringLiteral("ดวงจรตามเวลาจริง"), [this] { StartRealTimeTransit(); }},
-                         {nullptr, {}, {}},
-                         {"MnSolar", QStringLiteral("ดวงทินวรรษ"), [this] { CastSolarReturn(); }},
-                         {"MnSunIngress", QStringLiteral("อาทิตย์ยกราศี"), [this] { CastSunIngress(); }},
-                         {"MnMoonPhase", QStringLiteral("ดวงจันทร์เพ็ญจันทร์ดับ"), [this] { CastMoonPhase(); }},
-                         {nullptr, {}, {}},
-                         {"MnReloc2", QStringLiteral("เปลี่ยนสถานที่"), [this] { RelocateChart(false); }},
-                         {"MnChangeTransit", QStringLiteral("เพิ่ม/ลดวันเวลา"), [this] { OpenStepForm(false); }},
-                         {"SaveTransit", QStringLiteral("บันทึกลงไฟล์"), [this] { SaveChart(false); }}});
-
-    QMenu* index = AddSubMenu(nullptr, "MnIndex", QStringLiteral("&3 ตั้งค่าจานคำนวณ"));
-    AddEntries(
-        index,
-        {{"MnIndexCancer", QStringLiteral("จักรราศี(จุดกรกฎ)"),
-          [this] {
-              ShowHoroscopePage();
-              ChooseZodiacIndex();
-          }},
-         {"MnIndexHouse", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
-         {"MnIndexMidpoint", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
-         {"MnIndexSens", QStringLiteral("จุดอิทธิพล A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
-         {"MnMcDay", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
-         {"MnIndexUser", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
-         {nullptr, {}, {}},
-         {"MnShowTool", QString(), {}, FItems["DiscTool"]},
-         {"MnMidPointTool", QString(), {}, FItems["MidPointTool"]},
-         {nullptr, {}, {}}});
-    AddDialTypeEntries(AddSubMenu(index, "MnDialType", QStringLiteral("ชนิดจานหมุน")), false);
-    AddDisplayModeEntries(AddSubMenu(index, "MnHideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), false);
-    AddContraciaEntries(AddSubMenu(index, "MnShowCon", QStringLiteral("แสดงจุดสะท้อน")), false);
-    AddAxisEntries(AddSubMenu(index, "MnReflect", QStringLiteral("แกนจุดสะท้อน")), false);
-    AddEntry(index, {"MnHouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
-
-    QMenu* report = AddSubMenu(nullptr, "MnReport", QStringLiteral("&4 รายงานต่างๆ"));
-    AddEntries(
-        report,
-        {{"MnReportIndex", QString(), {}, FItems["Send_Report"]},
-         {nullptr, {}, {}},
-         {"MnReportMid", QStringLiteral("ปัจจัย/ศูนย์รังสี"),
-          [this] { nemra::ui::ReportMidpointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportSen", QStringLiteral("จุดอิทธิพล A,B,C"),
-          [this] { nemra::ui::ReportSensitiveLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportMc", QStringLiteral("เมอริเดียนประจำวัน"),
-          [this] { nemra::ui::ReportDailyMeridian(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {"MnReportUser", QStringLiteral("จุดกำหนดเอง"),
-          [this] { nemra::ui::ReportUserPointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
-         {nullptr, {}, {}},
-         {"MnBriefReport", QStringLiteral("รายการทำมุมปัจจัยเดี่ยว"), [this] { ShowAspectList(); }},
-         {nullptr, {}, {}},
-         {"MnSeeHouse", QStringLiteral("ปัจจัยในเรือนชะตา"), [this] { ShowHouseReports(); }},
-         {"MnSeeRasi", QStringLiteral("ปัจจัยในราศี"), [this] { ShowSignReport(FSession, this, RunDialogFunction()); }},
-         {nullptr, {}, {}},
-         {"MnSolARep", QStringLiteral("โค้งสุริยยาตร์ 100 ปี"), [this] { ShowSolarArcTable(); }},
-         {nullptr, {}, {}},
-         {"MnGraphEphemeris", QStringLiteral("กราฟปฏิทินดาว"), [this] { ShowGraphEphemeris(); }},
-         {"MnTimingList", QStringLiteral("ตารางวันเวลาจุดกระทบ"), [this] { ShowTimingList(); }}});
-
-    QMenu* data = AddSubMenu(nullptr, "MnRasiHouse", QStringLiteral("&5 ข้อมูลประกอบ"));
-    AddEntries(data, {{"MnSeeBook1", QString(), {}, FItems["See_Book1"]},
-                      {"MnSeeBook2", QString(), {}, FItems["See_Book2"]},
-                      {"MnEditBook", QStringLiteral("แก้ไขสูตรพระเคราะห์/เรือนชะตา"), {}},
-                      {"MnAstronomy", QStringLiteral("ข้อมูลดาราศาสตร์"), [this] { ShowAstronomy(); }}});
-
-    QMenu* exportMenu = AddSubMenu(nullptr, "MnExport", QStringLiteral("&6 พิมพ์/ส่งข้อมูล"));
-    AddEntries(
-        exportMenu,
-        {{"MnClipboard1", QString(), {}, FItems["CopyClipboard"]},
-         {"MnSaveBmp", QStringLiteral("บันทึกภาพดวงลงไฟล์"),
-          [this] {
-              ShowHoroscopePage();
-              SaveDialBitmap();
-          }},
-         {"MnSompusFile", QStringLiteral("บันทึกสมผุสลง Text File"),
-          [this] {
-              ShowHoroscopePage();
-              ExportPositionsText();
-          }},
-         {nullptr, {}, {}},
-         {"MnPrintChart", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
-         {"MnPrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
-         {"MnPrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
-         {"MnPrintSompus", QStringLiteral("พิมพ์สมผุสดวง"), [this] { PrintPages(PageKind::Positions); }},
-         {"MnPrintSetup", QStringLiteral("ปรับเครื่องพิมพ์"), [this] { OpenPageSetup(); }}});
-
-    QMenu* manage = AddSubMenu(nullptr, "Manage", QStringLiteral("&7 จัดการไฟล์/อื่น ๆ"));
-    AddEntries(manage, {{"Correct", QStringLiteral("แก้ไข/ลบข้อมูลดวงชะตา"), [this] { EditCharts(); }},
-                        {"MnCorrectCity", QStringLiteral("แก้ไขข้อมูลจังหวัด/เมือง"), [this] { EditCityList(); }},
-                        {nullptr, {}, {}},
-                        {"MnTrueNode", QStringLiteral("ใช้ราหูจริงแทนราหูเฉลี่ย"), [this] { ToggleTrueNode(); }},
-                        {"MnDateTime", QStringLiteral("ตั้งวัน/เวลา"), [this] { OpenDateTimeSettings(); }},
-                        {nullptr, {}, {}}});
-    item("MnTrueNode")->setCheckable(true);
-    QMenu* saveSettings = AddSubMenu(manage, "MnSaveSettings", QStringLiteral("บันทึกค่าตัวเลือก"));
-    AddEntries(saveSettings, {{"MnPlaceSettings", QStringLiteral("สถานที่ผูกดวง"), [this] { OpenPlaceSettings(); }},
-                              {"MnMiscSettings", QStringLiteral("ตัวเลือกอื่นๆ"), [this] { OpenMiscSettings(); }}});
-    manage->addSeparator();
-    AddEntry(manage, {"AboutM", QStringLiteral("About"), [this] { ShowAbout(); }});
-}
-
-void TMainForm::BuildPopupMenus()
-{
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    AddEntries(
-        PopupMenu1,
-        {{"Pop1Cancer", QStringLiteral("จักรราศี(จุดกรกฎ)"), [this] { ChooseZodiacIndex(); }},
-         {"Pop1House", QStringLiteral("เรือนชะตาปัจจัยต่าง ๆ"), [this] { RunIndexDial(nemra::ui::ChooseHouseIndex); }},
-         {"Pop1Mid", QStringLiteral("ปัจจัย/ศูนย์รังสี"), [this] { RunIndexDial(nemra::ui::ChooseMidpointIndex); }},
-         {"Pop1Sens", QStringLiteral("จุดอิทธิพล  A,B,C"), [this] { RunIndexDial(nemra::ui::ChooseSensitiveIndex); }},
-         {"Pop1MC", QStringLiteral("เมอริเดียนประจำวัน"), [this] { ChooseDailyMeridianIndex(); }},
-         {"Pop1User", QStringLiteral("จุดกำหนดเอง"), [this] { RunIndexDial(nemra::ui::ChooseUserIndex); }},
-         {nullptr, {}, {}},
-         {"Pop1DiskTool", QStringLiteral("เครื่องมือหมุนจาน"), {}},
-         {"Pop1MidpointTool", QStringLiteral("เส้นหาคู่ศูนย์รังสี"), {}},
-         {nullptr, {}, {}}});
-    AddDialTypeEntries(AddSubMenu(PopupMenu1, "Pop1DialType", QStringLiteral("ชนิดจานหมุน")), true);
-    AddDisplayModeEntries(AddSubMenu(PopupMenu1, "Pop1HideShowChart", QStringLiteral("ซ่อน/แสดงดวง")), true);
-    AddContraciaEntries(AddSubMenu(PopupMenu1, "Pop1Contracia", QStringLiteral("แสดงจุดสะท้อน")), true);
-    AddAxisEntries(AddSubMenu(PopupMenu1, "Pop1Reflect", QStringLiteral("แกนจุดสะท้อน")), true);
-    AddEntry(PopupMenu1, {"Pop1HouseLine", QString(), {}, FItems["ToggleHouseLine"]})->setCheckable(true);
-    AddEntries(
-        PopupMenu1,
-        {{nullptr, {}, {}},
-         {"Pop1Clip", QString(), {}, FItems["CopyClipboard"]},
-         {"Pop1SaveBmp", QStringLiteral("บันทึกภาพลงไฟล์"), [this] { SaveDialBitmap(); }},
-         {nullptr, {}, {}},
-         {"Pop1Print", QStringLiteral("พิมพ์ภาพดวง"), [this] { PrintPages(PageKind::Chart); }},
-         {"Pop1PrintDisc12", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (12 cm)"), [this] { PrintPages(PageKind::Disc12); }},
-         {"Pop1PrintDisc15", QStringLiteral("พิมพ์ดวงประกอบจานหมุน (15 cm)"), [this] { PrintPages(PageKind::Disc15); }},
-         {nullptr, {}, {}},
-         {"Pop1Report", QStringLiteral("รายงานการทำมุม"), [this] { ReportOnIndex(); }}});
-    ChartArea->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ChartArea, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(ChartArea->mapToGlobal(at)); });
-
-    PopupMenu2 = new QMenu(this);
-    PopupMenu2->setObjectName("PopupMenu2");
-    AddEntries(PopupMenu2, {{"Pop2NewNatal", QStringLiteral("ผูกดวงกำเนิดใหม่"), [this] { CastNatalChart(); }},
-                            {"Pop2OldNatal", QStringLiteral("หาดวงกำเนิดจากไฟล์"), [this] { FindChart(true); }},
-                            {"Pop2OwnerChart", QString(), {}, FItems["OwnerChart"]},
-                            {nullptr, {}, {}},
-                            {"Pop2NewTransit", QStringLiteral("ผูกดวงจรใหม่"), [this] { CastTransitChart(); }},
-                            {"Pop2OldTransit", QStringLiteral("หาดวงจรจากไฟล์"), [this] { FindChart(false); }},
-                            {nullptr, {}, {}},
-                            {"Pop2Text", QStringLiteral("บันทึกสมผุสลงไฟล์"), [this] { ExportPositionsText(); }},
-                            {"Pop2Print", QStringLiteral("พิมพ์สมผุส"), [this] { PrintPages(PageKind::Positions); }}});
-    connect(StringGrid1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu2->popup(StringGrid1->viewport()->mapToGlobal(at)); });
-}
-
-QAction* TMainForm::item(const QString& name) const
-{
-    const auto it = FItems.find(name);
-    return it == FItems.end() ? nullptr : it->second;
-}
-
-void TMainForm::SetChecked(std::initializer_list<const char*> names, bool checked)
-{
-    for (const char* name : names)
-        if (QAction* action = item(name))
-            action->setChecked(checked);
 }
 
 // ---------------------------------------------------------------- seams
@@ -693,19 +348,18 @@ void TMainForm::UpdateCommandState()
 
 void TMainForm::UpdateContraciaMenus()
 {
-    for (int i = 0; i < 3; ++i)
-        if (kContracia[i].value == FSession.FMaxContracia) {
-            for (const auto& c : kContracia)
-                SetChecked({c.mainName, c.popupName}, c.value == FSession.FMaxContracia);
-            ReflectSelectList->setCurrentIndex(i);
-        }
+    const auto& choices = nemra::ui::kContraciaChoices;
+    const auto shown = std::ranges::find(choices, FSession.FMaxContracia, &nemra::ui::MenuChoice::value);
+    if (shown == std::end(choices))
+        return;
+    CheckChoice(choices, FSession.FMaxContracia);
+    ReflectSelectList->setCurrentIndex(static_cast<int>(shown - std::begin(choices)));
 }
 
 void TMainForm::UpdateDialTypeControls()
 {
     const bool is360 = FSession.FDialType == 360;
-    SetChecked({"MNDial360", "Pop1Dial360"}, is360);
-    SetChecked({"MNDial90", "Pop1Dial90"}, !is360);
+    CheckChoice(nemra::ui::kDialTypeChoices, is360 ? 360 : 90);
     FDial360Button->setChecked(is360);
     FDial90Button->setChecked(!is360);
 }
@@ -754,14 +408,14 @@ void TMainForm::FillNatalLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FNatal);
     for (int i = 0; i < 7; ++i)
-        FLabels[kNatalLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
+        FLabels[nemra::ui::mainp::kNatalLabels.lines[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 void TMainForm::FillTransitLabels()
 {
     const auto texts = nemra::ChartLabelTexts(FSession.FTransit);
     for (int i = 0; i < 7; ++i)
-        FLabels[kTransitLabels[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
+        FLabels[nemra::ui::mainp::kTransitLabels.lines[i].name]->setText(FromUtf8(texts[static_cast<std::size_t>(i)]));
 }
 
 // ---------------------------------------------------------------- casting
@@ -838,8 +492,7 @@ void TMainForm::CastTransitNow()
 void TMainForm::SetDisplayMode(int mode)
 {
     nemra::SetDisplayMode(FSession, mode);
-    for (int m = 0; m < 5; ++m)
-        SetChecked({kDisplayModes[m].mainName, kDisplayModes[m].popupName}, m == FSession.FDisplayMode);
+    CheckChoice(nemra::ui::kDisplayModeChoices, FSession.FDisplayMode);
     ChooseChartList->setCurrentIndex(FSession.FDisplayMode);
 }
 
@@ -857,13 +510,11 @@ void TMainForm::SetMaxContracia(int value)
 void TMainForm::SetAxis(int axis)
 {
     if (axis == FSession.FAxis) {
-        SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, axis == 360);
-        SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, axis != 360);
+        CheckChoice(nemra::ui::kAxisChoices, axis == 360 ? 360 : 180);
         return;
     }
     nemra::SetAxis(FSession, axis);
-    SetChecked({"MnAriesReflect", "Pop1AriesReflect"}, FSession.FAxis == 360);
-    SetChecked({"MnCancerReflect", "Pop1CancerReflect"}, FSession.FAxis != 360);
+    CheckChoice(nemra::ui::kAxisChoices, FSession.FAxis == 360 ? 360 : 180);
     FillNatalColumn();
     FillV1Column();
     FillTransitColumn();
@@ -1063,7 +714,7 @@ bool TMainForm::RealTimeRunning() const
 
 void TMainForm::SetHints(bool on)
 {
-    StringGrid1->setToolTip(on ? QStringLiteral("คลิกขวาเพื่อเรียกเมนูลอย") : QString());
+    StringGrid1->setToolTip(on ? QString::fromUtf8(nemra::ui::mainp::kMenuHint) : QString());
     ChartArea->setToolTip(on ? FChartAreaHint : QString());
 }
 

@@ -21,6 +21,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -51,6 +54,11 @@ namespace nemra {
 struct HitPoint;
 enum class BookKind;
 } // namespace nemra
+
+namespace nemra::ui {
+struct MenuChoice;
+struct MenuEntry;
+} // namespace nemra::ui
 
 namespace nemra::print {
 class PrintDocument;
@@ -191,34 +199,32 @@ class TMainForm : public QMainWindow {
 
   private:
     using Handler = std::function<void()>;
-    struct MenuEntry {
-        const char* name;
-        QString caption;
-        Handler handler;           // empty: the entry exists, disabled, with no command
-        QAction* linked = nullptr; // an action whose shortcut and command the entry shares
-    };
 
     void BuildLayout();
+    // The command table: every command of the menus and of the window actions, by its id
+    // (the main entry's or the action's name); Command fails loudly on an unknown id.
+    void BuildCommands();
+    const Handler& Command(std::string_view id) const;
     void BuildActions();
     void BuildMainMenu();
     void BuildPopupMenus();
     void BuildDialToolCommands();
     void UpdateDialToolState();
-    void BuildBookCommands();
     // The book's texts for the hit-point report's rows, read once from the library.
     std::function<std::string(const nemra::HitPoint&, const nemra::HitPoint&)> HitBookLookup();
     std::function<std::string(int, int)> HouseBookLookup();
     std::shared_ptr<const std::map<std::string, std::string>> BookTexts(nemra::BookKind book);
-    QAction* AddEntry(QMenu* menu, const MenuEntry& entry);
-    void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    QAction* AddEntry(QMenu* menu, const nemra::ui::MenuEntry& entry);
+    void AddEntries(QMenu* menu, std::initializer_list<nemra::ui::MenuEntry> entries);
     QMenu* AddSubMenu(QMenu* parent, const char* name, const QString& caption);
     QAction* MakeAction(const char* name, const QString& caption, const QKeySequence& shortcut, Handler handler);
-    void AddDisplayModeEntries(QMenu* menu, bool popup);
-    void AddContraciaEntries(QMenu* menu, bool popup);
-    void AddAxisEntries(QMenu* menu, bool popup);
-    void AddDialTypeEntries(QMenu* menu, bool popup);
+    // The calculation dials, the dial tools, the dial type, display mode, reflection and axis
+    // submenus and the house-line entry: MnIndex, or the head of the dial's pop-up.
+    void AddDialEntries(QMenu* menu, bool popup);
 
     void SetChecked(std::initializer_list<const char*> names, bool checked);
+    // Checks the choice of `value`, in the main menu and the pop-up, and unchecks the others.
+    void CheckChoice(std::span<const nemra::ui::MenuChoice> choices, int value);
     void UpdateContraciaMenus();
     void UpdateDialTypeControls();
     void FillGridHeadings();
@@ -274,6 +280,7 @@ class TMainForm : public QMainWindow {
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
     std::map<QString, QAction*> FItems;
+    std::map<std::string, Handler, std::less<>> FCommands;
     std::map<QString, QMenu*> FMenus;
     TDialTool* FDialTool = nullptr;
     std::vector<nemra::FinderPair> FFinderPairs; // the finder's pairs of the last repaint

@@ -1,10 +1,13 @@
 #include "reports/ui/ReportDialog.h"
 
+#include "reports/model/AspectList.h"
 #include "reports/model/ReportFile.h"
+#include "ui/common/QtText.h"
 #include "ui/common/SaveFileDialog.h"
 #include "ui/common/ThaiFonts.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -108,4 +111,22 @@ void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> 
 {
     for (std::size_t column = 0; column < cells.size(); ++column)
         grid.setItem(row, static_cast<int>(column), new QTableWidgetItem(QString::fromStdString(cells[column])));
+}
+
+std::tuple<QComboBox*, QComboBox*, QComboBox*> MakeAspectSizeLists(QWidget* parent)
+{
+    const auto list = [parent](const char* name, const QStringList& items) {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QLatin1String(name));
+        box->addItems(items);
+        return box;
+    };
+    QStringList bases;
+    for (const auto item : nemra::AspectBaseItems)
+        bases << nemra::ui::FromUtf8(item);
+    QStringList minutes;
+    for (int minute = 0; minute < 60; ++minute)
+        minutes << QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0'));
+    return {list("ComboBox1", bases), list("ComboBox2", {QStringLiteral("0"), QStringLiteral("1")}),
+            list("ComboBox3", minutes)};
 }

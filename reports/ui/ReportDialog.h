@@ -15,8 +15,10 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <tuple>
 #include <vector>
 
+class QComboBox;
 class QTableWidget;
 
 class TReportDialog : public QDialog {
@@ -58,3 +60,7 @@ void SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells)
 
 // Writes the cells of one row under the header (row 0 is the first).
 void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells);
+
+// The aspect's size as both aspect reports choose it: ComboBox1 the base angle
+// (AspectBaseItems), ComboBox2 the orb's degrees (0, 1) and ComboBox3 its minutes (00 to 59).
+std::tuple<QComboBox*, QComboBox*, QComboBox*> MakeAspectSizeLists(QWidget* parent);

@@ -1,4 +1,5 @@
 #include "reports/ui/UBriefAspect.h"
+#include "reports/ui/UBriefAspectLayout.h"
 #include "ui/common/QtText.h"
 
 using nemra::ui::FromUtf8;
@@ -19,15 +20,11 @@ using nemra::ui::FromUtf8;
 
 namespace {
 
-constexpr std::size_t kGridColumns = 4;
-constexpr int kColumnWidth = 82;
-constexpr int kRowHeight = 18;
-constexpr int kBaseItemOf45 = 2;
+namespace L = nemra::ui::briefaspect;
+using nemra::ui::MakeControl;
 
-QString TwoDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
+constexpr int kBaseItemOf45 = 2;
+static_assert(std::size(L::kArcButtons) == nemra::kArcKindCount);
 
 } // namespace
 
@@ -36,13 +33,14 @@ TFBriefAspect::TFBriefAspect(nemra::MainSession& session, QWidget* parent)
     , FSession(session)
 {
     setObjectName(QStringLiteral("FBriefAspect"));
-    setWindowTitle(QStringLiteral("การทำมุมของปัจจัยเดี่ยว"));
+    setWindowTitle(QString::fromUtf8(L::kTitle));
     CreateControls();
-    resize(660, 540); // wide enough for the five tabs on one line
+    resize(L::kWidth, L::kHeight);
     FormCreate();
     ConnectControls();
 }
 
+// The controls from UBriefAspectLayout.h, in their layouts.
 void TFBriefAspect::CreateControls()
 {
     TabControl1 = new QTabBar(this);
@@ -51,53 +49,33 @@ void TFBriefAspect::CreateControls()
     for (int mode = 1; mode <= nemra::kAspectModeCount; ++mode)
         TabControl1->addTab(FromUtf8(nemra::AspectModeCaptions[static_cast<std::size_t>(mode - 1)]));
 
-    StringGrid1 = new QTableWidget(1, static_cast<int>(kGridColumns), this);
+    StringGrid1 = new QTableWidget(1, L::kGridColumns, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    SetUpReportGrid(*StringGrid1, kRowHeight);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    SetUpReportGrid(*StringGrid1, L::kRowHeight);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(L::kColumnWidth);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    StringGrid1->setMinimumWidth(static_cast<int>(kGridColumns) * kColumnWidth + 24);
+    StringGrid1->setMinimumWidth(L::kGridColumns * L::kColumnWidth + 24);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label1 = MakeControl<QLabel>(this, L::kCountLabel);
+    Label3 = MakeControl<QLabel>(this, L::kArcLabel);
 
-    auto* sizes = new QGroupBox(QStringLiteral("ขนาดมุม/วังกะ"), this);
-    sizes->setObjectName(QStringLiteral("GroupBox1"));
-    ComboBox1 = new QComboBox(sizes);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    for (const auto item : nemra::AspectBaseItems)
-        ComboBox1->addItem(FromUtf8(item));
-    ComboBox2 = new QComboBox(sizes);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->addItems({QStringLiteral("0"), QStringLiteral("1")});
-    ComboBox3 = new QComboBox(sizes);
-    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
-    for (int minute = 0; minute < 60; ++minute)
-        ComboBox3->addItem(TwoDigits(minute));
+    auto* sizes = MakeControl<QGroupBox>(this, L::kSizeGroup);
+    std::tie(ComboBox1, ComboBox2, ComboBox3) = MakeAspectSizeLists(sizes);
     auto* sizesLayout = new QHBoxLayout(sizes);
-    sizesLayout->addWidget(ComboBox1);
-    sizesLayout->addWidget(ComboBox2);
-    sizesLayout->addWidget(ComboBox3);
+    for (QComboBox* list : {ComboBox1, ComboBox2, ComboBox3})
+        sizesLayout->addWidget(list);
 
-    auto* arcs = new QGroupBox(QStringLiteral("โค้งสุริยยาตร์"), this);
-    arcs->setObjectName(QStringLiteral("RadioGroup1"));
+    auto* arcs = MakeControl<QGroupBox>(this, L::kArcGroup);
     RadioGroup1Items = new QButtonGroup(arcs);
     auto* arcsLayout = new QHBoxLayout(arcs);
-    const QString arcItems[] = {QStringLiteral("โค้งปกติ"), QStringLiteral("ครึ่งโค้ง"), QStringLiteral("โค้ง 2 เท่า")};
     for (int i = 0; i < nemra::kArcKindCount; ++i) {
-        auto* button = new QRadioButton(arcItems[i], arcs);
-        button->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        auto* button = MakeControl<QRadioButton>(arcs, L::kArcButtons[i]);
         RadioGroup1Items->addButton(button, i);
         arcsLayout->addWidget(button);
     }
 
-    SaveV1NatalBtn = new QPushButton(QStringLiteral("บันทึกไฟล์"), this);
-    SaveV1NatalBtn->setObjectName(QStringLiteral("SaveV1NatalBtn"));
-    SaveV1NatalBtn->setToolTip(QStringLiteral("บันทึกรายงานการทำมุมและคำแปลทุกรายการลงไฟล์"));
-    CloseBtn = new QPushButton(QStringLiteral("ออก"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    SaveV1NatalBtn = MakeControl<QPushButton>(this, L::kSaveButton);
+    CloseBtn = MakeControl<QPushButton>(this, L::kCloseButton);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Label1);
@@ -210,11 +188,11 @@ void TFBriefAspect::FillGrid()
     SetReportGridHeader(*StringGrid1, nemra::AspectHeaderCells(FList));
     for (int r = 0; r < rows; ++r) {
         const auto& row = FList.rows[static_cast<std::size_t>(r)];
-        const std::array<std::string, kGridColumns> cells = {row.first, row.angle, row.second, row.deviation};
+        const std::array<std::string, L::kGridColumns> cells = {row.first, row.angle, row.second, row.deviation};
         SetReportGridRow(*StringGrid1, r, cells);
     }
     if (rows == 0) // the grid keeps one row under its header, empty
-        SetReportGridRow(*StringGrid1, 0, std::array<std::string, kGridColumns>{});
+        SetReportGridRow(*StringGrid1, 0, std::array<std::string, L::kGridColumns>{});
     StringGrid1->setUpdatesEnabled(true);
 }
 

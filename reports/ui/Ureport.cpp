@@ -1,6 +1,7 @@
 #include "reports/ui/Ureport.h"
 
 #include "reports/model/AspectList.h"
+#include "reports/ui/UreportLayout.h"
 #include "ui/common/QtText.h"
 
 using nemra::ui::FromUtf8;
@@ -22,31 +23,11 @@ using nemra::ui::FromUtf8;
 
 namespace {
 
-constexpr int kGridColumns = 4;
-constexpr int kColumnWidth = 92;
-constexpr int kRowHeight = 20;
+namespace L = nemra::ui::hitreport;
+using nemra::ui::MakeControl;
+
 constexpr int kBaseItemOf45 = 2;
 constexpr int kLayerCount = 8;
-
-QString TwoDigits(int n)
-{
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->addItems(items);
-    return box;
-}
-
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* group = new QGroupBox(caption, parent);
-    group->setObjectName(QLatin1String(name));
-    return group;
-}
 
 // Buttons laid out in two columns, first column top to bottom.
 void LayOutInTwoColumns(QGroupBox* group, const std::vector<QWidget*>& widgets)
@@ -65,92 +46,69 @@ TFReport::TFReport(const nemra::ReportSnapshot& snapshot, nemra::ChartLayer& tar
     , FTargetLayer(targetLayer)
 {
     setObjectName(QStringLiteral("FReport"));
-    setWindowTitle(QStringLiteral("รายงานการทำมุม"));
+    setWindowTitle(QString::fromUtf8(L::kTitle));
     CreateControls();
     FormCreate();
     ConnectControls();
 }
 
+// The controls from UreportLayout.h, in their layouts.
 void TFReport::CreateControls()
 {
-    Label1 = new QLabel(QStringLiteral("XName"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(QStringLiteral("XValue"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label6 = new QLabel(this);
-    Label6->setObjectName(QStringLiteral("Label6"));
+    Label1 = MakeControl<QLabel>(this, L::kStudiedLabel);
+    Label2 = MakeControl<QLabel>(this, L::kIndexLabel);
+    Label6 = MakeControl<QLabel>(this, L::kHiddenLabel);
     Label6->hide();
 
-    QStringList baseItems;
-    for (const auto item : nemra::AspectBaseItems)
-        baseItems << FromUtf8(item);
-    ComboBox1 = MakeList(this, "ComboBox1", baseItems);
-    ComboBox2 = MakeList(this, "ComboBox2", {QStringLiteral("0"), QStringLiteral("1")});
-    QStringList minutes;
-    for (int minute = 0; minute < 60; ++minute)
-        minutes << TwoDigits(minute);
-    ComboBox3 = MakeList(this, "ComboBox3", minutes);
-    auto* baseLabel = new QLabel(QStringLiteral("ขนาดของมุม (องศา.ลิบดา)"), this);
+    std::tie(ComboBox1, ComboBox2, ComboBox3) = MakeAspectSizeLists(this);
+    auto* baseLabel = MakeControl<QLabel>(this, L::kBaseLabel);
     baseLabel->setBuddy(ComboBox1);
-    auto* orbLabel = new QLabel(QStringLiteral("ระยะวังกะ(องศา/ลิบดา)"), this);
+    auto* orbLabel = MakeControl<QLabel>(this, L::kOrbLabel);
     orbLabel->setBuddy(ComboBox2);
 
-    QGroupBox* layers = MakeGroup(this, "GroupBox1", QStringLiteral("ทำมุมกับ"));
-    std::vector<QWidget*> layerWidgets;
+    auto* layers = MakeControl<QGroupBox>(this, L::kLayerGroup);
     for (int layer = 1; layer <= kLayerCount; ++layer) {
         auto* button = new QRadioButton(FromUtf8(nemra::TargetLayerCaptions[static_cast<std::size_t>(layer)]), layers);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(layer));
         button->setEnabled(false);
         FLayerButtons[static_cast<std::size_t>(layer - 1)] = button;
-        layerWidgets.push_back(button);
     }
-    LayOutInTwoColumns(layers, layerWidgets);
+    LayOutInTwoColumns(layers, {FLayerButtons.begin(), FLayerButtons.end()});
 
-    QGroupBox* kinds = MakeGroup(this, "GroupBox2", QStringLiteral("ชนิดจุดกระทบ"));
-    std::vector<QWidget*> kindWidgets;
+    auto* kinds = MakeControl<QGroupBox>(this, L::kKindGroup);
     for (int kind = 1; kind <= nemra::kHitKindCount; ++kind) {
         auto* box = new QCheckBox(FromUtf8(nemra::HitKindCaptions[static_cast<std::size_t>(kind - 1)]), kinds);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(kind));
         FKindBoxes[static_cast<std::size_t>(kind - 1)] = box;
-        kindWidgets.push_back(box);
     }
-    LayOutInTwoColumns(kinds, kindWidgets);
+    LayOutInTwoColumns(kinds, {FKindBoxes.begin(), FKindBoxes.end()});
 
-    QGroupBox* sort = MakeGroup(this, "SortGroup", QStringLiteral("การเรียงลำดับ"));
-    FSortByOrb = new QRadioButton(QStringLiteral("ตามระยะวังกะ"), sort);
-    FSortByOrb->setObjectName(QStringLiteral("SortGroupItem0"));
-    FSortByFactor = new QRadioButton(QStringLiteral("ตามลำดับดาว"), sort);
-    FSortByFactor->setObjectName(QStringLiteral("SortGroupItem1"));
+    auto* sort = MakeControl<QGroupBox>(this, L::kSortGroup);
+    FSortByOrb = MakeControl<QRadioButton>(sort, L::kSortButtons[0]);
+    FSortByFactor = MakeControl<QRadioButton>(sort, L::kSortButtons[1]);
     FSortByFactor->setChecked(true);
     LayOutInTwoColumns(sort, {FSortByOrb, FSortByFactor});
 
-    QGroupBox* list = MakeGroup(this, "GroupBox3", QStringLiteral("รายการทำมุม"));
-    StringGrid1 = new QTableWidget(1, kGridColumns, list);
+    auto* list = MakeControl<QGroupBox>(this, L::kListGroup);
+    StringGrid1 = new QTableWidget(1, L::kGridColumns, list);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    SetUpReportGrid(*StringGrid1, kRowHeight);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
-    StringGrid1->setMinimumWidth(kGridColumns * kColumnWidth + 24);
+    SetUpReportGrid(*StringGrid1, L::kRowHeight);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(L::kColumnWidth);
+    StringGrid1->setMinimumWidth(L::kGridColumns * L::kColumnWidth + 24);
     auto* listLayout = new QVBoxLayout(list);
     listLayout->addWidget(StringGrid1);
     BookPane = new QTextBrowser(list);
     BookPane->setObjectName(QStringLiteral("BookPane"));
-    BookPane->setMaximumHeight(90);
+    BookPane->setMaximumHeight(L::kBookPaneHeight);
     BookPane->setVisible(false);
     listLayout->addWidget(BookPane);
-    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { ShowBookText(); });
 
-    Label5 = new QLabel(QStringLiteral("จำนวนจุดกระทบที่พบ....จุด"), this);
-    Label5->setObjectName(QStringLiteral("Label5"));
-    BitBtn2 = new QPushButton(QStringLiteral("บันทึกไฟล์"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setToolTip(QStringLiteral("บันทึกตารางการทำมุมลงไฟล์"));
+    Label5 = MakeControl<QLabel>(this, L::kCountLabel);
+    BitBtn2 = MakeControl<QPushButton>(this, L::kSaveButton);
     BitBtn2->setAutoDefault(false);
-    BitBtn3 = new QPushButton(QStringLiteral("พิมพ์"), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setToolTip(QStringLiteral("พิมพ์ข้อมูลในตารางการทำมุม"));
+    BitBtn3 = MakeControl<QPushButton>(this, L::kPrintButton);
     BitBtn3->setAutoDefault(false);
-    CloseBtn = new QPushButton(QStringLiteral("จบรายงาน"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    CloseBtn = MakeControl<QPushButton>(this, L::kCloseButton);
     CloseBtn->setDefault(true);
 
     auto* sizes = new QGridLayout;
@@ -163,9 +121,8 @@ void TFReport::CreateControls()
     controls->addWidget(Label1);
     controls->addWidget(Label2);
     controls->addLayout(sizes);
-    controls->addWidget(layers);
-    controls->addWidget(kinds);
-    controls->addWidget(sort);
+    for (QWidget* group : {layers, kinds, sort})
+        controls->addWidget(group);
     controls->addStretch();
     auto* body = new QHBoxLayout;
     body->addLayout(controls);
@@ -174,9 +131,8 @@ void TFReport::CreateControls()
     buttons->addWidget(Label5);
     buttons->addWidget(Label6);
     buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
-    buttons->addWidget(CloseBtn);
+    for (QPushButton* button : {BitBtn2, BitBtn3, CloseBtn})
+        buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
@@ -193,6 +149,7 @@ void TFReport::ConnectControls()
                     if (checked)
                         RadioButtonClick(layer);
                 });
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this] { ShowBookText(); });
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFReport::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TFReport::ComboBox2Change);
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TFReport::ComboBox3Change);

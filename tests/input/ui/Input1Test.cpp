@@ -105,6 +105,14 @@ class Input1Test : public QObject {
         QVERIFY(Child<QPushButton>(*dialog, "BitBtn1")->isDefault());
         for (const char* name : {"BitBtn2", "RadioButton2", "RadioButton4", "RadioButton6"})
             Child<QWidget>(*dialog, name);
+        // In the fixed size every caption shows whole, inside the dialog: the hours box, the
+        // east/west and north/south buttons (east was cut as "ตะวันออ") and the city buttons.
+        for (const char* name : {"CheckBox1", "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
+                                 "RadioButton5", "RadioButton6", "Button1", "AtlasButton"}) {
+            const auto* button = Child<QAbstractButton>(*dialog, name);
+            QVERIFY2(button->width() >= button->sizeHint().width(), name);
+            QVERIFY2(dialog->rect().contains(QRect(button->mapTo(dialog.get(), QPoint()), button->size())), name);
+        }
     }
 
     void theCityButtonNeedsACityFile()

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -25,6 +26,63 @@ QString WriteSettings(QTemporaryDir& dir, const std::string& text)
 {
     std::ofstream(dir.filePath("Nemra06.INI").toStdString(), std::ios::binary) << text;
     return dir.path();
+}
+
+// A main window that notes the title of every dialog it runs, to tell the natal chart's
+// dialogs from the transit chart's.
+class TitledMainForm : public ScriptedMainForm {
+  public:
+    using ScriptedMainForm::ScriptedMainForm;
+    QStringList titles;
+    int RunDialog(QDialog& dialog) override
+    {
+        titles << dialog.windowTitle();
+        return ScriptedMainForm::RunDialog(dialog);
+    }
+};
+
+// What one menu entry did to a fresh window with an index on the natal Sun: the dialogs
+// run, the index and switches of the dial, the charts' names, the dial tool and the file
+// written.
+QString EntryEffect(const QString& folder, const char* entry)
+{
+    TitledMainForm form(FixedNow, folder);
+    auto& s = form.session();
+    s.FMidFactorA = nemra::kSun;
+    form.item("MnIndexMidpoint")->trigger(); // an index to report on
+    form.shown.clear();
+    form.titles.clear();
+    form.indexDialogsToAccept = 1;
+    form.answers["FSenP1"] = form.answers["FUserP1"] = [](QDialog& dialog) {
+        dialog.accept();
+        return dialog.result();
+    };
+    form.answerInput = [](QDialog& dialog) {
+        dialog.show();
+        dialog.findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("ทดลอง"));
+        dialog.accept();
+        return dialog.result();
+    };
+    form.saveAs = QDir(folder).filePath(QStringLiteral("%1.out").arg(entry));
+    QFile::remove(form.saveAs);
+    form.item(entry)->trigger();
+    QFile written(form.saveAs);
+    const QByteArray bytes = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    return QStringLiteral("%1 [%2] rotation %3 mode %4 dial %5/%6/%7/%8/%9 finder %10 tool %11 natal %12 transit %13 "
+                          "file %14 bytes, a picture: %15")
+        .arg(form.shown.join(','), form.titles.join(','))
+        .arg(s.FDialRotation)
+        .arg(s.FIndexMode)
+        .arg(s.FDialType)
+        .arg(s.FDisplayMode)
+        .arg(s.FMaxContracia)
+        .arg(s.FAxis)
+        .arg(s.FHouseLines)
+        .arg(s.FMidFinderOn)
+        .arg(form.dialTool() != nullptr)
+        .arg(QString::fromStdString(s.FNatal.Input.Name.str()), QString::fromStdString(s.FTransit.Input.Name.str()))
+        .arg(bytes.size())
+        .arg(!QImage::fromData(bytes).isNull());
 }
 
 } // namespace
@@ -133,6 +191,60 @@ class MainpTest : public QObject {
         form.item("ToggleDisc")->trigger();
         QCOMPARE(s.FDialType, 90);
         QVERIFY(form.item("Pop1Dial90")->isChecked());
+    }
+
+    // Each pop-up entry runs its main entry's command, is enabled as it is, and shows its
+    // caption (none given: the main entry's, without the shortcut).
+    void popUpTwinsRunTheirMainEntrysCommand()
+    {
+        QTemporaryDir dir;
+        qputenv("NEMRA_CHART_DB", dir.filePath("charts.sqlite").toUtf8());
+        const struct {
+            const char* main;
+            const char* popup;
+            const char* caption;
+        } twins[] = {
+            {"MnIndexCancer", "Pop1Cancer", nullptr},
+            {"MnIndexHouse", "Pop1House", nullptr},
+            {"MnIndexMidpoint", "Pop1Mid", nullptr},
+            {"MnIndexSens", "Pop1Sens", "จุดอิทธิพล  A,B,C"}, // two spaces, as the pop-up has always had
+            {"MnMcDay", "Pop1MC", nullptr},
+            {"MnIndexUser", "Pop1User", nullptr},
+            {"MnShowTool", "Pop1DiskTool", nullptr},
+            {"MnMidPointTool", "Pop1MidpointTool", nullptr},
+            {"MNDial90", "Pop1Dial90", nullptr},
+            {"MnShowNatal", "Pop1ShowNatal", nullptr},
+            {"MnPerCon", "Pop1PerCon", nullptr},
+            {"MnCancerReflect", "Pop1CancerReflect", nullptr},
+            {"MnHouseLine", "Pop1HouseLine", nullptr},
+            {"MnClipboard1", "Pop1Clip", nullptr},
+            {"MnSaveBmp", "Pop1SaveBmp", "บันทึกภาพลงไฟล์"},
+            {"MnPrintChart", "Pop1Print", nullptr},
+            {"MnReportIndex", "Pop1Report", "รายงานการทำมุม"},
+            {"NewNatal", "Pop2NewNatal", "ผูกดวงกำเนิดใหม่"},
+            {"OldNatal", "Pop2OldNatal", "หาดวงกำเนิดจากไฟล์"},
+            {"MnOwnerChart", "Pop2OwnerChart", nullptr},
+            {"NewTransit", "Pop2NewTransit", nullptr},
+            {"OldTransit", "Pop2OldTransit", nullptr},
+            {"MnSompusFile", "Pop2Text", "บันทึกสมผุสลงไฟล์"},
+            {"MnPrintSompus", "Pop2Print", "พิมพ์สมผุส"},
+        };
+        TitledMainForm form(FixedNow, dir.path());
+        form.session().FMidFactorA = nemra::kSun;
+        form.item("MnIndexMidpoint")->trigger();
+        for (const auto& twin : twins) {
+            const QAction* main = form.item(twin.main);
+            const QAction* popup = form.item(twin.popup);
+            QVERIFY2(main && popup, twin.popup);
+            QCOMPARE(popup->isEnabled(), main->isEnabled());
+            QCOMPARE(popup->isCheckable(), main->isCheckable());
+            QCOMPARE(popup->text(), twin.caption ? QString::fromUtf8(twin.caption) : main->text().section('\t', 0, 0));
+            QCOMPARE(EntryEffect(dir.path(), twin.popup), EntryEffect(dir.path(), twin.main));
+        }
+        // The effects tell the commands apart: the natal chart's finder from the transit's.
+        QVERIFY(EntryEffect(dir.path(), "OldNatal") != EntryEffect(dir.path(), "OldTransit"));
+        QVERIFY(EntryEffect(dir.path(), "NewNatal") != EntryEffect(dir.path(), "NewTransit"));
+        qunsetenv("NEMRA_CHART_DB");
     }
 
     void castsANatalChartFromTheInputDialog()
