@@ -327,8 +327,9 @@ void TMainForm::UpdateCommandState()
     item("MnReport")->setEnabled(c.MnReport);
     item("MnSompusFile")->setEnabled(c.MnSompusFile);
     item("MnHideShowChart")->setEnabled(c.MnHideShowChart);
-    if (c.MnMcDay)
-        item("MnMcDay")->setEnabled(*c.MnMcDay);
+    if (c.MnMcDay) // the pop-up twin follows: the daily meridian needs both charts wherever it is chosen
+        for (const char* name : {"MnMcDay", "Pop1MC"})
+            item(name)->setEnabled(*c.MnMcDay);
     if (c.MnReportMc)
         item("MnReportMc")->setEnabled(*c.MnReportMc);
     const QString shortcut = item("Send_Report")->shortcut().toString(QKeySequence::NativeText);
@@ -840,13 +841,14 @@ void TMainForm::ShowHouseReports()
         if (RunDialog(select) != QDialog::Accepted)
             return;
         const nemra::HouseChoice choice = select.Choice();
-        ShowHouseReport(
-            FSession, choice.factor, choice.natal ? nemra::kLayerNatal : nemra::kLayerTransit, this,
+        nemra::ui::ShowHouseReport(
+            this, FSession, choice.factor, choice.natal ? nemra::kLayerNatal : nemra::kLayerTransit,
+            RunDialogFunction(),
             [this] {
                 DrawChart();
                 UpdateCommandState();
             },
-            RunDialogFunction(), HouseBookLookup());
+            HouseBookLookup());
     }
 }
 

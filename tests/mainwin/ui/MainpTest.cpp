@@ -241,6 +241,10 @@ class MainpTest : public QObject {
             QCOMPARE(popup->text(), twin.caption ? QString::fromUtf8(twin.caption) : main->text().section('\t', 0, 0));
             QCOMPARE(EntryEffect(dir.path(), twin.popup), EntryEffect(dir.path(), twin.main));
         }
+        // With one chart the daily meridian cannot be chosen, from the pop-up either.
+        form.session().FTransit.Computed = false;
+        form.UpdateCommandState();
+        QVERIFY(!form.item("MnMcDay")->isEnabled() && !form.item("Pop1MC")->isEnabled());
         // The effects tell the commands apart: the natal chart's finder from the transit's.
         QVERIFY(EntryEffect(dir.path(), "OldNatal") != EntryEffect(dir.path(), "OldTransit"));
         QVERIFY(EntryEffect(dir.path(), "NewNatal") != EntryEffect(dir.path(), "NewTransit"));
