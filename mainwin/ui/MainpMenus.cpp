@@ -115,7 +115,7 @@ void TMainForm::BuildCommands()
          [this] { nemra::ui::ReportUserPointLoop(this, FSession, RunDialogFunction(), IndexChanged()); }},
         {"MnBriefReport", [this] { ShowAspectList(); }},
         {"MnSeeHouse", [this] { ShowHouseReports(); }},
-        {"MnSeeRasi", [this] { ShowSignReport(FSession, this, RunDialogFunction()); }},
+        {"MnSeeRasi", [this] { nemra::ui::ShowSignReport(this, FSession, RunDialogFunction()); }},
         {"MnSolARep", [this] { ShowSolarArcTable(); }},
         {"MnGraphEphemeris", [this] { ShowGraphEphemeris(); }},
         {"MnTimingList", [this] { ShowTimingList(); }},

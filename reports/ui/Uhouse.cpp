@@ -9,9 +9,10 @@ TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
     setObjectName(QStringLiteral("FHouse"));
 }
 
-void ShowHouseReport(nemra::MainSession& session, int factor, nemra::ChartLayer chart, QWidget* parent,
-                     const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
-                     const TPlacementDialog::BookLookup& book)
+namespace nemra::ui {
+
+void ShowHouseReport(QWidget* parent, MainSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
+                     const std::function<void()>& redraw, const TPlacementDialog::BookLookup& book)
 {
     nemra::SetHouseReportIndex(session, factor, chart);
     redraw();
@@ -20,3 +21,5 @@ void ShowHouseReport(nemra::MainSession& session, int factor, nemra::ChartLayer 
         dialog.SetBookLookup(book);
     run(dialog);
 }
+
+} // namespace nemra::ui

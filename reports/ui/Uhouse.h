@@ -4,9 +4,9 @@
 //
 // Opening it (MnSeeHouse), each time the house-factor dialog ends with OK on list position
 // p (factor p + 1) and its natal (chart 1) or transit (chart 2) button:
-//     ShowHouseReport(session, p + 1, chart, this,
-//                     [this] { DrawChart(); UpdateCommandState(); },
-//                     [this](QDialog& d) { return RunDialog(d); });
+//     nemra::ui::ShowHouseReport(this, session, p + 1, chart,
+//                                [this](QDialog& d) { return RunDialog(d); },
+//                                [this] { DrawChart(); UpdateCommandState(); });
 // then show the house-factor dialog again until it is cancelled. ShowHouseReport turns the
 // dial index to the factor, runs `redraw`, shifts the index by the house rule and shows
 // the report built from it. In steps, for a flow of its own:
@@ -32,7 +32,12 @@ class TFHouse : public TPlacementDialog {
     explicit TFHouse(const nemra::PlacementReport& report, QWidget* parent = nullptr);
 };
 
-// `book`, when given, gives the formula book's text of a factor in a house.
-void ShowHouseReport(nemra::MainSession& session, int factor, nemra::ChartLayer chart, QWidget* parent,
-                     const std::function<void()>& redraw, const nemra::ui::RunDialogFn& run,
-                     const TPlacementDialog::BookLookup& book = {});
+namespace nemra::ui {
+
+// Like every report entry point: the parent, the session, what the report is of, the dialog
+// hook, then what to do on a change. `book`, when given, gives the formula book's text of a
+// factor in a house.
+void ShowHouseReport(QWidget* parent, MainSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
+                     const std::function<void()>& redraw, const TPlacementDialog::BookLookup& book = {});
+
+} // namespace nemra::ui

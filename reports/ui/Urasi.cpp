@@ -8,8 +8,12 @@ TFRasi::TFRasi(const nemra::PlacementReport& report, QWidget* parent)
     setObjectName(QStringLiteral("FRasi"));
 }
 
-void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const nemra::ui::RunDialogFn& run)
+namespace nemra::ui {
+
+void ShowSignReport(QWidget* parent, const MainSession& session, const RunDialogFn& run)
 {
-    TFRasi dialog(nemra::SignReportOf(session), parent);
+    TFRasi dialog(SignReportOf(session), parent);
     run(dialog);
 }
+
+} // namespace nemra::ui

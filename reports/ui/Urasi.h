@@ -24,4 +24,8 @@ class TFRasi : public TPlacementDialog {
     explicit TFRasi(const nemra::PlacementReport& report, QWidget* parent = nullptr);
 };
 
-void ShowSignReport(const nemra::MainSession& session, QWidget* parent, const nemra::ui::RunDialogFn& run);
+namespace nemra::ui {
+
+void ShowSignReport(QWidget* parent, const MainSession& session, const RunDialogFn& run);
+
+} // namespace nemra::ui

@@ -31,8 +31,8 @@ class UhouseTest : public QObject {
         const double sun = s.FNatal.Factors[nemra::kSun].Lon;
         double drawnAt = -1.0;
         QStringList shown;
-        ShowHouseReport(
-            s, nemra::kSun, nemra::kLayerNatal, nullptr, [&] { drawnAt = s.FDialRotation; },
+        nemra::ui::ShowHouseReport(
+            nullptr, s, nemra::kSun, nemra::kLayerNatal,
             [&](QDialog& dialog) {
                 auto* tree = dialog.findChild<QTreeWidget*>("Outline1");
                 shown << dialog.windowTitle() << tree->topLevelItem(3)->text(0);
@@ -41,7 +41,8 @@ class UhouseTest : public QObject {
                      tree->findItems(QStringLiteral("อาทิตย์"), Qt::MatchStartsWith | Qt::MatchRecursive))
                     shown << item->text(0).left(11);
                 return int(QDialog::Rejected);
-            });
+            },
+            [&] { drawnAt = s.FDialRotation; });
         QCOMPARE(drawnAt, sun); // drawn at the Sun, then shifted by the house rule
         QVERIFY(qAbs(s.FDialRotation - std::fmod(sun + 180.0, 360.0)) < 1e-9);
         QCOMPARE(s.FDialTitle, std::string("เรือนชะตาอาทิตย์"));
@@ -55,8 +56,8 @@ class UhouseTest : public QObject {
     {
         nemra::MainSession s = TestSession(true, false);
         QStringList seen;
-        ShowHouseReport(
-            s, nemra::kSun, nemra::kLayerNatal, nullptr, [] {},
+        nemra::ui::ShowHouseReport(
+            nullptr, s, nemra::kSun, nemra::kLayerNatal,
             [&](QDialog& dialog) {
                 auto* tree = dialog.findChild<QTreeWidget*>("Outline1");
                 auto* pane = dialog.findChild<QTextBrowser*>("BookPane");
@@ -72,6 +73,7 @@ class UhouseTest : public QObject {
                 seen << pane->toPlainText();
                 return int(QDialog::Rejected);
             },
+            [] {},
             [](int factor, int house) {
                 return factor == nemra::kMoon ? "MO H" + std::to_string(house) : std::string();
             });
