@@ -50,7 +50,7 @@ nemra::GraphContent Content(const Case& c, int months)
     nemra::TimelineSettings settings;
     settings.startYearBE = c.startYearBE;
     settings.months = months;
-    const auto period = nemra::PeriodOf(settings, nemra::ZoneSeconds(c.natal.Input.TimeZone)).period;
+    const auto period = *nemra::PeriodOf(settings, nemra::ZoneSeconds(c.natal.Input.TimeZone));
     return nemra::ComputeGraphContent(c.natal, settings, period);
 }
 
@@ -113,7 +113,7 @@ void BM_TimingListYear(benchmark::State& state)
         const Case& c = Cases()[i++ % Cases().size()];
         nemra::TimelineSettings settings;
         settings.startYearBE = c.startYearBE;
-        const auto period = nemra::PeriodOf(settings, nemra::ZoneSeconds(c.natal.Input.TimeZone)).period;
+        const auto period = *nemra::PeriodOf(settings, nemra::ZoneSeconds(c.natal.Input.TimeZone));
         benchmark::DoNotOptimize(nemra::FindTimingHits(c.natal, settings, period).size());
     }
 }

@@ -30,45 +30,34 @@ int WriteAllBytes(int fd, std::string_view data, std::size_t* written)
 
 FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes)
 {
-    FileBytes result;
     // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one forever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.missing = errno == ENOENT;
-        result.reason = std::strerror(errno);
-        return result;
-    }
+    if (fd < 0)
+        return FileFault{errno == ENOENT, false, std::strerror(errno)};
+    const auto fail = [fd](FileFault fault) {
+        ::close(fd);
+        return fault;
+    };
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        result.reason = std::strerror(errno);
-        ::close(fd);
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.notRegular = true;
-        result.reason = S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : kNotRegularFileReason;
-        ::close(fd);
-        return result;
-    }
+    if (::fstat(fd, &st) != 0)
+        return fail({false, false, std::strerror(errno)});
+    if (!S_ISREG(st.st_mode))
+        return fail({false, true, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : kNotRegularFileReason});
+    std::string bytes;
     char buffer[65536];
-    while (result.bytes.size() <= maxBytes) {
-        const std::size_t want = std::min(sizeof buffer, maxBytes + 1 - result.bytes.size());
+    while (bytes.size() <= maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes + 1 - bytes.size());
         const ssize_t n = ::read(fd, buffer, want);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            result.reason = std::strerror(errno);
-            ::close(fd);
-            result.bytes.clear();
-            return result;
-        }
+        if (n < 0)
+            return fail({false, false, std::strerror(errno)});
         if (n == 0)
             break;
-        result.bytes.append(buffer, static_cast<std::size_t>(n));
+        bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    result.ok = true;
-    return result;
+    return bytes;
 }
 
 } // namespace nemra

@@ -3,6 +3,8 @@
 // or read forever, so such a name is refused with kNotRegularFileReason.
 #pragma once
 
+#include "core/Result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,14 +19,15 @@ inline constexpr const char* kNotRegularFileReason = "not a regular file";
 // that did reach the file.
 int WriteAllBytes(int fd, std::string_view data, std::size_t* written = nullptr);
 
-// A file's bytes, or why they could not be read.
-struct FileBytes {
-    bool ok = false;
+// Why a file could not be read.
+struct FileFault {
     bool missing = false;    // no file of that name (nothing to refuse)
     bool notRegular = false; // a folder, a FIFO, a device: refused without reading
-    std::string reason;      // the system's reason, or kNotRegularFileReason, when !ok
-    std::string bytes;
+    std::string reason;      // the system's reason, or kNotRegularFileReason
 };
+
+// A file's bytes, or why they could not be read.
+using FileBytes = Result<std::string, FileFault>;
 
 // Reads at most `maxBytes` + 1 bytes of the regular file at `path` (so a caller can tell a
 // file longer than `maxBytes`). Never blocks on a FIFO or a device: anything but a regular

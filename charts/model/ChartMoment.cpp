@@ -111,13 +111,6 @@ std::optional<UtMoment> MomentOf(const TChartInput& input)
                     - std::llround(rec.ZoneDeg * 240.0)};
 }
 
-ChartOutcome Refused(std::string refusal)
-{
-    ChartOutcome outcome;
-    outcome.refusal = std::move(refusal);
-    return outcome;
-}
-
 std::string YearRangeRefusal()
 {
     return "ปี พ.ศ. ต้องอยู่ระหว่าง " + std::to_string(kMinYearBE) + " ถึง " + std::to_string(kMaxYearBE);
@@ -151,19 +144,16 @@ Result<> CheckDateBE(int day, int month, int yearBE)
 ChartOutcome ChartAt(TChartInput chart, UtMoment moment)
 {
     if (moment.seconds > kFarthestSeconds || moment.seconds < -kFarthestSeconds)
-        return Refused(YearRangeRefusal());
+        return Fault{YearRangeRefusal()};
     const CivilTime local = LocalTimeOf(moment, ZoneSeconds(chart.TimeZone));
     const int yearBE = BuddhistYearFor(local.month, local.year);
     if (const auto check = CheckYearBE(yearBE); !check)
-        return Refused(check.fault().reason);
+        return Fault{check.fault().reason};
     chart.Date = DateText(local.day, local.month, yearBE);
     chart.Time = TimeText(local.hour, local.minute, local.second);
     if (const auto check = CheckInputTexts(chart); !check)
-        return Refused(check.fault().message);
-    ChartOutcome outcome;
-    outcome.chart = std::move(chart);
-    outcome.moment = moment;
-    return outcome;
+        return Fault{check.fault().message};
+    return MadeChart{std::move(chart), moment};
 }
 
 } // namespace nemra

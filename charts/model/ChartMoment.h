@@ -54,16 +54,14 @@ std::int64_t ZoneSeconds(std::string_view zoneText);
 // The moment of chart input texts, or nothing when CheckInputTexts finds a fault in them.
 std::optional<UtMoment> MomentOf(const TChartInput& input);
 
-// A chart made from a chart: its input texts and moment, or why it was not made.
-struct ChartOutcome {
-    TChartInput chart;   // when ok()
-    UtMoment moment;     // when ok(): the moment the texts carry
-    std::string refusal; // Thai, for the user; empty when the chart was made
-
-    bool ok() const { return refusal.empty(); }
+// A chart made from a chart: its input texts and the moment they carry.
+struct MadeChart {
+    TChartInput chart;
+    UtMoment moment;
 };
 
-ChartOutcome Refused(std::string refusal);
+// The chart made, or why it was not made (Thai, for the user).
+using ChartOutcome = Result<MadeChart>;
 
 // "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542": the refusal of a year the charts cannot be cast for.
 std::string YearRangeRefusal();

@@ -63,7 +63,7 @@ CityEntry EntryOfPlace(const ChartPlace& place)
     return CityEntryFor({place.Place.str(), "", place.TimeZone, place.Latitude, place.Longitude});
 }
 
-PlaceReading ReadPlace(std::string_view text)
+Result<ChartPlace> ReadPlace(std::string_view text)
 {
     constexpr const char* kForm = "สถานที่ต้องอยู่ในรูป เขตเวลา,แลตติจูด,ลองกิจูด[,ชื่อสถานที่]";
     std::array<std::string_view, 4> parts{};
@@ -77,15 +77,15 @@ PlaceReading ReadPlace(std::string_view text)
     }
     parts[count++] = Trimmed(text);
     if (count < 3 || !IsCp874Text(parts[3]))
-        return {std::nullopt, kForm};
+        return Fault{kForm};
     const ChartPlace place{parts[0], parts[1], parts[2], parts[3]};
     // A part cut to its field would be read as another value than the one written.
     if (place.TimeZone.str().size() != parts[0].size() || place.Latitude.str().size() != parts[1].size()
         || place.Longitude.str().size() != parts[2].size() || CharCount(parts[3]) > decltype(place.Place)::capacity)
-        return {std::nullopt, kForm};
+        return Fault{kForm};
     if (const auto check = CheckPlace(place); !check)
-        return {std::nullopt, check.fault().reason};
-    return {place, {}};
+        return check.fault();
+    return place;
 }
 
 } // namespace nemra

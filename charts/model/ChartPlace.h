@@ -39,11 +39,7 @@ CityEntry EntryOfPlace(const ChartPlace& place);
 
 // A place written as "ZONE,LAT,LON[,PLACE]" ("7.00H,13.45N,100.30E,กรุงเทพฯ"): blanks around
 // each part are dropped, the place name takes the rest of the line. A part longer than its
-// field or not in its form is refused.
-struct PlaceReading {
-    std::optional<ChartPlace> place;
-    std::string refusal; // Thai, for the user, when `place` is empty
-};
-PlaceReading ReadPlace(std::string_view text);
+// field or not in its form is refused (Thai, for the user).
+Result<ChartPlace> ReadPlace(std::string_view text);
 
 } // namespace nemra

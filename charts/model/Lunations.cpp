@@ -11,13 +11,6 @@ namespace {
 // once and never mistakes the wrap for one.
 constexpr double kSampleDays = 7.0;
 
-LunationList RefusedList(std::string refusal)
-{
-    LunationList list;
-    list.refusal = std::move(refusal);
-    return list;
-}
-
 } // namespace
 
 std::string_view LunationName(LunationKind kind)
@@ -34,22 +27,22 @@ std::string LunationRow(const Lunation& lunation)
 LunationList FindLunations(int yearBE, std::optional<int> month, const ChartPlace& place, LunationChoice choice)
 {
     if (const auto check = CheckPlace(place); !check)
-        return RefusedList(check.fault().reason);
+        return check.fault();
     CivilTime first = FirstDayOfYearBE(yearBE);
     CivilTime end = FirstDayOfYearBE(yearBE + 1);
     if (month) {
         if (const auto check = CheckDateBE(1, *month, yearBE); !check)
-            return RefusedList(check.fault().reason);
+            return check.fault();
         first = {ChristianYearFor(*month, yearBE), *month, 1, 0, 0, 0};
         end = *month == 12 ? CivilTime{first.year + 1, 1, 1, 0, 0, 0} : CivilTime{first.year, *month + 1, 1, 0, 0, 0};
     } else if (const auto check = CheckDateBE(first.day, first.month, yearBE); !check) {
-        return RefusedList(check.fault().reason);
+        return check.fault();
     }
 
     const std::int64_t zone = ZoneSeconds(place.TimeZone);
     const double fromJd = MomentOfLocalTime(first, zone).JulianDay();
     const double toJd = MomentOfLocalTime(end, zone).JulianDay();
-    LunationList list;
+    std::vector<Lunation> list;
     const auto add = [&](LunationKind kind, double elongationDeg) {
         const auto difference = [elongationDeg](double jdUT) { return MoonSunElongationAt(jdUT) - elongationDeg; };
         for (const double jd : FindMoments(difference, fromJd, toJd, kSampleDays)) {
@@ -58,15 +51,14 @@ LunationList FindLunations(int yearBE, std::optional<int> month, const ChartPlac
             PutPlace(place, chart);
             const ChartOutcome outcome = ChartAt(std::move(chart), MomentOfJulianDay(jd));
             if (outcome.ok()) // within the month asked for, the year is always one the charts accept
-                list.events.push_back({kind, outcome.moment, outcome.chart});
+                list.push_back({kind, outcome->moment, outcome->chart});
         }
     };
     if (choice.newMoons)
         add(LunationKind::NewMoon, 0.0);
     if (choice.fullMoons)
         add(LunationKind::FullMoon, 180.0);
-    std::sort(list.events.begin(), list.events.end(),
-              [](const Lunation& a, const Lunation& b) { return a.moment < b.moment; });
+    std::sort(list.begin(), list.end(), [](const Lunation& a, const Lunation& b) { return a.moment < b.moment; });
     return list;
 }
 

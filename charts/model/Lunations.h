@@ -28,10 +28,8 @@ struct Lunation {
     TChartInput chart; // at the place asked for, named by LunationName
 };
 
-struct LunationList {
-    std::vector<Lunation> events; // in time order
-    std::string refusal;          // Thai, for the user; empty when the list was made
-};
+// The lunations in time order, or why they could not be sought (Thai, for the user).
+using LunationList = Result<std::vector<Lunation>>;
 
 // "จันทร์ดับ  09/04/2567   1.20.49": a lunation as a row of a list, with its local date and time.
 std::string LunationRow(const Lunation& lunation);

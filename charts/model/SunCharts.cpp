@@ -30,7 +30,7 @@ std::optional<UtMoment> SunAtLongitude(double targetDeg, double guessJdUT)
 ChartOutcome ChartOfSunMoment(std::optional<UtMoment> moment, std::string name, const ChartPlace& place)
 {
     if (!moment) // not for any year the charts accept: the Sun passes every longitude each year
-        return Refused("หาเวลาที่ดวงอาทิตย์ถึงตำแหน่งไม่พบ");
+        return Fault{"หาเวลาที่ดวงอาทิตย์ถึงตำแหน่งไม่พบ"};
     TChartInput chart;
     chart.Name = name;
     PutPlace(place, chart);
@@ -73,10 +73,10 @@ ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::option
 {
     const auto natalMoment = MomentOf(natal);
     if (!natalMoment)
-        return Refused(CheckInputTexts(natal).fault().message);
+        return Fault{CheckInputTexts(natal).fault().message};
     const ChartPlace at = place.value_or(PlaceOf(natal));
     if (const auto check = CheckPlace(at); !check)
-        return Refused(check.fault().reason);
+        return Fault{check.fault().reason};
 
     // The birthday of that year, at the natal clock time and zone, as the first estimate.
     const std::int64_t natalZone = ZoneSeconds(natal.TimeZone);
@@ -84,7 +84,7 @@ ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::option
     const int yearCE = BirthdayYearCE(natal, yearBE);
     birthday.day = DayWithinMonth(birthday.day, birthday.month, yearCE);
     if (const auto check = CheckDateBE(birthday.day, birthday.month, yearBE); !check)
-        return Refused(check.fault().reason);
+        return Fault{check.fault().reason};
     birthday.year = yearCE;
 
     const double natalSun = SunLongitudeAt(natalMoment->JulianDay());
@@ -95,14 +95,14 @@ ChartOutcome SolarReturn(const TChartInput& natal, int yearBE, const std::option
 ChartOutcome SunIngress(int yearBE, int sign, const ChartPlace& place)
 {
     if (sign < 1 || sign > 12)
-        return Refused("ราศีต้องอยู่ระหว่าง 1 ถึง 12");
+        return Fault{"ราศีต้องอยู่ระหว่าง 1 ถึง 12"};
     if (const auto check = CheckPlace(place); !check)
-        return Refused(check.fault().reason);
+        return Fault{check.fault().reason};
     // The Sun enters each sign about the 21st of its month.
     constexpr int kIngressDay = 21;
     const int month = IngressMonth(sign);
     if (const auto check = CheckDateBE(kIngressDay, month, yearBE); !check)
-        return Refused(check.fault().reason);
+        return Fault{check.fault().reason};
     const CivilTime estimate{IngressYearCE(yearBE, sign), month, kIngressDay, 0, 0, 0};
     const double target = (sign - 1) * 30.0;
     return ChartOfSunMoment(SunAtLongitude(target, MomentOfLocalTime(estimate, 0).JulianDay()),

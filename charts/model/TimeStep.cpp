@@ -52,15 +52,15 @@ ChartOutcome StepChart(const TChartInput& chart, TimeStep step)
 {
     const auto moment = MomentOf(chart);
     if (!moment)
-        return Refused(CheckInputTexts(chart).fault().message);
+        return Fault{CheckInputTexts(chart).fault().message};
     if (const std::int64_t unitSeconds = SecondsOf(step.unit)) {
         if (step.amount > kLongestStepSeconds / unitSeconds || step.amount < -kLongestStepSeconds / unitSeconds)
-            return Refused(YearRangeRefusal());
+            return Fault{YearRangeRefusal()};
         return ChartAt(chart, {moment->seconds + step.amount * unitSeconds});
     }
     const std::int64_t perStep = step.unit == StepUnit::Years ? 12 : 1;
     if (step.amount > kLongestStepMonths / perStep || step.amount < -kLongestStepMonths / perStep)
-        return Refused(YearRangeRefusal());
+        return Fault{YearRangeRefusal()};
     const std::int64_t zone = ZoneSeconds(chart.TimeZone);
     const CivilTime moved = MovedByMonths(LocalTimeOf(*moment, zone), step.amount * perStep);
     return ChartAt(chart, MomentOfLocalTime(moved, zone));

@@ -72,10 +72,10 @@ void TChartDialog::done(int result)
     if (result == QDialog::Accepted) {
         const nemra::ChartOutcome outcome = MakeChart();
         if (!outcome.ok()) {
-            ShowError(FromUtf8(outcome.refusal));
+            ShowError(FromUtf8(outcome.fault().reason));
             return;
         }
-        FResult = outcome.chart;
+        FResult = outcome->chart;
     }
     QDialog::done(result);
 }

@@ -82,11 +82,11 @@ void TMoonPhaseDlg::FindBtnClick()
     const int month = MonthCombo->currentIndex();
     auto list = nemra::FindLunations(YearSpin->value(), month == 0 ? std::nullopt : std::optional<int>(month),
                                      PlaceBox()->Place(), {NewMoonBox->isChecked(), FullMoonBox->isChecked()});
-    if (!list.refusal.empty()) {
-        ShowError(FromUtf8(list.refusal));
+    if (!list) {
+        ShowError(FromUtf8(list.fault().reason));
         return;
     }
-    FEvents = std::move(list.events);
+    FEvents = std::move(*list);
     for (const auto& event : FEvents)
         EventList->addItem(FromUtf8(nemra::LunationRow(event)));
     if (!FEvents.empty())
@@ -97,7 +97,7 @@ nemra::ChartOutcome TMoonPhaseDlg::MakeChart()
 {
     const int row = EventList->currentRow();
     if (row < 0 || row >= static_cast<int>(FEvents.size()))
-        return nemra::Refused("เลือกวันเวลาจากรายการก่อน");
+        return nemra::Fault{"เลือกวันเวลาจากรายการก่อน"};
     // The place may have changed since the list was made: the moment is kept, the place taken.
     return nemra::Relocate(FEvents[static_cast<std::size_t>(row)].chart, PlaceBox()->Place());
 }

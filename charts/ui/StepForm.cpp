@@ -110,10 +110,10 @@ void TStepForm::StepBy(int direction)
     step.amount *= direction;
     const nemra::ChartOutcome outcome = nemra::StepChart(FChart, step);
     if (!outcome.ok()) {
-        MessageLabel->setText(FromUtf8(outcome.refusal));
+        MessageLabel->setText(FromUtf8(outcome.fault().reason));
         return;
     }
-    FChart = outcome.chart;
+    FChart = outcome->chart;
     MessageLabel->clear();
     ShowChart();
     if (FOnStep)

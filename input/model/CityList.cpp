@@ -95,13 +95,13 @@ CityFileLocation LocateCityFile(const fs::path& currentDir, const std::vector<fs
         if (!path)
             continue;
         const FileBytes probe = ReadRegularFile(path->string(), 0);
-        if (probe.ok)
-            return {*path, {}};
-        lastFailure = OpenFailure(*path, probe.reason);
+        if (probe)
+            return *path;
+        lastFailure = OpenFailure(*path, probe.fault().reason);
     }
     if (!lastFailure.empty())
-        return {std::nullopt, lastFailure};
-    return {std::nullopt, std::string("ไม่พบไฟล์รายชื่อจังหวัด/เมือง ") + kCityFileName};
+        return Fault{lastFailure};
+    return Fault{std::string("ไม่พบไฟล์รายชื่อจังหวัด/เมือง ") + kCityFileName};
 }
 
 std::vector<std::string> SplitCityFileText(std::string_view bytes)
@@ -126,12 +126,12 @@ std::vector<std::string> SplitCityFileText(std::string_view bytes)
 
 CityFileLines ReadCityFile(const fs::path& path)
 {
-    FileBytes file = ReadRegularFile(path.string(), kMaxCityFileBytes);
-    if (!file.ok)
-        return {false, {}, OpenFailure(path, file.reason)};
-    if (file.bytes.size() > kMaxCityFileBytes)
-        return {false, {}, "ไฟล์ " + path.string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"};
-    return {true, SplitCityFileText(file.bytes), {}};
+    const FileBytes file = ReadRegularFile(path.string(), kMaxCityFileBytes);
+    if (!file)
+        return Fault{OpenFailure(path, file.fault().reason)};
+    if (file->size() > kMaxCityFileBytes)
+        return Fault{"ไฟล์ " + path.string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"};
+    return SplitCityFileText(*file);
 }
 
 fs::path InstalledDataDir()

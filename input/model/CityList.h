@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ChartInput.h"
+#include "core/Result.h"
 #include "core/ThaiText.h"
 
 #include <filesystem>
@@ -64,23 +65,16 @@ class CityListUndo {
 // A field whose comma is missing takes the rest of the line; the fields after it are empty.
 void ParseCityLine(CityListState& state, TChartInput& GChartInput);
 
-// Where the city file was found, or why it was not.
-struct CityFileLocation {
-    std::optional<std::filesystem::path> path;
-    std::string reason; // Thai, for the user, when `path` is empty
-};
+// Where the city file was found, or why it was not (Thai, for the user).
+using CityFileLocation = Result<std::filesystem::path>;
 
 // The city file in `currentDir` (its name matched without regard to case), else the first
 // readable one in `fallbackDirs`, in order.
 CityFileLocation LocateCityFile(const std::filesystem::path& currentDir,
                                 const std::vector<std::filesystem::path>& fallbackDirs);
 
-// The lines of a city file, or why it could not be read.
-struct CityFileLines {
-    bool ok = false;
-    std::vector<std::string> lines; // UTF-8
-    std::string reason;             // Thai, for the user, when `ok` is false
-};
+// The lines of a city file (UTF-8), or why it could not be read (Thai, for the user).
+using CityFileLines = Result<std::vector<std::string>>;
 
 // Longest line kept whole; anything longer is junk and is cut so the list stays usable.
 inline constexpr std::size_t kMaxCityLineChars = 256;

@@ -74,7 +74,7 @@ void TNew1::SetTabOrder()
 void TNew1::FormActivate()
 {
     Panel->ShowEntry(nemra::OpeningEntry(FClock(), FChartInput));
-    Panel->Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).path.has_value());
+    Panel->Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).ok());
     Panel->Edit1->setFocus();
 }
 

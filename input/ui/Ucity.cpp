@@ -62,14 +62,16 @@ void TFCity::FormActivate()
     FCities.CityChosen = false;
     FCities.SelectedLine.clear();
     const auto location = nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs);
-    auto file = location.path ? nemra::ReadCityFile(*location.path) : nemra::CityFileLines{false, {}, location.reason};
-    for (const auto& line : file.lines)
-        ListBox1->addItem(FromUtf8(line));
+    const auto file = location ? nemra::ReadCityFile(*location) : nemra::CityFileLines{location.fault()};
+    if (file) {
+        for (const auto& line : *file)
+            ListBox1->addItem(FromUtf8(line));
+    }
     if (ListBox1->count() > 0)
         ListBox1->setCurrentRow(0);
     OKBtn->setFocus();
-    if (!file.ok)
-        ShowError(FromUtf8(file.reason));
+    if (!file)
+        ShowError(FromUtf8(file.fault().reason));
 }
 
 void TFCity::ListBox1Click(int row)

@@ -307,14 +307,14 @@ std::optional<std::string> ChartOfRecord(const Record& record, const Atlas* atla
                + std::to_string(kAafLastYear) + " ที่ข้อมูลตำแหน่งดาวครอบคลุม";
     ChartOutcome outcome = ChartAt(input, *moment);
     if (!outcome.ok())
-        return label + outcome.refusal;
-    chart.input = outcome.chart;
+        return label + outcome.fault().reason;
+    chart.input = outcome->chart;
     chart.note = CutToChars(Storable(record.note), kNoteChars);
     if (CharCount(name) > decltype(input.Name)::capacity || CharCount(placeText) > decltype(input.Place)::capacity)
         chart.note = CutToChars(name + "\n" + placeText + (chart.note.empty() ? "" : "\n" + chart.note), kNoteChars);
     chart.group.clear();
-    if (const auto fault = CheckDraft(chart))
-        return label + fault->reason;
+    if (const auto check = CheckDraft(chart); !check)
+        return label + check.fault().reason;
     return std::nullopt;
 }
 

@@ -80,8 +80,8 @@ std::optional<std::string> ReadRow(const CsvRecord& record, const std::array<int
     row.chart = {*input, field(7), field(8)};
     row.created = field(9);
     row.changed = field(10);
-    if (const auto fault = CheckDraft(row.chart))
-        return fault->reason;
+    if (const auto check = CheckDraft(row.chart); !check)
+        return check.fault().reason;
     for (const std::string* stamp : {&row.created, &row.changed})
         if (!stamp->empty() && !IsStampText(*stamp))
             return "เวลาบันทึกต้องอยู่ในรูป ปปปป-ดด-วว ชช:นน:วว: \"" + *stamp + "\"";

@@ -585,10 +585,10 @@ StoreResult<Done> ChartStore::Execute(const char* sql) const
     return Done{};
 }
 
-std::optional<StoreFault> ChartStore::RefuseChange() const
+StoreResult<Done> ChartStore::CheckChangeAllowed() const
 {
     if (!ReadOnly())
-        return std::nullopt;
+        return Done{};
     return StoreFault{StoreFaultKind::ReadOnly, "บันทึกไม่ได้: " + readOnlyReason_, {}};
 }
 
@@ -757,10 +757,10 @@ StoreResult<std::vector<std::string>> ChartStore::Groups() const
 
 StoreResult<std::int64_t> ChartStore::Add(const ChartDraft& chart, IfNameExists ifExists)
 {
-    if (auto refused = RefuseChange())
-        return *refused;
-    if (auto refused = CheckDraft(chart))
-        return *refused;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
+    if (const auto check = CheckDraft(chart); !check)
+        return check.fault();
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "บันทึกดวงชะตา");
@@ -787,10 +787,10 @@ StoreResult<std::int64_t> ChartStore::Add(const ChartDraft& chart, IfNameExists 
 
 StoreResult<Done> ChartStore::Update(std::int64_t id, const ChartDraft& chart)
 {
-    if (auto refused = RefuseChange())
-        return *refused;
-    if (auto refused = CheckDraft(chart))
-        return *refused;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
+    if (const auto check = CheckDraft(chart); !check)
+        return check.fault();
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "แก้ไขดวงชะตา");
@@ -807,8 +807,8 @@ StoreResult<Done> ChartStore::Update(std::int64_t id, const ChartDraft& chart)
 
 StoreResult<int> ChartStore::Delete(std::span<const std::int64_t> ids)
 {
-    if (auto refused = RefuseChange())
-        return *refused;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
     Transaction transaction(db_);
     if (transaction.BeginCode() != SQLITE_OK)
         return Fault(transaction.BeginCode(), "ลบดวงชะตา");
@@ -827,16 +827,16 @@ StoreResult<int> ChartStore::Delete(std::span<const std::int64_t> ids)
 
 StoreResult<ImportReport> ChartStore::ImportCsv(std::string_view bytes, const ImportProgress& progress)
 {
-    if (auto refused = RefuseChange())
-        return *refused;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
     return ImportPlan(PlanCsvImport(bytes), progress);
 }
 
 StoreResult<ImportReport> ChartStore::ImportAaf(std::string_view bytes, const Atlas* atlas,
                                                 const ImportProgress& progress)
 {
-    if (auto refused = RefuseChange())
-        return *refused;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
     AafImportPlan aaf = PlanAafImport(bytes, atlas);
     auto report = ImportPlan(std::move(aaf.plan), progress);
     if (report) {
@@ -1111,8 +1111,8 @@ StoreResult<Done> ChartStore::PutBookEntry(const BookEntry& entry)
 
 StoreResult<Done> ChartStore::DeleteBookEntry(BookKind book, const std::string& key)
 {
-    if (auto refusal = RefuseChange())
-        return *refusal;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
     const BookKeyParse parsed = NormaliseBookKey(key);
     if (!parsed.key)
         return StoreFault{StoreFaultKind::NotFound, "ไม่พบสูตร " + key, parsed.error};
@@ -1133,8 +1133,8 @@ StoreResult<Done> ChartStore::DeleteBookEntry(BookKind book, const std::string& 
 
 StoreResult<BookImportReport> ChartStore::ImportBook(std::string_view bytes)
 {
-    if (auto refusal = RefuseChange())
-        return *refusal;
+    if (const auto check = CheckChangeAllowed(); !check)
+        return check.fault();
     const BookTextPlan plan = ParseBookText(bytes);
     BookImportReport report;
     report.faults = plan.faults;

@@ -171,7 +171,7 @@ class ChartStore {
     StoreResult<int> ExportText(const std::filesystem::path& file, std::span<const std::int64_t> ids,
                                 std::string (*format)(const std::vector<StoredChart>&)) const;
     StoreResult<Done> Execute(const char* sql) const;
-    std::optional<StoreFault> RefuseChange() const;
+    StoreResult<Done> CheckChangeAllowed() const;
     std::string Now() const;
     StoreFault Fault(int code, const std::string& doing) const;
     StoreResult<std::vector<StoredChart>> Select(const std::string& sql,

@@ -53,8 +53,7 @@ bool HasLineBreakOrControl(std::string_view text, bool allowLineBreaks)
     return false;
 }
 
-std::optional<StoreFault> CheckText(std::string_view text, const char* label, bool allowLineBreaks,
-                                    std::size_t maxChars)
+StoreResult<Done> CheckText(std::string_view text, const char* label, bool allowLineBreaks, std::size_t maxChars)
 {
     if (const auto foreign = FirstForeignCharacter(text))
         return Refusal(std::string(label) + "มีอักขระที่รหัสภาษาไทย (CP874) เก็บไม่ได้: \"" + *foreign + "\"");
@@ -62,48 +61,48 @@ std::optional<StoreFault> CheckText(std::string_view text, const char* label, bo
         return Refusal(std::string(label) + "ต้องอยู่ในบรรทัดเดียว ไม่มีอักขระควบคุม");
     if (CharCount(text) > maxChars)
         return Refusal(std::string(label) + "ยาวเกิน " + std::to_string(maxChars) + " ตัวอักษร");
-    return std::nullopt;
+    return Done{};
 }
 
-template <std::size_t N> std::optional<StoreFault> Assign(CappedText<N>& field, const std::string& text, int index)
+template <std::size_t N> StoreResult<Done> Assign(CappedText<N>& field, const std::string& text, int index)
 {
     if (CharCount(text) > N)
         return Refusal(std::string(kLabels[index]) + "ยาวเกิน " + std::to_string(N) + " ตัวอักษร");
     field = text;
-    return std::nullopt;
+    return Done{};
 }
 
 } // namespace
 
 const char* const kChartTextKeys[7] = {"name", "date", "time", "zone", "latitude", "longitude", "place"};
 
-std::optional<StoreFault> CheckDraft(const ChartDraft& draft)
+StoreResult<Done> CheckDraft(const ChartDraft& draft)
 {
     std::string texts[7];
     TextsOfChartInput(draft.input, texts);
     if (texts[0].find_first_not_of(' ') == std::string::npos)
         return Refusal("ต้องมีนามของดวงชะตา");
     for (int i = 0; i < 7; ++i)
-        if (auto fault = CheckText(texts[i], kLabels[i], false, 1000))
-            return fault;
-    if (auto fault = CheckText(draft.group, kGroupLabel, false, kGroupChars))
-        return fault;
-    if (auto fault = CheckText(draft.note, kNoteLabel, true, kNoteChars))
-        return fault;
+        if (auto check = CheckText(texts[i], kLabels[i], false, 1000); !check)
+            return check;
+    if (auto check = CheckText(draft.group, kGroupLabel, false, kGroupChars); !check)
+        return check;
+    if (auto check = CheckText(draft.note, kNoteLabel, true, kNoteChars); !check)
+        return check;
     if (const auto check = CheckInputTexts(draft.input); !check)
         return Refusal(check.fault().message);
-    return std::nullopt;
+    return Done{};
 }
 
 StoreResult<TChartInput> ChartInputOfTexts(const std::string (&fields)[7])
 {
     TChartInput input;
-    std::optional<StoreFault> fault;
-    if ((fault = Assign(input.Name, fields[0], 0)) || (fault = Assign(input.Date, fields[1], 1))
-        || (fault = Assign(input.Time, fields[2], 2)) || (fault = Assign(input.TimeZone, fields[3], 3))
-        || (fault = Assign(input.Latitude, fields[4], 4)) || (fault = Assign(input.Longitude, fields[5], 5))
-        || (fault = Assign(input.Place, fields[6], 6)))
-        return *fault;
+    for (auto assigned :
+         {Assign(input.Name, fields[0], 0), Assign(input.Date, fields[1], 1), Assign(input.Time, fields[2], 2),
+          Assign(input.TimeZone, fields[3], 3), Assign(input.Latitude, fields[4], 4),
+          Assign(input.Longitude, fields[5], 5), Assign(input.Place, fields[6], 6)})
+        if (!assigned)
+            return assigned.fault();
     return input;
 }
 

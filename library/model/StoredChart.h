@@ -32,11 +32,11 @@ struct StoredChart {
     std::string changed;
 };
 
-// The reason a chart cannot be stored, or nothing: the chart input check must pass, every
+// Whether a chart can be stored, or why not: the chart input check must pass, every
 // text must be storable in the Thai code page (the texts go into report files), the name,
 // place and group are one line each, the name is not empty, the note and group within their
 // lengths.
-std::optional<StoreFault> CheckDraft(const ChartDraft& draft);
+StoreResult<Done> CheckDraft(const ChartDraft& draft);
 
 // Builds the chart input from seven texts, refusing (rather than cutting) a text longer
 // than its field, so a stored chart is always exactly what was given. `fields` holds Name,

@@ -109,7 +109,7 @@ TChartEdit::TChartEdit(nemra::ChartStore& store, nemra::CityListState& cities,
     connect(ExportAllBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(false); });
     connect(ExportSelectedBtn, &QPushButton::clicked, this, [this] { ExportBtnClick(true); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
-    Form->Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).path.has_value());
+    Form->Button1->setEnabled(nemra::LocateCityFile(CurrentDirectory(), FCityDataDirs).ok());
     ShowCurrent();
     List->SearchEdit->setFocus();
 }

@@ -138,13 +138,13 @@ StartSettings ParseSettings(std::string_view fileBytes)
 StartSettings ReadSettingsFile(const std::string& path)
 {
     const FileBytes file = ReadRegularFile(path, kMaxSettingsBytes);
-    if (!file.ok) {
+    if (!file) {
         StartSettings defaults;
-        if (file.notRegular)
-            defaults.fileProblem = file.reason;
+        if (file.fault().notRegular)
+            defaults.fileProblem = file.fault().reason;
         return defaults;
     }
-    return ParseSettings(file.bytes);
+    return ParseSettings(*file);
 }
 
 std::string SettingsNotice(const StartSettings& settings)

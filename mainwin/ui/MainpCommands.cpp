@@ -222,8 +222,8 @@ void TMainForm::CastTransitAtJulianDay(double jdUT)
     const nemra::TChartInput& place = FSession.FTransit.Computed ? FSession.FTransit.Input : FSession.GChartInput;
     const nemra::ChartOutcome outcome = nemra::ChartAt(place, nemra::MomentOfJulianDay(jdUT));
     if (!outcome.ok()) {
-        ShowMessage(QMessageBox::Warning, Q(outcome.refusal));
+        ShowMessage(QMessageBox::Warning, Q(outcome.fault().reason));
         return;
     }
-    CastChart(false, outcome.chart);
+    CastChart(false, outcome->chart);
 }

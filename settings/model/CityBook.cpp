@@ -114,28 +114,29 @@ CityBook CityBook::Open(const fs::path& currentDir, const std::vector<fs::path>&
     book.savePath_ = currentDir / kCityFileName;
     const CityFileLocation here = LocateCityFile(currentDir, {});
     std::error_code ec;
-    if (!here.path && fs::exists(fs::symlink_status(book.savePath_, ec))) {
+    if (!here && fs::exists(fs::symlink_status(book.savePath_, ec))) {
         // A city file stands here but cannot be read: saving would replace what we never saw.
-        book.problem_ = OpenFailure(book.savePath_, ReadRegularFile(book.savePath_.string(), 0).reason);
+        const FileBytes probe = ReadRegularFile(book.savePath_.string(), 0);
+        book.problem_ = OpenFailure(book.savePath_, probe ? std::string() : probe.fault().reason);
         book.editable_ = false;
         return book;
     }
-    const CityFileLocation found = here.path ? here : LocateCityFile(currentDir, fallbackDirs);
-    if (!found.path) {
-        book.problem_ = found.reason; // an empty list; the first save creates the file here
+    const CityFileLocation found = here ? here : LocateCityFile(currentDir, fallbackDirs);
+    if (!found) {
+        book.problem_ = found.fault().reason; // an empty list; the first save creates the file here
         return book;
     }
-    book.readFrom_ = *found.path;
-    if (here.path)
-        book.savePath_ = *here.path;
-    const FileBytes file = ReadRegularFile(found.path->string(), kMaxCityBookBytes);
-    if (!file.ok || file.bytes.size() > kMaxCityBookBytes) {
-        book.problem_ = file.ok ? "ไฟล์ " + found.path->string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"
-                                : OpenFailure(*found.path, file.reason);
+    book.readFrom_ = *found;
+    if (here)
+        book.savePath_ = *here;
+    const FileBytes file = ReadRegularFile(found->string(), kMaxCityBookBytes);
+    if (!file || file->size() > kMaxCityBookBytes) {
+        book.problem_ = file ? "ไฟล์ " + found->string() + " ใหญ่เกินกว่าจะเป็นรายชื่อจังหวัด/เมือง"
+                             : OpenFailure(*found, file.fault().reason);
         book.editable_ = false;
         return book;
     }
-    book.lines_ = ReadCityLines(file.bytes);
+    book.lines_ = ReadCityLines(*file);
     return book;
 }
 

@@ -163,11 +163,12 @@ std::string UpdateIniText(std::string_view fileBytes, const std::vector<IniEntry
 Result<> WriteIniEntries(const std::string& path, const std::vector<IniEntry>& entries)
 {
     const FileBytes file = ReadRegularFile(path, kMaxIniBytes);
-    if (!file.ok && !file.missing)
-        return Fault{file.reason};
-    if (file.bytes.size() > kMaxIniBytes)
+    if (!file && !file.fault().missing)
+        return Fault{file.fault().reason};
+    const std::string old = file ? *file : std::string();
+    if (old.size() > kMaxIniBytes)
         return Fault{"ไฟล์ยาวเกินกว่าจะเป็นไฟล์ตัวเลือก"};
-    return ReplaceFileContents(path, UpdateIniText(file.bytes, entries));
+    return ReplaceFileContents(path, UpdateIniText(old, entries));
 }
 
 } // namespace nemra

@@ -48,17 +48,17 @@ nemra::ChartOutcome TCityForm::MakeChart()
 {
     const nemra::ChartPlace place = PlaceBox()->Place();
     if (const auto check = nemra::CheckPlace(place); !check)
-        return nemra::Refused(check.fault().reason);
+        return nemra::Fault{check.fault().reason};
     const nemra::CityRecord city{place.Place.str(), CountryEdit->text().toStdString(), place.TimeZone.str(),
                                  place.Latitude.str(), place.Longitude.str()};
     if (const auto check = nemra::CheckCityRecord(city); !check)
-        return nemra::Refused(check.fault().reason);
+        return nemra::Fault{check.fault().reason};
     const nemra::Result<> saved = FSave(city);
     if (!saved)
-        return nemra::Refused(kNotSaved + saved.fault().reason);
-    nemra::ChartOutcome outcome;
-    nemra::PutPlace(place, outcome.chart);
-    return outcome;
+        return nemra::Fault{kNotSaved + saved.fault().reason};
+    nemra::MadeChart made;
+    nemra::PutPlace(place, made.chart);
+    return made;
 }
 
 TCityEditor::TCityEditor(const std::filesystem::path& currentDir,

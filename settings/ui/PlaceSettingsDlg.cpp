@@ -17,7 +17,7 @@ nemra::ChartOutcome TPlaceSettingsDlg::MakeChart()
 {
     const nemra::ChartPlace place = PlaceBox()->Place();
     if (const auto check = nemra::CheckPlace(place); !check)
-        return nemra::Refused(check.fault().reason);
+        return nemra::Fault{check.fault().reason};
     nemra::StartSettings settings = FSettings;
     settings.cityName = place.Place.str();
     settings.timeZone = place.TimeZone.str();
@@ -25,9 +25,9 @@ nemra::ChartOutcome TPlaceSettingsDlg::MakeChart()
     settings.longitude = place.Longitude.str();
     const nemra::Result<> written = nemra::WriteIniEntries(FIniPath, nemra::PlaceSettingsEntries(settings));
     if (!written)
-        return nemra::Refused("บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.fault().reason);
+        return nemra::Fault{"บันทึกไฟล์ " + FIniPath + " ไม่สำเร็จ: " + written.fault().reason};
     FSettings = settings;
-    nemra::ChartOutcome outcome;
-    nemra::PutPlace(place, outcome.chart);
-    return outcome;
+    nemra::MadeChart made;
+    nemra::PutPlace(place, made.chart);
+    return made;
 }

@@ -5,6 +5,7 @@
 #include "charts/model/ChartMoment.h"
 #include "charts/model/ChartPlace.h"
 #include "tests/support/ChartInputs.h"
+#include "tests/support/Faults.h"
 
 #include <cstdlib>
 #include <ctime>

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     std::vector<nemra::StoredChart> charts;
     for (const nemra::CsvImportRow& row : plan.rows) {
-        if (nemra::CheckDraft(row.chart) || row.line < 2)
+        if (!nemra::CheckDraft(row.chart) || row.line < 2)
             std::abort();
         charts.push_back({0, row.chart, row.created, row.changed});
     }

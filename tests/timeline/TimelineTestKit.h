@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/support/ChartInputs.h"
+#include "tests/support/Faults.h"
 #include "timeline/model/TimelineSettings.h"
 
 #include <cstdio>

@@ -22,36 +22,23 @@ int DaysInMonth(int month, int year)
     return next - WinPl::DayNumber(1, month, year);
 }
 
-struct SettingFault {
-    TimelineSetting setting;
-    std::string refusal;
-};
-
-std::optional<SettingFault> SettingsFault(const TimelineSettings& s)
+Result<Done, TimelineFault> CheckSettings(const TimelineSettings& s)
 {
     if (const auto check = CheckDateBE(s.startDay, s.startMonth, s.startYearBE); !check)
-        return SettingFault{TimelineSetting::Start, check.fault().reason};
+        return TimelineFault{TimelineSetting::Start, check.fault().reason};
     if (s.months < kShortestPeriodMonths || s.months > kLongestPeriodMonths)
-        return SettingFault{TimelineSetting::Length, "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี"};
+        return TimelineFault{TimelineSetting::Length, "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี"};
     if (std::find(kGraphModuli.begin(), kGraphModuli.end(), s.modulus) == kGraphModuli.end())
-        return SettingFault{TimelineSetting::Modulus, "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา"};
+        return TimelineFault{TimelineSetting::Modulus, "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา"};
     // The multiples of the base close around the circle only when it divides 360.
     if (!(s.base > 0.0 && s.base <= 180.0) || std::fabs(360.0 / s.base - std::round(360.0 / s.base)) > 1e-9)
-        return SettingFault{TimelineSetting::Base, "ขนาดของมุมต้องหาร 360 องศาลงตัว"};
+        return TimelineFault{TimelineSetting::Base, "ขนาดของมุมต้องหาร 360 องศาลงตัว"};
     if (!(s.orb >= 0.0 && s.orb < s.base / 2.0))
-        return SettingFault{TimelineSetting::Orb, "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม"};
+        return TimelineFault{TimelineSetting::Orb, "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม"};
     const bool moon = std::find(s.movers.begin(), s.movers.end(), Mover{MoverLayer::Transit, kMoon}) != s.movers.end();
     if (moon && s.months > kLongestMoonPeriodMonths)
-        return SettingFault{TimelineSetting::Movers, "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน"};
-    return std::nullopt;
-}
-
-PeriodOutcome Refusal(TimelineSetting setting, std::string refusal)
-{
-    PeriodOutcome outcome;
-    outcome.setting = setting;
-    outcome.refusal = std::move(refusal);
-    return outcome;
+        return TimelineFault{TimelineSetting::Movers, "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน"};
+    return {};
 }
 
 CivilTime StartOf(const TimelineSettings& settings)
@@ -102,29 +89,27 @@ std::vector<FixedPoint> DefaultFixedPoints()
 
 PeriodOutcome PeriodOf(const TimelineSettings& settings, std::int64_t zoneSeconds)
 {
-    if (auto fault = SettingsFault(settings))
-        return Refusal(fault->setting, fault->refusal);
+    if (const auto check = CheckSettings(settings); !check)
+        return check.fault();
     const CivilTime start = StartOf(settings);
     const CivilTime end = MonthsAfter(start, settings.months);
     if (const auto check = CheckYearBE(BuddhistYearFor(end.month, end.year)); !check)
-        return Refusal(TimelineSetting::Length, check.fault().reason);
-    PeriodOutcome outcome;
-    outcome.period = {MomentOfLocalTime(start, zoneSeconds).JulianDay(),
-                      MomentOfLocalTime(end, zoneSeconds).JulianDay(), zoneSeconds};
-    return outcome;
+        return TimelineFault{TimelineSetting::Length, check.fault().reason};
+    return TimelinePeriod{MomentOfLocalTime(start, zoneSeconds).JulianDay(),
+                          MomentOfLocalTime(end, zoneSeconds).JulianDay(), zoneSeconds};
 }
 
 PeriodOutcome PeriodThrough(TimelineSettings settings, const CivilTime& lastDay, std::int64_t zoneSeconds)
 {
     if (const auto check = CheckDateBE(settings.startDay, settings.startMonth, settings.startYearBE); !check)
-        return Refusal(TimelineSetting::Start, check.fault().reason);
+        return TimelineFault{TimelineSetting::Start, check.fault().reason};
     const CivilTime start = StartOf(settings);
     const CivilTime last{lastDay.year, lastDay.month, lastDay.day, 0, 0, 0};
     constexpr std::int64_t kDaySeconds = 86400;
     const UtMoment end{MomentOfLocalTime(last, zoneSeconds).seconds + kDaySeconds};
     const UtMoment first = MomentOfLocalTime(start, zoneSeconds);
     if (end <= first)
-        return Refusal(TimelineSetting::Length, "วันสิ้นสุดต้องไม่อยู่ก่อนวันเริ่มต้น");
+        return TimelineFault{TimelineSetting::Length, "วันสิ้นสุดต้องไม่อยู่ก่อนวันเริ่มต้น"};
     // The whole months that reach the end of the last day, one beyond the longest when none do.
     settings.months = kShortestPeriodMonths;
     while (settings.months <= kLongestPeriodMonths
@@ -132,7 +117,7 @@ PeriodOutcome PeriodThrough(TimelineSettings settings, const CivilTime& lastDay,
         ++settings.months;
     PeriodOutcome outcome = PeriodOf(settings, zoneSeconds);
     if (outcome.ok())
-        outcome.period.toJdUT = end.JulianDay();
+        outcome->toJdUT = end.JulianDay();
     return outcome;
 }
 

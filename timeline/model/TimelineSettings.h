@@ -6,6 +6,7 @@
 
 #include "charts/model/ChartMoment.h"
 #include "core/ChartRecord.h"
+#include "core/Result.h"
 
 #include <array>
 #include <cstdint>
@@ -71,12 +72,13 @@ struct TimelinePeriod {
 // The setting a refusal is about, so that a caller can point at its control or option.
 enum class TimelineSetting { None, Start, Length, Modulus, Base, Orb, Movers };
 
-struct PeriodOutcome {
-    TimelinePeriod period;                           // when ok()
-    std::string refusal;                             // Thai, for the user; empty when the settings are sound
-    TimelineSetting setting = TimelineSetting::None; // what the refusal is about
-    bool ok() const { return refusal.empty(); }
+// Why settings cannot be used: a text for the user (Thai) and the setting it is about.
+struct TimelineFault {
+    TimelineSetting setting = TimelineSetting::None;
+    std::string reason;
 };
+
+using PeriodOutcome = Result<TimelinePeriod, TimelineFault>;
 
 // The period of the settings at a zone, or why the settings cannot be used (a start date that
 // does not exist, a length, modulus, base or orb out of range, the Moon over a long period, an

@@ -49,10 +49,9 @@ void TGraphEphemerisForm::Recompute()
 {
     const nemra::TimelineSettings settings = FChoices->Settings();
     const nemra::PeriodOutcome period = nemra::PeriodOf(settings, nemra::ZoneSeconds(FNatal.Input.TimeZone));
-    MessageLabel->setText(FromUtf8(period.refusal));
+    MessageLabel->setText(period.ok() ? QString() : FromUtf8(period.fault().reason));
     SavePictureBtn->setEnabled(period.ok());
-    FGraph->SetContent(period.ok() ? nemra::ComputeGraphContent(FNatal, settings, period.period)
-                                   : nemra::GraphContent{});
+    FGraph->SetContent(period.ok() ? nemra::ComputeGraphContent(FNatal, settings, *period) : nemra::GraphContent{});
 }
 
 void TGraphEphemerisForm::SavePicture()

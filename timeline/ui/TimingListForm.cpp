@@ -115,13 +115,13 @@ void TTimingListForm::Search()
     FHits.clear();
     if (period.ok()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        FPeriod = period.period;
+        FPeriod = *period;
         FHits = nemra::FindTimingHits(FNatal, FSearched, FPeriod);
         QApplication::restoreOverrideCursor();
     }
     nemra::HitReport count;
     count.hitCount = static_cast<int>(FHits.size());
-    CountLabel->setText(FromUtf8(period.ok() ? nemra::HitCountText(count) : period.refusal));
+    CountLabel->setText(FromUtf8(period.ok() ? nemra::HitCountText(count) : period.fault().reason));
     HitGrid->setRowCount(static_cast<int>(FHits.size()));
     for (std::size_t row = 0; row < FHits.size(); ++row)
         SetReportGridRow(*HitGrid, static_cast<int>(row), nemra::TimingRowCells(FHits[row], FPeriod.zoneSeconds));

@@ -47,10 +47,10 @@ std::optional<std::pair<double, double>> ReadPosition(const std::string& text)
     const auto lon = ReadReal(fields[1]);
     if (lat && lon)
         return std::pair{*lat, *lon};
-    const PlaceReading reading = ReadPlace("0.00H," + text);
-    if (!reading.place)
+    const auto reading = ReadPlace("0.00H," + text);
+    if (!reading)
         return std::nullopt;
-    const CityEntry entry = EntryOfPlace(*reading.place);
+    const CityEntry entry = EntryOfPlace(*reading);
     if (!entry.latitude || !entry.longitude)
         return std::nullopt;
     const auto degrees = [](const AngleEntry& angle) {

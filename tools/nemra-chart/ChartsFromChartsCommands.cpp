@@ -30,10 +30,10 @@ std::optional<ChartPlace> ReadPlaceOption(const std::optional<std::string>& text
         return std::nullopt;
     if (const auto check = CheckArgumentText(*text); !check)
         Refuse("--place: " + check.fault().reason + " in " + Quoted(*text));
-    const PlaceReading reading = ReadPlace(*text);
-    if (!reading.place)
-        Refuse("--place: " + Escaped(reading.refusal) + ", got " + Quoted(*text));
-    return reading.place;
+    const auto reading = ReadPlace(*text);
+    if (!reading)
+        Refuse("--place: " + Escaped(reading.fault().reason) + ", got " + Quoted(*text));
+    return *reading;
 }
 
 void PrintChartLine(const TChartInput& chart, UtMoment moment, std::ostream& out)
@@ -45,8 +45,8 @@ void PrintChartLine(const TChartInput& chart, UtMoment moment, std::ostream& out
 void PrintOutcome(const ChartOutcome& outcome, const std::string& option, std::ostream& out)
 {
     if (!outcome.ok())
-        Refuse(option + ": " + Escaped(outcome.refusal));
-    PrintChartLine(outcome.chart, outcome.moment, out);
+        Refuse(option + ": " + Escaped(outcome.fault().reason));
+    PrintChartLine(outcome->chart, outcome->moment, out);
 }
 
 struct FromChartArgs {
@@ -143,9 +143,9 @@ void AddChartsFromChartsCommands(CLI::App& app, CommandTable& table, Context& co
                       }
                       const std::string kind = a.kind.value_or("both");
                       const LunationList list = FindLunations(*a.year, a.month, place, {kind != "full", kind != "new"});
-                      if (!list.refusal.empty())
-                          Refuse((a.month ? "--month: " : "--year: ") + Escaped(list.refusal));
-                      for (const Lunation& event : list.events)
+                      if (!list)
+                          Refuse((a.month ? "--month: " : "--year: ") + Escaped(list.fault().reason));
+                      for (const Lunation& event : *list)
                           PrintChartLine(event.chart, event.moment, context.out);
                   });
     AddYear(*lunations, lunationArgs->year, "the Buddhist-era year")->required();

@@ -89,8 +89,8 @@ Timeline TimelineOf(const TimelineArgs& args, const std::string& command, const 
 
     const PeriodOutcome outcome = PeriodThrough(s, to, ZoneSeconds(timeline.natal.Input.TimeZone));
     if (!outcome.ok())
-        Refuse(OptionOf(outcome.setting, command) + ": " + Escaped(outcome.refusal));
-    timeline.period = outcome.period;
+        Refuse(OptionOf(outcome.fault().setting, command) + ": " + Escaped(outcome.fault().reason));
+    timeline.period = *outcome;
     return timeline;
 }
 

@@ -46,14 +46,14 @@ TEST(TimeStep, StepsAndStepsBack)
     for (const Step& s : steps) {
         const TChartInput from = At(s.date, s.time, s.zone);
         const ChartOutcome to = StepChart(from, s.step);
-        ASSERT_TRUE(to.ok()) << s.date << ": " << to.refusal;
-        EXPECT_EQ(to.chart.Date.str(), s.toDate) << s.date;
-        EXPECT_EQ(to.chart.Time.str(), s.toTime) << s.date;
-        EXPECT_EQ(PlaceOf(to.chart), PlaceOf(from));
-        EXPECT_EQ(to.chart.Name, from.Name);
-        const ChartOutcome back = StepChart(to.chart, {-s.step.amount, s.step.unit});
-        ASSERT_TRUE(back.ok()) << back.refusal;
-        EXPECT_EQ(back.chart, from) << s.date;
+        ASSERT_TRUE(to.ok()) << s.date << ": " << test::ReasonOf(to);
+        EXPECT_EQ(to->chart.Date.str(), s.toDate) << s.date;
+        EXPECT_EQ(to->chart.Time.str(), s.toTime) << s.date;
+        EXPECT_EQ(PlaceOf(to->chart), PlaceOf(from));
+        EXPECT_EQ(to->chart.Name, from.Name);
+        const ChartOutcome back = StepChart(to->chart, {-s.step.amount, s.step.unit});
+        ASSERT_TRUE(back.ok()) << test::ReasonOf(back);
+        EXPECT_EQ(back->chart, from) << s.date;
     }
 }
 
@@ -72,8 +72,8 @@ TEST(TimeStep, MonthsKeepTheDayOrTakeTheLast)
                                              Case{"29/02/2567", {4, StepUnit::Years}, "29/02/2571"},
                                              Case{"31/12/2567", {2, StepUnit::Months}, "28/02/2568"}}) {
         const ChartOutcome to = StepChart(At(date, "10.00.00"), step);
-        ASSERT_TRUE(to.ok()) << to.refusal;
-        EXPECT_EQ(to.chart.Date.str(), toDate) << date;
+        ASSERT_TRUE(to.ok()) << test::ReasonOf(to);
+        EXPECT_EQ(to->chart.Date.str(), toDate) << date;
     }
 }
 
@@ -92,7 +92,7 @@ TEST(TimeStep, RefusesBeyondTheRange)
           Case{"15/06/2567", "12.00.00", {-9'000'000'000'000'000'000, StepUnit::Years}},
           Case{"15/06/2567", "12.00.00", {400'000, StepUnit::Months}}}) {
         const ChartOutcome outcome = StepChart(At(date, time), step);
-        EXPECT_EQ(outcome.refusal, range) << date << " " << step.amount;
+        EXPECT_EQ(test::ReasonOf(outcome), range) << date << " " << step.amount;
     }
     EXPECT_FALSE(StepChart(At("15/13/2567", "12.00.00"), {1, StepUnit::Days}).ok());
 }

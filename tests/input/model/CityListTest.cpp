@@ -1,6 +1,7 @@
 #include "input/model/CityList.h"
 
 #include "input/model/ChartInputEntry.h"
+#include "tests/support/Faults.h"
 #include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -134,10 +135,10 @@ TEST(LocateCityFile, PrefersTheCurrentDirectoryAndIgnoresCase)
 {
     TempDir current, data;
     data.write(kCityFileName, "x\n");
-    EXPECT_EQ(LocateCityFile(current.path(), {data.path()}).path, data.path() / kCityFileName);
+    EXPECT_EQ(*LocateCityFile(current.path(), {data.path()}), data.path() / kCityFileName);
 
     const auto local = current.write("citytown.DAT", "y\n");
-    EXPECT_EQ(LocateCityFile(current.path(), {data.path()}).path, local);
+    EXPECT_EQ(*LocateCityFile(current.path(), {data.path()}), local);
 }
 
 TEST(LocateCityFile, TriesTheFallbackFoldersInOrderAndGivesAReason)
@@ -145,11 +146,9 @@ TEST(LocateCityFile, TriesTheFallbackFoldersInOrderAndGivesAReason)
     TempDir current, first, second;
     second.write(kCityFileName, "x\n");
     fs::create_directory(first.path() / kCityFileName); // a folder of that name is no file
-    EXPECT_EQ(LocateCityFile(current.path(), {"", first.path(), second.path()}).path, second.path() / kCityFileName);
+    EXPECT_EQ(*LocateCityFile(current.path(), {"", first.path(), second.path()}), second.path() / kCityFileName);
 
-    const auto missing = LocateCityFile(current.path(), {first.path()});
-    EXPECT_FALSE(missing.path);
-    EXPECT_NE(missing.reason.find(kCityFileName), std::string::npos);
+    EXPECT_NE(test::ReasonOf(LocateCityFile(current.path(), {first.path()})).find(kCityFileName), std::string::npos);
 }
 
 TEST(ReadCityFile, ReadsTheLinesOrSaysWhy)
@@ -157,13 +156,10 @@ TEST(ReadCityFile, ReadsTheLinesOrSaysWhy)
     TempDir dir;
     const auto path = dir.write(kCityFileName, ToCp874("ภูเก็ต,ไทย,7.00H,7.53N,98.24E") + "\r\n");
     const auto read = ReadCityFile(path);
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.lines, std::vector<std::string>{"ภูเก็ต,ไทย,7.00H,7.53N,98.24E"});
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(*read, std::vector<std::string>{"ภูเก็ต,ไทย,7.00H,7.53N,98.24E"});
 
-    const auto missing = ReadCityFile(dir.path() / "none.dat");
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.lines.empty());
-    EXPECT_FALSE(missing.reason.empty());
+    EXPECT_NE(test::ReasonOf(ReadCityFile(dir.path() / "none.dat")), "");
 }
 
 // The default list shipped with the program: Bangkok first, 77 distinct places (Bueng Kan

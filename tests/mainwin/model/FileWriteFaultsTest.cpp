@@ -6,6 +6,7 @@
 #include "core/ThaiText.h"
 #include "input/model/CityList.h"
 #include "mainwin/model/Settings.h"
+#include "tests/support/Faults.h"
 #include "tests/support/TempFiles.h"
 
 #include <gtest/gtest.h>
@@ -166,30 +167,30 @@ TEST(FileWriteFaults, ReadersTakeOnlyRegularFiles)
     TempDir dir;
     const fs::path fifo = Fifo(dir);
     const FileBytes fromFifo = WithoutHanging<FileBytes>(fifo, [&fifo] { return ReadRegularFile(fifo.string(), 10); });
-    EXPECT_FALSE(fromFifo.ok);
-    EXPECT_TRUE(fromFifo.notRegular);
-    EXPECT_EQ(fromFifo.reason, kNotRegularFileReason);
+    ASSERT_FALSE(fromFifo.ok());
+    EXPECT_TRUE(fromFifo.fault().notRegular);
+    EXPECT_EQ(fromFifo.fault().reason, kNotRegularFileReason);
 
     const StartSettings settings =
         WithoutHanging<StartSettings>(fifo, [&fifo] { return ReadSettingsFile(fifo.string()); });
     EXPECT_EQ(settings.fileProblem, kNotRegularFileReason);
     EXPECT_EQ(settings.dialType, 360); // the defaults
     const CityFileLines cities = WithoutHanging<CityFileLines>(fifo, [&fifo] { return ReadCityFile(fifo); });
-    EXPECT_FALSE(cities.ok);
-    EXPECT_NE(cities.reason.find(kNotRegularFileReason), std::string::npos);
+    EXPECT_NE(test::ReasonOf(cities).find(kNotRegularFileReason), std::string::npos);
 
     const FileBytes fromFolder = ReadRegularFile(dir.path().string(), 10);
-    EXPECT_FALSE(fromFolder.ok);
-    EXPECT_TRUE(fromFolder.notRegular);
+    ASSERT_FALSE(fromFolder.ok());
+    EXPECT_TRUE(fromFolder.fault().notRegular);
 
     const FileBytes missing = ReadRegularFile((dir.path() / "none").string(), 10);
-    EXPECT_TRUE(missing.missing);
-    EXPECT_FALSE(missing.notRegular);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.fault().missing);
+    EXPECT_FALSE(missing.fault().notRegular);
 
     // A file longer than asked for gives one byte more, so the caller can tell.
     const FileBytes longer = ReadRegularFile(dir.write("a.txt", "0123456789abc").string(), 10);
-    EXPECT_TRUE(longer.ok);
-    EXPECT_EQ(longer.bytes, "0123456789a");
+    ASSERT_TRUE(longer.ok());
+    EXPECT_EQ(*longer, "0123456789a");
 }
 
 } // namespace

@@ -85,8 +85,8 @@ TEST(DateTicks, MarkTheBuddhistYearWhereItBegins)
 {
     TimelineSettings s = test::SettingsFrom("01/01/2482", 12, DefaultMovers(), DefaultFixedPoints());
     const PeriodOutcome period = PeriodOf(s, 7 * 3600);
-    ASSERT_TRUE(period.ok()) << period.refusal;
-    const auto ticks = DateTicks(GraphScale(period.period, 45.0, 1000, 500));
+    ASSERT_TRUE(period.ok()) << test::ReasonOf(period);
+    const auto ticks = DateTicks(GraphScale(*period, 45.0, 1000, 500));
     ASSERT_EQ(ticks.size(), 12u);
     EXPECT_EQ(ticks[0].monthLabel, "ม.ค.");
     EXPECT_EQ(ticks[0].yearLabel, "2482");

@@ -95,7 +95,7 @@ class TimelineFormsTest : public QObject {
         const QImage image = form.Graph()->grab().toImage();
         const GraphScale& scale = form.Graph()->Picture().scale;
 
-        const auto period = PeriodOf(settings, ZoneSeconds(natal.Input.TimeZone)).period;
+        const auto period = *PeriodOf(settings, ZoneSeconds(natal.Input.TimeZone));
         const auto hits = FindTimingHits(natal, settings, period);
         QVERIFY(hits.size() >= 3);
         // The first three hits, while Mars moves fast: its line is on the fixed line at the
