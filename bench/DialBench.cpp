@@ -37,9 +37,9 @@ void BM_DrawChart(benchmark::State& state)
     EnsureGuiApplication();
     nemra::MainSession s = FullSession(static_cast<int>(state.range(0)));
     QImage image;
-    nemra::DrawChart(s, image); // loads the fonts once
+    nemra::ui::DrawChart(s, image); // loads the fonts once
     for (auto _ : state) {
-        nemra::DrawChart(s, image);
+        nemra::ui::DrawChart(s, image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -56,11 +56,11 @@ void BM_DrawChartFinder(benchmark::State& state)
     s.FMidFinderOrb = 1.0;
     s.FDialRotation = 123.4;
     QImage image;
-    nemra::DrawChart(s, image);
+    nemra::ui::DrawChart(s, image);
     std::size_t pairs = 0;
     for (auto _ : state) {
         const auto found = nemra::SessionMidpointPairs(s);
-        nemra::DrawChart(s, image, found);
+        nemra::ui::DrawChart(s, image, found);
         pairs = found.size();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -79,7 +79,7 @@ void BM_RealTimeTick(benchmark::State& state)
     for (auto _ : state) {
         second = (second + 4) % 60;
         nemra::RealTimeTick(s, kNoonAt105East + std::chrono::seconds{second});
-        nemra::DrawChart(s, image);
+        nemra::ui::DrawChart(s, image);
         benchmark::DoNotOptimize(image.bits());
     }
 }

@@ -63,7 +63,7 @@ void BM_GraphTenYears(benchmark::State& state)
     for (auto _ : state) {
         const nemra::GraphContent content = Content(Cases()[i++ % Cases().size()], 120);
         QPainter painter(&image);
-        nemra::PaintGraph(painter, content, nemra::LayOutGraph(content, kWidth, kHeight));
+        nemra::ui::PaintGraph(painter, content, nemra::LayOutGraph(content, kWidth, kHeight));
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -79,7 +79,7 @@ void BM_GraphResize(benchmark::State& state)
     for (auto _ : state) {
         const int width = kWidth - (step++ % 20) * 8;
         QPainter painter(&image);
-        nemra::PaintGraph(painter, content, nemra::LayOutGraph(content, width, kHeight));
+        nemra::ui::PaintGraph(painter, content, nemra::LayOutGraph(content, width, kHeight));
         benchmark::DoNotOptimize(image.constBits());
     }
 }

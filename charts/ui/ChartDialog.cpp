@@ -6,7 +6,7 @@
 #include "input/ui/Ucity.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,21 +16,21 @@ using nemra::ui::FromUtf8;
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
+QLabel* nemra::ui::MakeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
+QPushButton* nemra::ui::MakeButton(QWidget* parent, const char* name, const QString& text)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     return button;
 }
 
-QSpinBox* MakeYearSpin(QWidget* parent, const char* name, int yearBE)
+QSpinBox* nemra::ui::MakeYearSpin(QWidget* parent, const char* name, int yearBE)
 {
     return MakeSpin(parent, name, nemra::kMinYearBE, nemra::kMaxYearBE, yearBE);
 }

@@ -19,10 +19,14 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
+namespace nemra::ui {
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text);
 // The Buddhist-era year spin: the years the chart input accepts.
 QSpinBox* MakeYearSpin(QWidget* parent, const char* name, int yearBE);
+
+} // namespace nemra::ui
 
 class TChartDialog : public QDialog {
     Q_OBJECT

@@ -6,7 +6,7 @@
 #include "input/ui/InputDialogKit.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QCheckBox>
 #include <QComboBox>

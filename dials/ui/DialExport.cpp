@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-namespace nemra {
+namespace nemra::ui {
 
 SaveDialogTexts PositionsSaveDialogTexts()
 {
@@ -47,4 +47,4 @@ Result<> SaveDialBitmap(const QImage& dial, const QString& path)
                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-} // namespace nemra
+} // namespace nemra::ui

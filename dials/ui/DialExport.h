@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QString>
 
-namespace nemra {
+namespace nemra::ui {
 
 // What a save dialog shows: its title, its filter in the toolkit's ";;" form and the
 // extension added to a name typed without one.
@@ -31,4 +31,4 @@ QByteArray DialBitmapBytes(const QImage& dial);
 // old file is replaced only by a complete new one: a failed save leaves it untouched.
 Result<> SaveDialBitmap(const QImage& dial, const QString& path);
 
-} // namespace nemra
+} // namespace nemra::ui

@@ -7,8 +7,6 @@
 #include "ui/common/DialFonts.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
-
 #include <QLine>
 #include <QPainter>
 #include <QPolygon>
@@ -19,7 +17,7 @@ using nemra::ui::FromUtf8;
 #include <tuple>
 #include <utility>
 
-namespace nemra {
+namespace nemra::ui {
 namespace {
 
 constexpr int kTitlePixels = 16;    // the arc caption keeps within the 20 pixels above the rule
@@ -488,4 +486,4 @@ void DialRenderer::Text(DialPixel topLeft, const QString& text, const QFont& fon
     p_->setPen(pen);
 }
 
-} // namespace nemra
+} // namespace nemra::ui

@@ -22,8 +22,10 @@
 class QPainter;
 
 namespace nemra {
-
 struct MainSession;
+}
+
+namespace nemra::ui {
 
 class DialRenderer {
   public:
@@ -88,4 +90,4 @@ void DrawChart(MainSession& s, QImage& image, std::span<const FinderPair> finder
 // smoothed. The painter's state is restored afterwards.
 void PaintDial(MainSession& s, QPainter& painter, QPointF topLeft, double scale, double lineWidth);
 
-} // namespace nemra
+} // namespace nemra::ui

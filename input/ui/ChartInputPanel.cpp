@@ -8,7 +8,7 @@
 #include "core/FactorCatalogue.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 using nemra::ui::MakeControl;
 namespace L = nemra::ui::chartinput;
 
@@ -267,7 +267,7 @@ void TChartInputPanel::ShowEntry(const nemra::ChartInputEntry& entry)
 
 void TChartInputPanel::ShowZone(const nemra::ZoneEntry& zone)
 {
-    ::ShowZone(zone, SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2);
+    nemra::ui::ShowZone(zone, SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2);
 }
 
 void TChartInputPanel::ShowCalendarMonth(int month)

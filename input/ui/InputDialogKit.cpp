@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QValidator>
 
+namespace nemra::ui {
 namespace {
 
 class Cp874Validator : public QValidator {
@@ -148,3 +149,5 @@ nemra::ZoneEntry ZoneOf(const QSpinBox* value, const QSpinBox* minutes, const QC
 {
     return {value->value(), minutes->value(), inHours->isChecked(), east->isChecked()};
 }
+
+} // namespace nemra::ui

@@ -16,6 +16,14 @@
 #include <string>
 #include <system_error>
 
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QWidget;
+
+namespace nemra::ui {
+
 // A Thai family shipped with Debian (fonts-thai-tlwg), with the usual fallbacks, at a size
 // where Thai vowel and tone marks stay readable.
 inline QFont ThaiDialogFont(int pointSize = 10, bool bold = false)
@@ -35,12 +43,6 @@ inline std::filesystem::path CurrentDirectory()
     auto dir = std::filesystem::current_path(ec);
     return ec ? std::filesystem::path(".") : dir;
 }
-
-class QCheckBox;
-class QLineEdit;
-class QRadioButton;
-class QSpinBox;
-class QWidget;
 
 // A text edit that takes only characters the Thai code page can store, so what is typed is
 // what the record holds.
@@ -83,3 +85,5 @@ void ShowZone(const nemra::ZoneEntry& zone, QSpinBox* value, QSpinBox* minutes, 
               QRadioButton* west);
 nemra::ZoneEntry ZoneOf(const QSpinBox* value, const QSpinBox* minutes, const QCheckBox* inHours,
                         const QRadioButton* east);
+
+} // namespace nemra::ui

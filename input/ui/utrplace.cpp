@@ -6,7 +6,7 @@
 #include "input/ui/Ucity.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QGridLayout>
 #include <QHBoxLayout>

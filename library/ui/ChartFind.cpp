@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace nemra::ui;
+
 TChartFind::TChartFind(nemra::ChartStore& store, const QString& title, QWidget* parent)
     : QDialog(parent)
 {

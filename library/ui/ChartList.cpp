@@ -3,7 +3,7 @@
 #include "input/ui/InputDialogKit.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QCoreApplication>
 #include <QHeaderView>

@@ -4,7 +4,7 @@
 #include "library/ui/LibraryDialogKit.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QComboBox>
 #include <QFormLayout>

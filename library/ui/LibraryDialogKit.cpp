@@ -3,14 +3,14 @@
 #include "input/ui/InputDialogKit.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace nemra::ui {
 
 QString ChartTextsLine(const nemra::TChartInput& chart)
 {
@@ -69,3 +69,5 @@ void ShowLibraryInfo(QWidget* parent, const QString& text)
     box.setObjectName(QStringLiteral("InfoMessage"));
     box.exec();
 }
+
+} // namespace nemra::ui

@@ -10,6 +10,8 @@ class QComboBox;
 class QFormLayout;
 class QWidget;
 
+namespace nemra::ui {
+
 // "วันที่ 15/03/2500  เวลา 9.30  เขตเวลา 7.00H  แลตติจูด 13.45N  ลองกิจูด 100.30E  จังหวัด/เมือง กรุงเทพฯ"
 QString ChartTextsLine(const nemra::TChartInput& chart);
 
@@ -25,3 +27,5 @@ void AddNamedRow(QFormLayout* form, const QString& text, QWidget* field);
 bool AskYesNo(QWidget* parent, const QString& question);
 void ShowLibraryError(QWidget* parent, const QString& text);
 void ShowLibraryInfo(QWidget* parent, const QString& text);
+
+} // namespace nemra::ui

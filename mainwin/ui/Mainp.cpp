@@ -566,7 +566,7 @@ void TMainForm::ToggleTrueNode()
 void TMainForm::DrawChart()
 {
     FFinderPairs = nemra::SessionMidpointPairs(FSession);
-    nemra::DrawChart(FSession, ChartArea->image(), FFinderPairs);
+    nemra::ui::DrawChart(FSession, ChartArea->image(), FFinderPairs);
     const qreal ratio = ChartArea->devicePixelRatioF();
     QImage& sharp = ChartArea->sharpImage();
     if (ratio > 1.0) {
@@ -575,7 +575,7 @@ void TMainForm::DrawChart()
             sharp = QImage(side, side, QImage::Format_RGB32);
             sharp.setDevicePixelRatio(ratio);
         }
-        nemra::DrawChart(FSession, sharp, FFinderPairs);
+        nemra::ui::DrawChart(FSession, sharp, FFinderPairs);
     } else {
         sharp = QImage();
     }
@@ -606,7 +606,7 @@ void TMainForm::ShowSaveFailure(const QString& path, const QString& reason)
 
 void TMainForm::ExportPositionsText()
 {
-    const nemra::SaveDialogTexts texts = nemra::PositionsSaveDialogTexts();
+    const nemra::ui::SaveDialogTexts texts = nemra::ui::PositionsSaveDialogTexts();
     const QString path = AskSaveFileName(texts.title, texts.filter, texts.defaultSuffix);
     if (path.isEmpty())
         return;
@@ -622,17 +622,17 @@ void TMainForm::CopyDialToClipboard()
 {
     ShowHoroscopePage();
     // Nothing copied (no picture yet) is not worth a message: the command simply does nothing.
-    if (const nemra::Result<QString> copied = nemra::CopyDialToClipboard(ChartArea->image()))
+    if (const nemra::Result<QString> copied = nemra::ui::CopyDialToClipboard(ChartArea->image()))
         ShowMessage(QMessageBox::Information, *copied);
 }
 
 void TMainForm::SaveDialBitmap()
 {
-    const nemra::SaveDialogTexts texts = nemra::BitmapSaveDialogTexts();
+    const nemra::ui::SaveDialogTexts texts = nemra::ui::BitmapSaveDialogTexts();
     const QString path = AskSaveFileName(texts.title, texts.filter, texts.defaultSuffix);
     if (path.isEmpty())
         return;
-    const nemra::Result<> outcome = nemra::SaveDialBitmap(ChartArea->image(), path);
+    const nemra::Result<> outcome = nemra::ui::SaveDialBitmap(ChartArea->image(), path);
     if (!outcome)
         ShowSaveFailure(path, FromUtf8(outcome.fault().reason));
 }

@@ -32,7 +32,7 @@ const QColor kHeaderFill(225, 225, 225);
 // so that its text stays searchable in a PDF.
 QFont PrintFont(double points, bool bold)
 {
-    QFont font = PaperFont(DialTextFont(12));
+    QFont font = ui::PaperFont(ui::DialTextFont(12));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -94,7 +94,7 @@ void PaintDialIn(Sheet& sheet, MainSession dial, double ringDiameterMm, const QR
                                             : std::min(room.width(), room.height()) / (2.0 * centre);
     sheet.painter.save();
     sheet.painter.setClipRect(room);
-    PaintDial(dial, sheet.painter, room.center() - QPointF(centre, centre) * scale, scale, kDialLineWidth);
+    ui::PaintDial(dial, sheet.painter, room.center() - QPointF(centre, centre) * scale, scale, kDialLineWidth);
     sheet.painter.restore();
 }
 

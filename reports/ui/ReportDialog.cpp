@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+using namespace nemra::ui;
+
 namespace {
 
 const QString kSaveTitle = QStringLiteral("บันทึกการทำมุมลงไฟล์");
@@ -83,7 +85,7 @@ bool TReportDialog::SaveToFile(const QString& title, const QString& filter, cons
     return true;
 }
 
-void SetUpReportGrid(QTableWidget& grid, int rowHeight)
+void nemra::ui::SetUpReportGrid(QTableWidget& grid, int rowHeight)
 {
     grid.setFont(nemra::ui::LabelFont(14, false));
     grid.verticalHeader()->hide();
@@ -99,7 +101,7 @@ void SetUpReportGrid(QTableWidget& grid, int rowHeight)
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells)
+void nemra::ui::SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells)
 {
     QStringList labels;
     for (const std::string& cell : cells)
@@ -107,13 +109,13 @@ void SetReportGridHeader(QTableWidget& grid, std::span<const std::string> cells)
     grid.setHorizontalHeaderLabels(labels);
 }
 
-void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells)
+void nemra::ui::SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> cells)
 {
     for (std::size_t column = 0; column < cells.size(); ++column)
         grid.setItem(row, static_cast<int>(column), new QTableWidgetItem(QString::fromStdString(cells[column])));
 }
 
-std::tuple<QComboBox*, QComboBox*, QComboBox*> MakeAspectSizeLists(QWidget* parent)
+std::tuple<QComboBox*, QComboBox*, QComboBox*> nemra::ui::MakeAspectSizeLists(QWidget* parent)
 {
     const auto list = [parent](const char* name, const QStringList& items) {
         auto* box = new QComboBox(parent);

@@ -50,6 +50,8 @@ class TReportDialog : public QDialog {
     nemra::ui::SaveMode FSaveMode = nemra::ui::SaveMode::Append; // of the question being asked
 };
 
+namespace nemra::ui {
+
 // A report grid as the reports show it: one fixed header row (the table's own header, so
 // it stays in place when the rows scroll), no row headings, whole-row selection,
 // read-only, rows `rowHeight` pixels high.
@@ -64,3 +66,5 @@ void SetReportGridRow(QTableWidget& grid, int row, std::span<const std::string> 
 // The aspect's size as both aspect reports choose it: ComboBox1 the base angle
 // (AspectBaseItems), ComboBox2 the orb's degrees (0, 1) and ComboBox3 its minutes (00 to 59).
 std::tuple<QComboBox*, QComboBox*, QComboBox*> MakeAspectSizeLists(QWidget* parent);
+
+} // namespace nemra::ui

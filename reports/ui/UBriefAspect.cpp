@@ -2,7 +2,7 @@
 #include "reports/ui/UBriefAspectLayout.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "reports/ui/UreportLayout.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QCheckBox>
 #include <QComboBox>

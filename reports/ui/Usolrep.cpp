@@ -5,6 +5,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+using namespace nemra::ui;
+
 namespace {
 
 constexpr int kColumnWidths[] = {34, 122, 73, 70, 71};

@@ -19,7 +19,7 @@ using nemra::ui::FromUtf8;
 #include <algorithm>
 #include <cmath>
 
-namespace nemra {
+namespace nemra::ui {
 
 // The readout's text size (pixels) and the most lines it shows in one column.
 constexpr int kReadoutPixels = 12;
@@ -284,7 +284,7 @@ Result<> SaveGraphPicture(const std::string& path, const GraphContent& content, 
     return ReplaceFileContents(path, GraphFileBytes(content, GraphFormatOf(path), width, height));
 }
 
-} // namespace nemra
+} // namespace nemra::ui
 
 TEphemerisGraph::TEphemerisGraph(QWidget* parent)
     : QWidget(parent)
@@ -315,7 +315,7 @@ void TEphemerisGraph::Rebuild()
     FImage = QImage(size(), QImage::Format_RGB32);
     FImage.fill(Qt::white);
     QPainter painter(&FImage);
-    nemra::PaintGraph(painter, FContent, *FPicture);
+    nemra::ui::PaintGraph(painter, FContent, *FPicture);
 }
 
 void TEphemerisGraph::paintEvent(QPaintEvent*)
@@ -334,12 +334,12 @@ void TEphemerisGraph::PaintReadout(QPainter& painter, double x)
     painter.drawLine(QPointF(x, s.Top()), QPointF(x, s.Bottom()));
     const auto lines = nemra::GraphReadout(FContent, s.JdAt(x));
     // A long readout goes into three columns, so it covers less of the lines.
-    const QFont font = nemra::DialTextFont(nemra::kReadoutPixels);
+    const QFont font = nemra::ui::DialTextFont(nemra::ui::kReadoutPixels);
     const QFontMetrics metrics(font);
     const int rowHeight = metrics.height();
     const int count = static_cast<int>(lines.size());
     const int fitRows = std::max(1, static_cast<int>((s.Bottom() - s.Top()) / rowHeight) - 1);
-    const int rows = std::min(count <= nemra::kReadoutRows ? count : (count + 2) / 3, fitRows);
+    const int rows = std::min(count <= nemra::ui::kReadoutRows ? count : (count + 2) / 3, fitRows);
     const int columns = (count + rows - 1) / rows;
     int columnWidth = 0;
     for (const std::string& line : lines)
@@ -354,7 +354,7 @@ void TEphemerisGraph::PaintReadout(QPainter& painter, double x)
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
         const QPoint at(box.left() + 6 + (i / rows) * columnWidth, box.top() + 4 + (i % rows) * rowHeight);
         if (i > 0 && static_cast<std::size_t>(i) <= FContent.movers.size())
-            painter.setPen(nemra::MoverColour(FContent.movers[static_cast<std::size_t>(i - 1)]));
+            painter.setPen(nemra::ui::MoverColour(FContent.movers[static_cast<std::size_t>(i - 1)]));
         else
             painter.setPen(QColor(0, 0, 85));
         painter.drawText(QRect(at, QSize(columnWidth, rowHeight)), Qt::AlignLeft | Qt::AlignVCenter,

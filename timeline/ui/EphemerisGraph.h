@@ -15,7 +15,7 @@
 
 class QPainter;
 
-namespace nemra {
+namespace nemra::ui {
 
 // A mover's line colour: one of its own for each factor, the same for its transit and its
 // directed line (the directed line is dashed).
@@ -36,7 +36,7 @@ std::string GraphFileBytes(const GraphContent& content, GraphFormat format, int 
 // system's reason and leaves an existing file as it was.
 Result<> SaveGraphPicture(const std::string& path, const GraphContent& content, int width, int height);
 
-} // namespace nemra
+} // namespace nemra::ui
 
 class TEphemerisGraph : public QWidget {
     Q_OBJECT

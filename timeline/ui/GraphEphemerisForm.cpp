@@ -6,7 +6,7 @@
 #include "input/ui/InputDialogKit.h"
 #include "ui/common/QtText.h"
 
-using nemra::ui::FromUtf8;
+using namespace nemra::ui;
 
 #include <QGridLayout>
 #include <QLabel>
@@ -61,6 +61,6 @@ void TGraphEphemerisForm::SavePicture()
     SaveToFile(QStringLiteral("บันทึกกราฟปฏิทินดาวลงไฟล์"),
                QStringLiteral("PNG File (*.png);;SVG File (*.svg);;PDF File (*.pdf);;All File (*.*)"),
                QStringLiteral("png"), nemra::ui::SaveMode::Replace, [&](const std::string& path) {
-                   return nemra::SaveGraphPicture(path, FGraph->Content(), width, height);
+                   return nemra::ui::SaveGraphPicture(path, FGraph->Content(), width, height);
                });
 }

@@ -120,8 +120,10 @@ void WriteGraph(const TimelineArgs& args, const Context& context)
     const GraphContent content = ComputeGraphContent(t.natal, t.settings, t.period);
     NeedGuiApplication("graph");
     const std::string& path = args.svg ? *args.svg : args.png ? *args.png : *args.pdf;
-    const GraphFormat format = args.svg ? GraphFormat::Svg : args.png ? GraphFormat::Png : GraphFormat::Pdf;
-    const Result<> written = ReplaceFileContents(path, GraphFileBytes(content, format, kGraphWidth, kGraphHeight));
+    const ui::GraphFormat format = args.svg   ? ui::GraphFormat::Svg
+                                   : args.png ? ui::GraphFormat::Png
+                                              : ui::GraphFormat::Pdf;
+    const Result<> written = ReplaceFileContents(path, ui::GraphFileBytes(content, format, kGraphWidth, kGraphHeight));
     if (!written)
         throw OutputFailure{"cannot write " + Quoted(path) + ": " + written.fault().reason};
 }

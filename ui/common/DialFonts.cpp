@@ -10,7 +10,7 @@ static void InitDialFontResource()
     Q_INIT_RESOURCE(dial_fonts);
 }
 
-namespace nemra {
+namespace nemra::ui {
 namespace {
 
 bool RegisterOnce()
@@ -56,4 +56,4 @@ QFont PaperFont(QFont font)
     return font;
 }
 
-} // namespace nemra
+} // namespace nemra::ui

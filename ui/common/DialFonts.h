@@ -5,7 +5,7 @@
 
 #include <QFont>
 
-namespace nemra {
+namespace nemra::ui {
 
 inline constexpr const char* kGlyphFontFamily = "Zodiglyph";
 // A Thai face of the fonts-thai-tlwg package, narrow enough for the title lines.
@@ -27,4 +27,4 @@ QFont DialTextFont(int pixelSize);
 // places its marks well without substitutions.
 QFont PaperFont(QFont font);
 
-} // namespace nemra
+} // namespace nemra::ui

@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 
 using namespace nemra;
+using namespace nemra::ui;
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using namespace nemra;
+using namespace nemra::ui;
 
 namespace {
 

@@ -74,7 +74,7 @@ class ExtremeChartsTest : public QObject {
         for (const nemra::DialType dial : {nemra::kDial360, nemra::kDial90}) {
             s.FDialType = dial;
             QImage image(s.FChartSize, s.FChartSize, QImage::Format_RGB32);
-            nemra::DrawChart(s, image);
+            nemra::ui::DrawChart(s, image);
             for (const auto& xy : s.FNatal.GlyphX)
                 for (const int x : xy)
                     QVERIFY(x == -20 || (x >= 0 && x < s.FChartSize));
