@@ -1,6 +1,6 @@
 #include "mainwin/model/HouseReportFlow.h"
 
-#include "mainwin/model/Session.h"
+#include "dials/model/DialIndexState.h"
 
 #include <algorithm>
 
@@ -9,14 +9,14 @@ namespace {
 
 constexpr const char* kHouseDialTitle = "เรือนชะตา";
 
-const TChartRecord& HouseChartOf(const MainSession& s)
+const TChartRecord& HouseChartOf(const DialSession& s)
 {
     return s.GHouseChart == kLayerTransit ? s.FTransit : s.FNatal;
 }
 
 } // namespace
 
-void SetHouseReportIndex(MainSession& s, int factor, ChartLayer chart)
+void SetHouseReportIndex(DialSession& s, int factor, ChartLayer chart)
 {
     const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
     s.GHouseChart = chart == kLayerTransit ? kLayerTransit : kLayerNatal;
@@ -26,7 +26,7 @@ void SetHouseReportIndex(MainSession& s, int factor, ChartLayer chart)
     s.FDialSubTitle.clear();
 }
 
-PlacementReport ShiftIndexToHouses(MainSession& s, int factor)
+PlacementReport ShiftIndexToHouses(DialSession& s, int factor)
 {
     const int f = std::clamp(factor, kFirstPositionedFactor, kLastPositionedFactor);
     const TChartRecord& chart = HouseChartOf(s);
@@ -36,7 +36,7 @@ PlacementReport ShiftIndexToHouses(MainSession& s, int factor)
     return HouseReportOf(s.FNatal, s.FTransit, s.GHouseChart == kLayerTransit ? kLayerTransit : kLayerNatal, f, cusps);
 }
 
-PlacementReport SignReportOf(const MainSession& s)
+PlacementReport SignReportOf(const ChartSet& s)
 {
     return SignReportOf(s.FNatal, s.FTransit);
 }

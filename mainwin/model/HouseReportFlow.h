@@ -7,22 +7,23 @@
 
 namespace nemra {
 
-struct MainSession;
+struct ChartSet;
+struct DialSession;
 
 // Turns the dial index to factor `factor` (1..21) of chart `chart` (1 natal, 2 transit):
 // FIndexDial, FDialRotation (the factor's longitude), GHouseChart, FDialTitle
 // ("เรือนชะตา" + the factor's Thai name) and an empty FDialSubTitle. Values out of range
 // are brought to the nearest allowed one. The caller then redraws the dial and updates the
 // menus.
-void SetHouseReportIndex(MainSession& s, int factor, ChartLayer chart);
+void SetHouseReportIndex(DialSession& s, int factor, ChartLayer chart);
 
 // After that redraw: shifts FDialRotation by the house rule (ShiftedHouseStart) and returns
 // the house report of `factor` in the chart of GHouseChart: Meridian houses from that
 // chart's sidereal time for the Meridian, equal houses from the shifted rotation for any
 // other factor.
-PlacementReport ShiftIndexToHouses(MainSession& s, int factor);
+PlacementReport ShiftIndexToHouses(DialSession& s, int factor);
 
 // The sign report of the session's charts.
-PlacementReport SignReportOf(const MainSession& s);
+PlacementReport SignReportOf(const ChartSet& s);
 
 } // namespace nemra

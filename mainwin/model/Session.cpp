@@ -162,7 +162,7 @@ void SetTrueNode(MainSession& s, bool trueNode)
 
 namespace {
 // A layer's point from the natal, transit or V1 value, or natal +- an arc.
-double LayerValue(const MainSession& s, int layer, int factor, double TFactorPos::*value)
+double LayerValue(const ChartSet& s, int layer, int factor, double TFactorPos::*value)
 {
     const auto f = static_cast<std::size_t>(factor < 0 || factor > kLastPositionedFactor ? 0 : factor);
     const double natal = s.FNatal.Factors[f].*value;
@@ -187,12 +187,12 @@ double LayerValue(const MainSession& s, int layer, int factor, double TFactorPos
 }
 } // namespace
 
-double LayerLongitude(const MainSession& s, int layer, int factor)
+double LayerLongitude(const ChartSet& s, int layer, int factor)
 {
     return LayerValue(s, layer, factor, &TFactorPos::Lon);
 }
 
-double LayerReflection(const MainSession& s, int layer, int factor)
+double LayerReflection(const ChartSet& s, int layer, int factor)
 {
     return LayerValue(s, layer, factor, &TFactorPos::Refl);
 }

@@ -92,8 +92,8 @@ void SetAxis(MainSession& s, int axis);
 void SetTrueNode(MainSession& s, bool trueNode);
 
 // The longitude of factor 0..21 in a chart layer 1..8, and of its reflection.
-double LayerLongitude(const MainSession& s, int layer, int factor);
-double LayerReflection(const MainSession& s, int layer, int factor);
+double LayerLongitude(const ChartSet& s, int layer, int factor);
+double LayerReflection(const ChartSet& s, int layer, int factor);
 
 // Grid column texts (column 1 natal, 2 V1, 3 transit) for rows 1..21: the position text of
 // the longitude or reflection (by GridTab), with as much of the motion mark as keeps the

@@ -855,7 +855,7 @@ void TMainForm::ShowHouseReports()
 void TMainForm::ShowAspectList()
 {
     FSession.BriefAspectMode = 1;
-    TFBriefAspect dialog(FSession, this);
+    TFBriefAspect dialog(FSession, FSession, this);
     RunDialog(dialog);
 }
 

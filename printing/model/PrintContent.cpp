@@ -45,7 +45,7 @@ std::string PrintedAtText(const LocalDateTime& now)
            + TimeText(now.hour, now.minute, now.second) + " น.";
 }
 
-PrintHeading ChartPrintHeading(const MainSession& s, const std::string& title, const LocalDateTime& now)
+PrintHeading ChartPrintHeading(const DialSession& s, const std::string& title, const LocalDateTime& now)
 {
     PrintHeading heading{title, {}};
     if (s.FNatal.Computed)

@@ -15,7 +15,7 @@
 
 namespace nemra {
 
-struct MainSession;
+struct DialSession;
 
 // The block at the top of a document: a title line and the lines under it.
 struct PrintHeading {
@@ -42,7 +42,7 @@ std::string PrintedAtText(const LocalDateTime& now);
 // The heading of the dial and positions pages: for each computed chart its name, date,
 // time, zone, place and coordinates; the three arcs when both charts are computed; the dial
 // index; the moment of printing.
-PrintHeading ChartPrintHeading(const MainSession& s, const std::string& title, const LocalDateTime& now);
+PrintHeading ChartPrintHeading(const DialSession& s, const std::string& title, const LocalDateTime& now);
 
 // The line a disc page carries under its heading: the diameter the dial's zodiac ring is
 // printed at.

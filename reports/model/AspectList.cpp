@@ -219,4 +219,9 @@ std::vector<std::string> AspectListFileLines(const AspectList& list)
     return lines;
 }
 
+AspectListCharts AspectListChartsOf(const ChartSet& s)
+{
+    return {s.FNatal, s.FTransit, {s.FArc, s.FHalfArc, s.FDoubleArc}};
+}
+
 } // namespace nemra

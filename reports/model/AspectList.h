@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/ChartRecord.h"
+#include "core/ChartSet.h"
 
 #include <array>
 #include <string>
@@ -41,6 +42,9 @@ struct AspectListCharts {
     const TChartRecord& transit;
     std::array<double, kArcKindCount> arcs;
 };
+
+// The charts and arcs of a session's chart set, as the list reads them.
+AspectListCharts AspectListChartsOf(const ChartSet& s);
 
 // One listed pair: the four grid cells.
 struct AspectRow {

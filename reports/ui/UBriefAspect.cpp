@@ -28,9 +28,10 @@ static_assert(std::size(L::kArcButtons) == nemra::kArcKindCount);
 
 } // namespace
 
-TFBriefAspect::TFBriefAspect(nemra::MainSession& session, QWidget* parent)
+TFBriefAspect::TFBriefAspect(const nemra::ChartSet& charts, nemra::ReportChoices& choices, QWidget* parent)
     : TReportDialog(parent)
-    , FSession(session)
+    , FCharts(charts)
+    , FChoices(choices)
 {
     setObjectName(QStringLiteral("FBriefAspect"));
     setWindowTitle(QString::fromUtf8(L::kTitle));
@@ -106,9 +107,9 @@ void TFBriefAspect::ConnectControls()
 
 void TFBriefAspect::FormCreate()
 {
-    if (FSession.BriefAspectMode < 1 || FSession.BriefAspectMode > nemra::kAspectModeCount)
-        FSession.BriefAspectMode = 1;
-    TabControl1->setCurrentIndex(FSession.BriefAspectMode - 1);
+    if (FChoices.BriefAspectMode < 1 || FChoices.BriefAspectMode > nemra::kAspectModeCount)
+        FChoices.BriefAspectMode = 1;
+    TabControl1->setCurrentIndex(FChoices.BriefAspectMode - 1);
     WriteTabCaptions();
     ArcKind = 1;
     RadioGroup1Items->button(0)->setChecked(true);
@@ -123,7 +124,7 @@ void TFBriefAspect::FormCreate()
 
 void TFBriefAspect::TabControl1Change(int index)
 {
-    FSession.BriefAspectMode = index + 1;
+    FChoices.BriefAspectMode = index + 1;
     WriteTabCaptions();
     RebuildAspectList();
 }
@@ -132,7 +133,7 @@ void TFBriefAspect::RadioGroup1Click(int itemIndex)
 {
     ArcKind = itemIndex + 1;
     ShowArcLabel();
-    if (FSession.BriefAspectMode == 3 || FSession.BriefAspectMode == 5)
+    if (FChoices.BriefAspectMode == 3 || FChoices.BriefAspectMode == 5)
         RebuildAspectList();
 }
 
@@ -162,20 +163,18 @@ void TFBriefAspect::WriteTabCaptions()
 {
     for (int mode = 1; mode <= nemra::kAspectModeCount; ++mode)
         TabControl1->setTabText(mode - 1,
-                                QString::fromStdString(nemra::AspectTabCaption(mode, FSession.BriefAspectMode)));
+                                QString::fromStdString(nemra::AspectTabCaption(mode, FChoices.BriefAspectMode)));
 }
 
 void TFBriefAspect::ShowArcLabel()
 {
-    Label3->setText(
-        QString::fromStdString(nemra::ArcLabelText({FSession.FArc, FSession.FHalfArc, FSession.FDoubleArc}, ArcKind)));
+    Label3->setText(QString::fromStdString(nemra::ArcLabelText(nemra::AspectListChartsOf(FCharts).arcs, ArcKind)));
 }
 
 void TFBriefAspect::RebuildAspectList()
 {
-    const nemra::AspectListCharts charts{
-        FSession.FNatal, FSession.FTransit, {FSession.FArc, FSession.FHalfArc, FSession.FDoubleArc}};
-    FList = nemra::BuildAspectList(charts, {FSession.BriefAspectMode, AspectBase, AspectOrb, ArcKind});
+    FList = nemra::BuildAspectList(nemra::AspectListChartsOf(FCharts),
+                                   {FChoices.BriefAspectMode, AspectBase, AspectOrb, ArcKind});
     FillGrid();
     Label1->setText(QStringLiteral("การทำมุม %1 รายการ").arg(FList.rows.size()));
 }

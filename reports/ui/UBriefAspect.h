@@ -4,15 +4,16 @@
 //
 // Opening it (MnBriefReport, Pop1Report):
 //     session.BriefAspectMode = 1;
-//     TFBriefAspect dialog(session, this);
+//     TFBriefAspect dialog(session, session, this);
 //     RunDialog(dialog); // or dialog.exec()
 // The dialog reads FNatal, FTransit, FArc, FHalfArc and FDoubleArc of the session on
 // every rebuild and writes only BriefAspectMode (the tab shown), which stays after it
 // closes. It opens on the tab of BriefAspectMode.
 #pragma once
 
-#include "mainwin/model/Session.h"
+#include "core/ChartSet.h"
 #include "reports/model/AspectList.h"
+#include "reports/model/ReportChoices.h"
 #include "reports/ui/ReportDialog.h"
 
 class QButtonGroup;
@@ -25,7 +26,7 @@ class QTableWidget;
 class TFBriefAspect : public TReportDialog {
     Q_OBJECT
   public:
-    explicit TFBriefAspect(nemra::MainSession& session, QWidget* parent = nullptr);
+    TFBriefAspect(const nemra::ChartSet& charts, nemra::ReportChoices& choices, QWidget* parent = nullptr);
 
     // The list the grid shows.
     const nemra::AspectList& aspectList() const { return FList; }
@@ -53,7 +54,8 @@ class TFBriefAspect : public TReportDialog {
     void ShowArcLabel();
     void FillGrid();
 
-    nemra::MainSession& FSession;
+    const nemra::ChartSet& FCharts;
+    nemra::ReportChoices& FChoices;
     nemra::AspectList FList;
 
     QTabBar* TabControl1 = nullptr;

@@ -11,7 +11,7 @@ TFHouse::TFHouse(const nemra::PlacementReport& report, QWidget* parent)
 
 namespace nemra::ui {
 
-void ShowHouseReport(QWidget* parent, MainSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
+void ShowHouseReport(QWidget* parent, DialSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
                      const std::function<void()>& redraw, const TPlacementDialog::BookLookup& book)
 {
     nemra::SetHouseReportIndex(session, factor, chart);

@@ -23,7 +23,7 @@
 #include <functional>
 
 namespace nemra {
-struct MainSession;
+struct DialSession;
 }
 
 class TFHouse : public TPlacementDialog {
@@ -37,7 +37,7 @@ namespace nemra::ui {
 // Like every report entry point: the parent, the session, what the report is of, the dialog
 // hook, then what to do on a change. `book`, when given, gives the formula book's text of a
 // factor in a house.
-void ShowHouseReport(QWidget* parent, MainSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
+void ShowHouseReport(QWidget* parent, DialSession& session, int factor, ChartLayer chart, const RunDialogFn& run,
                      const std::function<void()>& redraw, const TPlacementDialog::BookLookup& book = {});
 
 } // namespace nemra::ui

@@ -10,9 +10,9 @@ TFRasi::TFRasi(const nemra::PlacementReport& report, QWidget* parent)
 
 namespace nemra::ui {
 
-void ShowSignReport(QWidget* parent, const MainSession& session, const RunDialogFn& run)
+void ShowSignReport(QWidget* parent, const ChartSet& charts, const RunDialogFn& run)
 {
-    TFRasi dialog(SignReportOf(session), parent);
+    TFRasi dialog(SignReportOf(charts), parent);
     run(dialog);
 }
 

@@ -15,7 +15,7 @@
 #include <functional>
 
 namespace nemra {
-struct MainSession;
+struct ChartSet;
 }
 
 class TFRasi : public TPlacementDialog {
@@ -26,6 +26,6 @@ class TFRasi : public TPlacementDialog {
 
 namespace nemra::ui {
 
-void ShowSignReport(QWidget* parent, const MainSession& session, const RunDialogFn& run);
+void ShowSignReport(QWidget* parent, const ChartSet& charts, const RunDialogFn& run);
 
 } // namespace nemra::ui

@@ -101,7 +101,7 @@ void TakeAll(Pictures& pictures)
     nemra::ChartLayer target = nemra::kLayerNatal;
     TFReport hits(nemra::MakeReportSnapshot(s), target, &form);
     pictures.Take(hits, "hit-report");
-    TFBriefAspect aspects(s, &form);
+    TFBriefAspect aspects(s, s, &form);
     pictures.Take(aspects, "single-factor-angles");
     TFSolRep solar(nemra::SolarArcNatalOf(s.FNatal), &form);
     pictures.Take(solar, "solar-arc-table");

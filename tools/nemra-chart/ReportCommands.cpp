@@ -110,9 +110,7 @@ AspectList AspectsReport(const ReportArgs& args, const Context& context)
         Refuse(args.command + " needs --mode 1.." + std::to_string(kAspectModeCount));
     MainSession session;
     CastCharts(args.charts, args.command + " mode " + std::to_string(*args.mode), *args.mode != 1, session, context);
-    const AspectListCharts charts{
-        session.FNatal, session.FTransit, {session.FArc, session.FHalfArc, session.FDoubleArc}};
-    return BuildAspectList(charts, {*args.mode, args.base, args.orb, args.arc.value_or(1)});
+    return BuildAspectList(AspectListChartsOf(session), {*args.mode, args.base, args.orb, args.arc.value_or(1)});
 }
 
 SolarArcReport SolarArcOf(const ReportArgs& args, const Context& context)

@@ -59,7 +59,7 @@ class ReportGridsTest : public QObject {
         };
         const Case cases[] = {
             {"aspect list",
-             [&s] { return std::make_unique<TFBriefAspect>(s); },
+             [&s] { return std::make_unique<TFBriefAspect>(s, s); },
              {"ดวงกำเนิด", "การทำมุม", "ดวงกำเนิด", "ระยะวังกะ"},
              {}},
             {"hit report",

@@ -61,7 +61,7 @@ class UBriefAspectTest : public QObject {
     {
         nemra::MainSession s = ReportSession();
         s.BriefAspectMode = 1;
-        ScriptedBriefAspect form(s);
+        ScriptedBriefAspect form(s, s);
         QCOMPARE(form.windowTitle(), QStringLiteral("การทำมุมของปัจจัยเดี่ยว"));
         QCOMPARE(form.tabs()->count(), 5);
         QCOMPARE(form.tabs()->tabText(0), QStringLiteral("*ดวงกำเนิด"));
@@ -83,7 +83,7 @@ class UBriefAspectTest : public QObject {
     void tabsSetTheModeAndTheArcOnlyMattersWhereItIsUsed()
     {
         nemra::MainSession s = ReportSession();
-        ScriptedBriefAspect form(s);
+        ScriptedBriefAspect form(s, s);
         form.tabs()->setCurrentIndex(2);
         QCOMPARE(s.BriefAspectMode, 3);
         QCOMPARE(form.tabs()->tabText(0), QStringLiteral("ดวงกำเนิด"));
@@ -109,7 +109,7 @@ class UBriefAspectTest : public QObject {
     void baseAndOrbRebuildTheList()
     {
         nemra::MainSession s = ReportSession();
-        ScriptedBriefAspect form(s);
+        ScriptedBriefAspect form(s, s);
         form.combo("ComboBox1")->setCurrentIndex(4);
         QCOMPARE(form.AspectBase, 22.5);
         form.combo("ComboBox2")->setCurrentIndex(0);
@@ -126,7 +126,7 @@ class UBriefAspectTest : public QObject {
     void savesWhatTheGridShowsAndReportsTheOutcome()
     {
         nemra::MainSession s = ReportSession();
-        ScriptedBriefAspect form(s);
+        ScriptedBriefAspect form(s, s);
         QTemporaryDir dir;
         auto* save = form.findChild<QPushButton*>("SaveV1NatalBtn");
 
