@@ -60,7 +60,8 @@ std::optional<std::vector<Token>> Tokens(std::string_view text, std::string& err
             const std::string_view code = text.substr(i, 2);
             const auto f = FactorOfCode(code);
             if (!f) {
-                error = "ไม่รู้จักรหัสปัจจัย \"" + std::string(code) + "\"";
+                // Named by its first two characters, not bytes: a Thai letter takes three.
+                error = "ไม่รู้จักรหัสปัจจัย \"" + CutToChars(text.substr(i), 2) + "\"";
                 return std::nullopt;
             }
             tokens.push_back({{}, *f});

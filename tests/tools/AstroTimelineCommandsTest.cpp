@@ -60,6 +60,8 @@ TEST(TimelineCommand, ListsTheMomentsSwetestConfirms)
     const CommandRun text = RunArgs(period);
     ASSERT_EQ(text.status, 0);
     EXPECT_EQ(text.lines()[0], "," + kChart); // no name
+    // The heading names the first and the last day asked for, both included.
+    EXPECT_EQ(text.lines()[1], "ตารางวันเวลาจุดกระทบ,01/01/2568,02/01/2568,ขนาดของมุม 45.00,ระยะวังกะ 1.00");
     EXPECT_NE(text.out.find("02/01/2568,00.51,พธ จร = มฤ, 45.0"), std::string::npos);
 
     args = period;

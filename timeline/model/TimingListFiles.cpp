@@ -144,15 +144,24 @@ TimingCells TimingRowCells(const TimingHit& hit, std::int64_t zoneSeconds)
             OptionalDate(hit.orbLeaveJdUT, zoneSeconds)};
 }
 
+namespace {
+// The last day a period covers: the period ends at 0h of the day after it, so the minute
+// before the end names it.
+std::string LastDayText(const TimelinePeriod& period)
+{
+    constexpr double kMinuteDays = 1.0 / 1440.0;
+    return TimingDateText(period.toJdUT - kMinuteDays, period.zoneSeconds);
+}
+} // namespace
+
 std::vector<std::string> TimingTextLines(const TChartInput& natal, const TimelineSettings& settings,
                                          const TimelinePeriod& period, const std::vector<TimingHit>& hits)
 {
     const auto header = TimingHeaderCells();
     std::vector<std::string> lines = {
         IdentityLine(natal),
-        JoinFields({kListTitle, TimingDateText(period.fromJdUT, period.zoneSeconds),
-                    TimingDateText(period.toJdUT, period.zoneSeconds), "ขนาดของมุม " + WinDeg::ArcText(settings.base),
-                    "ระยะวังกะ " + WinDeg::ArcText(settings.orb)}),
+        JoinFields({kListTitle, TimingDateText(period.fromJdUT, period.zoneSeconds), LastDayText(period),
+                    "ขนาดของมุม " + WinDeg::ArcText(settings.base), "ระยะวังกะ " + WinDeg::ArcText(settings.orb)}),
         JoinFields({header.begin(), header.end()})};
     for (const TimingHit& hit : hits) {
         const auto cells = TimingRowCells(hit, period.zoneSeconds);

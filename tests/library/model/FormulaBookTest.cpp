@@ -60,6 +60,9 @@ TEST(FormulaBookTest, MalformedKeysAreRefused)
     for (const char* text : {"", "SU", "SU/", "SU//MO", "SU/SU=MO", "XX=MO", "SU*MO", "SU+MO", "SU=MO=Ma", "SU H13",
                              "SU H0", "Ke=SU", "SU/MO/Ma=Ju"})
         EXPECT_FALSE(NormaliseBookKey(text).key) << text;
+    // An unknown code is named whole, also when it is typed in Thai letters (three bytes each).
+    EXPECT_EQ(Key("อท=จท"), "refused: ไม่รู้จักรหัสปัจจัย \"อท\"");
+    EXPECT_EQ(Key("SU=XX"), "refused: ไม่รู้จักรหัสปัจจัย \"XX\"");
 }
 
 TEST(FormulaBookTest, TheTextFormListsBadBlocksWithTheirLines)
