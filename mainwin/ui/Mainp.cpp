@@ -27,6 +27,7 @@
 #include "reports/ui/Uhouse.h"
 #include "reports/ui/Ureport.h"
 #include "reports/ui/Usolrep.h"
+#include "ui/common/ElidedLabel.h"
 #include "ui/common/FormText.h"
 #include "ui/common/QtText.h"
 #include "ui/common/SaveFileDialog.h"
@@ -180,7 +181,8 @@ void TMainForm::BuildLayout()
     const QFont labelFont = LabelFont(L::kLabelFontPixels, true);
     for (const L::LabelColumn* column : {&L::kNatalLabels, &L::kTransitLabels})
         for (int i = 0; i < 7; ++i) {
-            auto* label = MakeControl<QLabel>(page, column->lines[i]);
+            // A long chart name is cut with "…" inside its column rather than running into the next.
+            auto* label = MakeControl<nemra::ui::ElidedLabel>(page, column->lines[i]);
             label->setGeometry(column->left, L::kLabelTops[i], column->width, L::kLabelHeight);
             label->setFont(labelFont);
             QPalette palette = label->palette();

@@ -3,6 +3,7 @@
 
 #include "core/ThaiText.h"
 #include "tests/support/UtMoment.h"
+#include "ui/common/ElidedLabel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -109,6 +110,12 @@ class MainpTest : public QObject {
         QCOMPARE(form.findChild<QComboBox*>("ChooseChartList")->currentIndex(), 0);
         QCOMPARE(form.findChild<QLabel*>("trname")->text(), QStringLiteral("ดวงจรขณะนี้"));
         QCOMPARE(form.findChild<QLabel*>("trtime")->text(), QStringLiteral("เวลา  9.05.07 น."));
+        // The owner chart's name is wider than its column: painted cut short, kept whole.
+        const auto* name = form.findChild<nemra::ui::ElidedLabel*>("LName");
+        QCOMPARE(name->text(), QStringLiteral("เปลี่ยนแปลงการปกครอง 2475"));
+        QVERIFY(name->ShownText().endsWith(QChar(0x2026)));
+        QVERIFY(name->fontMetrics().horizontalAdvance(name->ShownText()) <= name->contentsRect().width());
+        QCOMPARE(form.findChild<nemra::ui::ElidedLabel*>("trname")->ShownText(), QStringLiteral("ดวงจรขณะนี้"));
         const auto* grid = form.findChild<QTableWidget*>("StringGrid1");
         QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("จรอายุขัย"));
         QCOMPARE(grid->item(3, 0)->text(), QStringLiteral("อาทิตย์"));
