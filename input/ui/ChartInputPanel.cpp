@@ -90,6 +90,7 @@ void TChartInputPanel::CreateControls()
     AtlasButton = MakeControl<QPushButton>(this, L::kAtlasButton);
     AtlasNote = MakeControl<QLabel>(this, L::kAtlasNote);
     AtlasNote->setWordWrap(true);
+    AtlasNote->hide(); // until there is a note: its empty row would cut the calendar's last week
 
     std::tie(SpinEdit5, SpinEdit6, CheckBox1, RadioButton1, RadioButton2) = MakeZoneControls(this);
 
@@ -174,7 +175,7 @@ void TChartInputPanel::FollowZone()
     }
     const nemra::CityEntry shown = nemra::EntryOfPlace(place);
     if (shown.failure || !shown.zone || !shown.latitude || !shown.longitude) {
-        AtlasNote->setText(FromUtf8(shown.failure.value_or("")));
+        ShowAtlasNote(FromUtf8(shown.failure.value_or("")));
         return;
     }
     Edit2->setText(FromUtf8(shown.place));
@@ -184,11 +185,11 @@ void TChartInputPanel::FollowZone()
     ShowAngle(*shown.latitude, SpinEdit7, SpinEdit8, RadioButton3, RadioButton4);
     ShowAngle(*shown.longitude, SpinEdit9, SpinEdit10, RadioButton5, RadioButton6);
     const nemra::ZoneReading& zone = at->zone;
-    AtlasNote->setText(FromUtf8(!zone.fault.empty() ? zone.fault
-                                                    : FAtlasZone.place->zone + " " + zone.abbreviation + " "
-                                                          + nemra::OffsetText(zone.offsetSeconds)
-                                                          + (zone.summerTime ? " (เวลาฤดูร้อน)" : "")
-                                                          + (zone.localMeanTime ? " (เวลาสุริยคติท้องถิ่น)" : "")));
+    ShowAtlasNote(FromUtf8(!zone.fault.empty()
+                               ? zone.fault
+                               : FAtlasZone.place->zone + " " + zone.abbreviation + " "
+                                     + nemra::OffsetText(zone.offsetSeconds) + (zone.summerTime ? " (เวลาฤดูร้อน)" : "")
+                                     + (zone.localMeanTime ? " (เวลาสุริยคติท้องถิ่น)" : "")));
 }
 
 // A zone the user sets by hand is kept: the atlas zone no longer follows the date and time.
@@ -197,7 +198,14 @@ void TChartInputPanel::ZoneChanged()
     if (FShowingAtlasZone || !FAtlasZone.following)
         return;
     FAtlasZone.ZoneSetByHand();
-    AtlasNote->clear();
+    ShowAtlasNote({});
+}
+
+// The note takes its row only while it says something: the calendar above needs the height.
+void TChartInputPanel::ShowAtlasNote(const QString& text)
+{
+    AtlasNote->setText(text);
+    AtlasNote->setVisible(!text.isEmpty());
 }
 
 void TChartInputPanel::BESpinChange(int value)

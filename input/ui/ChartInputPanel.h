@@ -93,6 +93,7 @@ class TChartInputPanel : public QWidget {
     void ShowCalendarDate(int yearCE, int month, int day);
     void FollowZone();
     void ZoneChanged();
+    void ShowAtlasNote(const QString& text);
 
     int FBuddhistYear = 2538;
     nemra::AtlasZoneFollow FAtlasZone;
