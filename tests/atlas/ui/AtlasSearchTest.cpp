@@ -68,6 +68,7 @@ class AtlasSearchTest : public QObject {
         entry.yearBE = 2523; // 1980
         entry.hour = 12;
         panel.ShowEntry(entry);
+        QVERIFY(!panel.AtlasNote->isVisibleTo(&panel)); // no note, no row: the calendar has the height
         panel.RunAtlasDialog = [] { return std::optional(PlaceNamed("paris, fr")); };
         QTest::mouseClick(panel.AtlasButton, Qt::LeftButton);
 
@@ -81,6 +82,7 @@ class AtlasSearchTest : public QObject {
         QCOMPARE(std::tuple(shown.latitude.degrees, shown.latitude.minutes), std::tuple(48, 51));
         QCOMPARE(std::tuple(shown.longitude.degrees, shown.longitude.minutes), std::tuple(2, 21));
         QVERIFY(panel.AtlasNote->text().contains(QStringLiteral("CEST")));
+        QVERIFY(panel.AtlasNote->isVisibleTo(&panel));
 
         panel.TabSet1->setCurrentIndex(0); // January: CET
         QCOMPARE(zone(), std::tuple(1, 0, true));
@@ -96,7 +98,8 @@ class AtlasSearchTest : public QObject {
 
         panel.HoSpin->setValue(12);
         QCOMPARE(zone(), std::tuple(2, 0, true));
-        panel.SpinEdit5->setValue(3); // the user's own zone is kept from here on
+        panel.SpinEdit5->setValue(3);                   // the user's own zone is kept from here on
+        QVERIFY(!panel.AtlasNote->isVisibleTo(&panel)); // the note went with the atlas zone
         panel.HoSpin->setValue(13);
         panel.TabSet1->setCurrentIndex(0);
         QCOMPARE(zone(), std::tuple(3, 0, true));
