@@ -191,6 +191,9 @@ TEST(FileWriteFaults, ReadersTakeOnlyRegularFiles)
     const FileBytes longer = ReadRegularFile(dir.write("a.txt", "0123456789abc").string(), 10);
     ASSERT_TRUE(longer.ok());
     EXPECT_EQ(*longer, "0123456789a");
+    // A file of exactly the size asked for is read whole; an empty one is read, not refused.
+    EXPECT_EQ(*ReadRegularFile(dir.write("b.txt", "0123456789").string(), 10), "0123456789");
+    EXPECT_EQ(*ReadRegularFile(dir.write("c.txt", "").string(), 10), "");
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <fstream>
@@ -115,6 +117,10 @@ class MainpTest : public QObject {
         QCOMPARE(name->text(), QStringLiteral("เปลี่ยนแปลงการปกครอง 2475"));
         QVERIFY(name->ShownText().endsWith(QChar(0x2026)));
         QVERIFY(name->fontMetrics().horizontalAdvance(name->ShownText()) <= name->contentsRect().width());
+        // Pointing at the cut name shows the whole of it.
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), name->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(form.findChild<nemra::ui::ElidedLabel*>("LName"), &help);
+        QCOMPARE(QToolTip::text(), name->text());
         QCOMPARE(form.findChild<nemra::ui::ElidedLabel*>("trname")->ShownText(), QStringLiteral("ดวงจรขณะนี้"));
         const auto* grid = form.findChild<QTableWidget*>("StringGrid1");
         QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("จรอายุขัย"));
