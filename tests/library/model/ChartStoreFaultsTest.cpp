@@ -112,8 +112,16 @@ TEST(ChartStoreFaults, AFileOrFolderThatCannotBeWrittenOpensReadOnlyAndRefusesCh
             if (added || added.fault().kind != StoreFaultKind::ReadOnly
                 || added.fault().reason.find(c.reason) == std::string::npos)
                 return 14;
+            // Every other change is refused the same way, before it touches the file.
+            const auto readOnly = [](const auto& result) {
+                return !result && result.fault().kind == StoreFaultKind::ReadOnly;
+            };
             const std::int64_t ids[] = {1};
-            return store->Delete(ids) ? 15 : 0;
+            if (!readOnly(store->Update(1, Chart("ใหม่"))) || !readOnly(store->Delete(ids))
+                || !readOnly(store->ImportCsv("name,date\n")) || !readOnly(store->ImportAaf("", nullptr))
+                || !readOnly(store->DeleteBookEntry(BookKind::Pictures, "SU=MO")) || !readOnly(store->ImportBook("")))
+                return 15;
+            return 0;
         });
         EXPECT_EQ(child.Finish(), 0) << c.reason;
         std::filesystem::permissions(dir.path(), perms(0700));

@@ -102,14 +102,27 @@ TEST(TimelinePeriod, RunsFromLocalMidnightAndRefusesWhatCannotBeDrawn)
     TimelineSettings modulus = base50;
     modulus.base = 45.0;
     modulus.modulus = 60.0;
-    for (const auto& [settings, refusal] :
-         {std::pair{SettingsFrom("30/02/2567", 1, {}, {}), "ไม่มีวันที่นี้ในเดือนที่ระบุ"},
-          std::pair{SettingsFrom("01/01/2567", 121, {}, {}), "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี"},
-          std::pair{SettingsFrom("01/06/3542", 12, {}, {}), "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542"},
-          std::pair{moon, "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน"}, std::pair{base50, "ขนาดของมุมต้องหาร 360 องศาลงตัว"},
-          std::pair{wideOrb, "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม"},
-          std::pair{modulus, "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา"}})
-        EXPECT_EQ(test::ReasonOf(period(settings)).substr(0, std::string(refusal).size()), refusal);
+    // Each refusal names the setting it is about, so the dialog and the tool point at the right one.
+    struct Refused {
+        TimelineSettings settings;
+        const char* reason;
+        TimelineSetting setting;
+    };
+    const Refused refused[] = {
+        {SettingsFrom("30/02/2567", 1, {}, {}), "ไม่มีวันที่นี้ในเดือนที่ระบุ", TimelineSetting::Start},
+        {SettingsFrom("01/01/2567", 121, {}, {}), "ช่วงเวลาต้องอยู่ระหว่าง 1 เดือน ถึง 10 ปี", TimelineSetting::Length},
+        {SettingsFrom("01/06/3542", 12, {}, {}), "ปี พ.ศ. ต้องอยู่ระหว่าง 544 ถึง 3542", TimelineSetting::Length},
+        {moon, "จันทร์จรแสดงได้เมื่อช่วงเวลาไม่เกิน 3 เดือน", TimelineSetting::Movers},
+        {base50, "ขนาดของมุมต้องหาร 360 องศาลงตัว", TimelineSetting::Base},
+        {wideOrb, "ระยะวังกะต้องไม่ติดลบและน้อยกว่าครึ่งหนึ่งของขนาดของมุม", TimelineSetting::Orb},
+        {modulus, "มาตราองศาต้องเป็น 360, 90, 45, 30 หรือ 22.30 องศา", TimelineSetting::Modulus},
+    };
+    for (const Refused& r : refused) {
+        const PeriodOutcome outcome = period(r.settings);
+        ASSERT_FALSE(outcome.ok()) << r.reason;
+        EXPECT_EQ(outcome.fault().reason.substr(0, std::string(r.reason).size()), r.reason);
+        EXPECT_EQ(outcome.fault().setting, r.setting) << r.reason;
+    }
 }
 
 // Runs swetest and returns its output lines; empty when it cannot be run.
